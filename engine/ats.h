@@ -1,0 +1,26 @@
+#pragma once
+// How the engine recognises the answer to one command.
+
+#include <cstdint>
+#include <string>
+
+// Matching modes.
+enum : std::uint8_t {
+    AtsCount = 0,    // CountText occurring Count times completes the answer
+    AtsCollect = 1,  // collect from StartText (or the first byte) until QuietTime of silence
+    AtsMatch = 2,    // the answer is complete once the received text contains MatchText
+    AtsDelimited = 3, // from StartText to EndText (plus one byte when one follows)
+    AtsIdle = 4,     // nothing is an answer
+};
+
+struct TAts {
+    std::uint8_t Mode = 0;
+    std::int32_t Count = 0;
+    std::string MatchText;
+    std::string CountText;
+    std::string StartText;
+    std::string EndText;
+    std::string ErrorText;
+    std::int32_t Unused = 0; // carried in the record, never read by the engine
+    std::int32_t QuietTime = 0;
+};
