@@ -1,0 +1,92 @@
+#pragma once
+// TTestEngine: writes one command at a time to the serial port and decides
+// from the received bytes, by the command's matching record and a time-out,
+// when its answer is complete; it reports the outcome through three events.
+//
+// Thread safety:
+// - Construction and destruction on the window thread.
+// - PrepareCommand and Reply on the worker thread (ordered by the send and
+//   outcome events); the port operations on the worker or window thread (the
+//   port serialises them).
+// - The engine's own thread writes the prepared command when SendEvent is
+//   set. Its steps on the reply timer and the framer are handed to the
+//   window thread, where the receive handlers and the timer's expiry run, so
+//   the framer and the timer are only ever touched there.
+// - The matching state is shared between PrepareCommand (worker thread) and
+//   the receive side (window thread) and guarded by one lock.
+//
+// A command's reply timer is started only while that command is still
+// unanswered: on a fast line the answer can be complete before the write
+// returns, and a timer started after it would raise a time-out that belongs
+// to no command.
+
+#include "engine/ats.h"
+#include "engine/replymatcher.h"
+#include "engine/replytimer.h"
+#include "platform/event.h"
+#include "platform/thread.h"
+#include "platform/windowthread.h"
+#include "serial/comport.h"
+#include "serial/datapacket.h"
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+
+class TTestEngine : private ReplyMatcher::Host {
+public:
+    struct Events {
+        platform::Event& send;
+        platform::Event& reply;
+        platform::Event& errorReply;
+        platform::Event& timeout;
+    };
+
+    // Reads the system's port list as the port selector of the original
+    // design did, so an unreadable list fails construction with EComPort
+    // code 23; the port is not opened.
+    TTestEngine(platform::WindowThread& window, const std::string& portName, int baudRate, Events events);
+    ~TTestEngine() override;
+
+    void PrepareCommand(const std::string& command, const TAts& ats, int replyTimeout);
+    std::string Reply() const;
+
+    bool OpenPort();
+    bool ClosePort();
+    bool ConfigurePort(const std::string& portName, int baudRate);
+    bool IsPortOpen() const;
+
+    TComPort& Port() { return *port_; }
+
+private:
+    void SendLoop();
+    void OnReplyTimer();
+
+    // ReplyMatcher::Host, window thread.
+    void EmptyFramerBuffer() override;
+    void Deliver(const std::string& text) override;
+    void SetTimerInterval(int milliseconds) override;
+    void RestartTimer(int milliseconds) override;
+    void DisableTimer() override;
+    void SignalReply() override;
+    void SignalErrorReply() override;
+    void SignalTimeout() override;
+
+    platform::WindowThread& window_;
+    Events events_;
+    std::unique_ptr<TComPort> port_;
+    std::unique_ptr<TComDataPacket> framer_;
+    ReplyTimer replyTimer_;
+
+    // Guards the matching state, the prepared command and its bookkeeping.
+    // Recursive: a delivery from inside a framer hook comes straight back in.
+    mutable std::recursive_mutex matchLock_;
+    ReplyMatcher matcher_;
+    std::string command_;
+    int replyTimeout_ = 0;
+    std::uint64_t commandNumber_ = 0;
+    bool answered_ = false;
+
+    platform::ServedThread thread_;
+};
