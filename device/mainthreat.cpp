@@ -1,6 +1,7 @@
 #include "device/mainthreat.h"
 
 #include "platform/deadline.h"
+#include "serial/comconvert.h"
 #include "serial/comsettings.h"
 
 #include <algorithm>
@@ -8,8 +9,24 @@
 using namespace std::chrono_literals;
 
 namespace {
+
 constexpr auto LoopTurn = 200ms;
+
+void CopyFlowControl(const TComFlowControl& from, TComFlowControl& to)
+{
+    to.SetOutCTSFlow(from.OutCTSFlow());
+    to.SetOutDSRFlow(from.OutDSRFlow());
+    to.SetControlDTR(from.ControlDTR());
+    to.SetControlRTS(from.ControlRTS());
+    to.SetXonXoffOut(from.XonXoffOut());
+    to.SetXonXoffIn(from.XonXoffIn());
+    to.SetDSRSensitivity(from.DSRSensitivity());
+    to.SetTxContinueOnXoff(from.TxContinueOnXoff());
+    to.SetXonChar(from.XonChar());
+    to.SetXoffChar(from.XoffChar());
 }
+
+} // namespace
 
 TMainThreat::TMainThreat(platform::WindowThread& window, const std::string& portName, int baudRate,
     TDataBits dataBits, const TComParity& parity, TStopBits stopBits, const TComFlowControl& flowControl,
@@ -24,7 +41,7 @@ TMainThreat::TMainThreat(platform::WindowThread& window, const std::string& port
     port.SetDataBits(dataBits);
     port.Parity().SetBits(parity.Bits());
     port.SetStopBits(stopBits);
-    port.FlowControl().Assign(flowControl);
+    CopyFlowControl(flowControl, port.FlowControl());
     thread_.Start([this] { Execute(); });
 }
 
@@ -105,7 +122,7 @@ TPortSettings TMainThreat::GetPortSettings()
     TComPort& port = engine_->Port();
     TPortSettings settings;
     settings.BaudRate = port.BaudRate() == brCustom ? static_cast<std::uint32_t>(port.CustomBaudRate())
-                                                    : BaudRateValue(port.BaudRate());
+                                                    : BaudRateToValue(port.BaudRate());
     settings.Port = port.Port();
     settings.DataBits = port.DataBits();
     settings.StopBits = port.StopBits();

@@ -27,7 +27,7 @@
 #include "platform/thread.h"
 #include "platform/windowthread.h"
 #include "serial/comport.h"
-#include "serial/datapacket.h"
+#include "serial/comdatapacket.h"
 
 #include <cstdint>
 #include <memory>

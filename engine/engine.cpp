@@ -1,0 +1,210 @@
+#include "engine/engine.h"
+
+#include "platform/deadline.h"
+#include "serial/comconvert.h"
+#include "serial/comportlist.h"
+
+#include <vector>
+
+using namespace std::chrono_literals;
+
+namespace {
+constexpr auto SendWaitTurn = 200ms;
+constexpr int OpenPauseMs = 300;
+} // namespace
+
+TTestEngine::TTestEngine(platform::WindowThread& window, const std::string& portName, int baudRate, Events events)
+    : window_(window)
+    , events_(events)
+    , port_(std::make_unique<TComPort>(window))
+    , framer_(std::make_unique<TComDataPacket>())
+    , replyTimer_(window, [this] { OnReplyTimer(); })
+    , matcher_(*this)
+    , thread_(window)
+{
+    // The port list is read as the original port selector did: a system
+    // whose list cannot be read fails here (EComPort code 23).
+    std::vector<std::string> ports;
+    EnumComPorts(ports);
+
+    port_->SetPort(portName);
+    port_->SetBaudRate(ValueToBaudRate(static_cast<std::uint32_t>(baudRate)));
+    port_->SetCustomBaudRate(baudRate);
+
+    framer_->OnDiscard = [](const std::string&) {};
+    framer_->OnPacket = [this](const std::string& text) {
+        std::lock_guard lock(matchLock_);
+        matcher_.OnPacketReceived(text);
+    };
+    framer_->OnCustomStart = [this](const std::string& buffer, int& pos) {
+        std::lock_guard lock(matchLock_);
+        matcher_.OnPacketStart(buffer, pos);
+    };
+    framer_->OnCustomStop = [this](const std::string& buffer, int& pos) {
+        std::lock_guard lock(matchLock_);
+        matcher_.OnPacketStop(buffer, pos);
+    };
+    framer_->SetComPort(port_.get());
+
+    thread_.Start([this] { SendLoop(); });
+}
+
+TTestEngine::~TTestEngine()
+{
+    thread_.Terminate();
+    thread_.Join();
+    ClosePort();
+}
+
+void TTestEngine::PrepareCommand(const std::string& command, const TAts& ats, int replyTimeout)
+{
+    std::lock_guard lock(matchLock_);
+    command_ = command;
+    replyTimeout_ = replyTimeout;
+    matcher_.Prepare(ats);
+    ++commandNumber_;
+    answered_ = false;
+}
+
+std::string TTestEngine::Reply() const
+{
+    std::lock_guard lock(matchLock_);
+    return matcher_.Reply();
+}
+
+void TTestEngine::SendLoop()
+{
+    while (!thread_.Terminated()) {
+        if (!events_.send.Wait(SendWaitTurn))
+            continue;
+        if (!IsPortOpen())
+            continue; // dropped: no outcome follows
+        std::string command;
+        int timeout = 0;
+        std::uint64_t number = 0;
+        {
+            std::lock_guard lock(matchLock_);
+            command = command_;
+            timeout = replyTimeout_;
+            number = commandNumber_;
+        }
+        window_.RunAndWait([this, timeout] {
+            replyTimer_.SetEnabled(false);
+            replyTimer_.SetInterval(timeout);
+            framer_->SetBuffer({});
+        });
+        try {
+            port_->WriteStr(command);
+        } catch (const EComPort&) {
+            // A failed write is left to the time-out.
+        }
+        // The time-out counts from the end of the write, unless the answer
+        // is already complete.
+        window_.RunAndWait([this, number] {
+            std::lock_guard lock(matchLock_);
+            if (number == commandNumber_ && !answered_)
+                replyTimer_.SetEnabled(true);
+        });
+    }
+}
+
+void TTestEngine::OnReplyTimer()
+{
+    std::lock_guard lock(matchLock_);
+    matcher_.OnReplyTimer();
+}
+
+bool TTestEngine::OpenPort()
+{
+    try {
+        if (port_->Connected())
+            port_->Close();
+        platform::SleepMs(OpenPauseMs);
+        port_->Open();
+        platform::SleepMs(OpenPauseMs);
+        port_->SetRTS(true);
+        port_->SetDTR(true);
+        return port_->Connected();
+    } catch (const EComPort&) {
+        return false;
+    }
+}
+
+bool TTestEngine::ClosePort()
+{
+    try {
+        if (!port_->Connected())
+            return true;
+        port_->Close();
+        return !port_->Connected();
+    } catch (const EComPort&) {
+        return false;
+    }
+}
+
+bool TTestEngine::ConfigurePort(const std::string& portName, int baudRate)
+{
+    try {
+        if (port_->Connected())
+            port_->Close();
+        if (baudRate > 0)
+            port_->SetCustomBaudRate(baudRate);
+        if (!portName.empty())
+            port_->SetPort(portName);
+        return true;
+    } catch (const EComPort&) {
+        return false;
+    }
+}
+
+bool TTestEngine::IsPortOpen() const
+{
+    return port_->Connected();
+}
+
+// The matcher's host: window thread, under matchLock_.
+
+void TTestEngine::EmptyFramerBuffer()
+{
+    framer_->SetBuffer({});
+}
+
+void TTestEngine::Deliver(const std::string& text)
+{
+    framer_->DoPacket(text);
+}
+
+void TTestEngine::SetTimerInterval(int milliseconds)
+{
+    replyTimer_.SetInterval(milliseconds);
+}
+
+void TTestEngine::RestartTimer(int milliseconds)
+{
+    replyTimer_.SetEnabled(false);
+    replyTimer_.SetInterval(milliseconds);
+    replyTimer_.SetEnabled(true);
+}
+
+void TTestEngine::DisableTimer()
+{
+    replyTimer_.SetEnabled(false);
+}
+
+void TTestEngine::SignalReply()
+{
+    answered_ = true;
+    events_.reply.Set();
+}
+
+void TTestEngine::SignalErrorReply()
+{
+    answered_ = true;
+    events_.errorReply.Set();
+}
+
+void TTestEngine::SignalTimeout()
+{
+    answered_ = true;
+    events_.timeout.Set();
+}
