@@ -1,0 +1,98 @@
+#pragma once
+// TComDataPacket: the packet framer. It keeps the received bytes in a buffer,
+// decides where packets begin and end (start text, stop text, fixed size, or
+// the owner's own decisions through OnCustomStart/OnCustomStop), and hands
+// out packets (OnPacket) and the bytes it throws away (OnDiscard).
+//
+// Positions given to and taken from the custom hooks are 1-based. A hook
+// receives the whole buffer and a position that arrives as -1: leaving it at
+// -1 lets the framer apply its own rule, a value above 0 is the position of
+// the start (or the length of the packet), anything else means "not yet".
+//
+// Thread safety: none of its own. Everything, the handlers included, runs on
+// the window thread, where the port delivers received bytes; the owner must
+// not touch the framer from another thread.
+
+#include "serial/comport.h"
+
+#include <functional>
+#include <string>
+
+class TComDataPacket {
+public:
+    using TComStrEvent = std::function<void(const std::string& text)>;
+    using TCustPacketEvent = std::function<void(const std::string& buffer, int& pos)>;
+
+    TComDataPacket();
+    TComDataPacket(const TComDataPacket&) = delete;
+    TComDataPacket& operator=(const TComDataPacket&) = delete;
+    // Detaches from the port.
+    ~TComDataPacket();
+
+    // Moves the framer's listener from the current port (if any) to this one
+    // (nullptr: to none). EComPort code 18 from the port's registration.
+    void SetComPort(TCustomComPort* port);
+    TCustomComPort* ComPort() const { return port_; }
+
+    // Feeds bytes as if they had been received.
+    void AddData(const std::string& text);
+    // Call OnPacket / OnDiscard with the text when assigned.
+    void DoPacket(const std::string& text);
+    void DoDiscard(const std::string& text);
+    // Hands a non-empty buffer to OnDiscard; empties it and leaves the
+    // packet, also when the handler raises.
+    void EmptyBuffer();
+
+    // The bytes not yet delivered or thrown away. Replacing them leaves the
+    // in-packet state as it is.
+    const std::string& Buffer() const { return buffer_; }
+    void SetBuffer(std::string bytes) { buffer_ = std::move(bytes); }
+    // A packet has started and its end is awaited.
+    bool InPacket() const { return inPacket_; }
+
+    // Changing one of these four empties the buffer.
+    const std::string& StartString() const { return startString_; }
+    void SetStartString(const std::string& value);
+    const std::string& StopString() const { return stopString_; }
+    void SetStopString(const std::string& value);
+    // Fixed packet length; 0 = not used.
+    int Size() const { return size_; }
+    void SetSize(int value);
+    bool CaseInsensitive() const { return caseInsensitive_; }
+    void SetCaseInsensitive(bool value);
+    // Buffer length at which the buffer is thrown away; 0 or less = no limit.
+    int MaxBufferSize() const { return maxBufferSize_; }
+    void SetMaxBufferSize(int value) { maxBufferSize_ = value; }
+    // Keep the start and stop texts inside delivered packets.
+    bool IncludeStrings() const { return includeStrings_; }
+    void SetIncludeStrings(bool value) { includeStrings_ = value; }
+
+    TComStrEvent OnPacket;
+    TComStrEvent OnDiscard;
+    TCustPacketEvent OnCustomStart;
+    TCustPacketEvent OnCustomStop;
+
+private:
+    bool CanEndPackets() const;
+    void HandleBuffer();
+    void LookForStart();
+    // Returns the number of bytes the delivered packet took off the buffer,
+    // or -1 when no packet ended.
+    int LookForEnd();
+    std::string WithoutStrings(std::string packet) const;
+    // 1-based position of the first occurrence of pattern in text at or
+    // after index from (0-based), by the case rule; 0 when absent or empty.
+    std::size_t Find(const std::string& text, const std::string& pattern, std::size_t from = 0) const;
+    void EmptyBufferAtLimit();
+
+    TComLink link_;
+    TCustomComPort* port_ = nullptr;
+    std::string buffer_;
+    bool inPacket_ = false;
+    std::string startString_;
+    std::string stopString_;
+    int size_ = 0;
+    int maxBufferSize_ = 1024;
+    bool includeStrings_ = false;
+    bool caseInsensitive_ = false;
+};

@@ -1,0 +1,57 @@
+#pragma once
+// EComPort: the one error the serial port component raises. It carries one
+// of the component's error codes and the operating system's error number
+// (errno on Linux; -1 when none applies). The message is the code's fixed
+// text, followed by " (win error code: N)" when a number is given.
+//
+// Thread safety: values; ThrowLastComError reads the calling thread's errno.
+
+#include <stdexcept>
+#include <string>
+
+// The component's error codes. The numbers are stable: codes of features
+// this program never reaches keep their place in the table.
+enum class ComError : int {
+    OpenFailed = 1,
+    WriteFailed,
+    ReadFailed,
+    InvalidAsync,
+    PurgeFailed,
+    AsyncCheck,
+    SetStateFailed,
+    TimeoutsFailed,
+    SetupComFailed,
+    ClearComFailed,
+    ModemStatusFailed,
+    EscapeComFailed,
+    TransmitFailed,
+    ConnChangeProp,
+    EnumPortsFailed,
+    StoreFailed,
+    LoadFailed,
+    RegFailed,
+    LedStateFailed,
+    ThreadCreated,
+    WaitFailed,
+    HasLink,
+    RegError,
+};
+
+class EComPort : public std::runtime_error {
+public:
+    explicit EComPort(ComError code, int osError = -1);
+
+    int Code() const { return code_; }
+    // The operating system's error number, -1 when none was given.
+    int OsError() const { return osError_; }
+
+private:
+    int code_;
+    int osError_;
+};
+
+// The fixed text of a code; empty for a number outside the table.
+std::string ComErrorText(int code);
+
+// Raises EComPort with the code and the calling thread's current errno.
+[[noreturn]] void ThrowLastComError(ComError code);

@@ -1,0 +1,102 @@
+#pragma once
+// The operating system's side of one serial line: the open device, its line
+// settings, the modem control lines, writing, counting and reading queued
+// bytes, and the wait of the event thread. The port (serial/comport.h) keeps
+// the settings and the rules; this class only talks to the driver. The
+// backend is chosen in CMake (comline_posix.cpp on Linux).
+//
+// Thread safety: Open, Close, Apply*, SetModemLine and Write are called by
+// the port under its lock; WaitEvent, QueuedInput, Read and Purge by the
+// event thread and the window thread while the line is open (the port opens
+// before it starts the event thread and closes after it has ended);
+// WakeWaiter from any thread while the line is open.
+
+#include "serial/comenums.h"
+#include "serial/comtypes.h"
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace serial {
+
+// The device a port name stands for: a path is opened as given, "COMn"
+// (any letter case, n from 1) is /dev/ttyS(n-1), any other name is /dev/name.
+std::string DevicePathOf(const std::string& portName);
+
+// Everything the driver is told about the line in one record.
+struct LineSettings {
+    std::uint32_t bitsPerSecond = 9600;
+    TDataBits dataBits = dbEight;
+    TStopBits stopBits = sbOneStopBit;
+    TParityBits parity = prNone;
+    bool parityCheck = false;
+    bool outCtsFlow = false;
+    TDTRFlowControl dtrControl = dtrDisable;
+    TRTSFlowControl rtsControl = rtsDisable;
+    bool xonXoffOut = false;
+    bool xonXoffIn = false;
+    std::uint8_t xonChar = 17;
+    std::uint8_t xoffChar = 19;
+};
+
+enum class ModemLine { Dtr, Rts };
+
+class ComLine {
+public:
+    enum class WaitResult {
+        Woken,     // WakeWaiter was called
+        Input,     // received bytes are waiting
+        Idle,      // the time ran out, or the wait was interrupted
+        LineLost,  // hang-up or I/O error: the line delivers nothing more
+    };
+
+    ComLine();
+    ComLine(const ComLine&) = delete;
+    ComLine& operator=(const ComLine&) = delete;
+    ~ComLine();
+
+    // Opens the named device for exclusive use in raw mode; remembers the
+    // line's settings to restore them on Close. EComPort code 1.
+    void Open(const std::string& portName);
+    // Restores the original settings, gives up exclusive use and closes.
+    // Does nothing when closed.
+    void Close() noexcept;
+    bool IsOpen() const { return open_ != nullptr; }
+
+    // Queue sizes: the kernel's are fixed, so only nonsense is refused
+    // (code 9).
+    void ApplyQueueSizes(int inputSize, int outputSize);
+    // EComPort code 7.
+    void ApplyLineSettings(const LineSettings& settings);
+    // The total write time-out is constant + multiplier per byte, in
+    // milliseconds; both 0 means no limit. Values are unsigned 32-bit.
+    void ApplyWriteTimeouts(std::uint32_t multiplier, std::uint32_t constant);
+    // Raises or drops DTR or RTS. A line without modem control lines (a
+    // pseudo-terminal) accepts this and changes nothing. EComPort code 12.
+    void SetModemLine(ModemLine line, bool on);
+
+    // Writes all bytes, waiting while the driver's queue is full, at most for
+    // the write time-out; returns the number of bytes the driver took.
+    // EComPort code 2.
+    int Write(const std::string& bytes);
+    // Bytes received and not yet read. EComPort code 10.
+    int QueuedInput() const;
+    // Reads up to count queued bytes without waiting. EComPort code 3.
+    std::string Read(int count);
+    // Throws away everything queued in both directions; errors are ignored.
+    void Purge() noexcept;
+
+    // Waits until WakeWaiter is called, the line is lost, or (when
+    // watchInput) received bytes are waiting; timeout < 0 waits without limit.
+    WaitResult WaitEvent(bool watchInput, std::chrono::milliseconds timeout);
+    void WakeWaiter() noexcept;
+
+private:
+    // The backend's handles and saved settings; present while open.
+    struct OpenLine;
+    std::unique_ptr<OpenLine> open_;
+};
+
+} // namespace serial

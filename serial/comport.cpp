@@ -1,0 +1,233 @@
+#include "serial/comport.h"
+
+#include "serial/comconvert.h"
+#include "serial/comthread.h"
+
+#include <algorithm>
+#include <cerrno>
+
+TCustomComPort::TCustomComPort(platform::WindowThread& window)
+    : window_(window)
+    , lock_(window)
+{
+}
+
+TCustomComPort::~TCustomComPort()
+{
+    try {
+        Close();
+    } catch (...) {
+        // Closing cannot fail in a way worth more than closing anyway.
+    }
+    std::vector<TComLink*> detached;
+    {
+        std::lock_guard guard(linksMutex_);
+        detached.swap(links_);
+    }
+    for (TComLink* link : detached) {
+        if (link->OnDetach)
+            link->OnDetach();
+    }
+}
+
+void TCustomComPort::Open()
+{
+    std::lock_guard guard(lock_);
+    if (connected_)
+        return;
+    line_.Open(port_);
+    connected_ = true;
+    try {
+        SetupComPort();
+        if (!events_.Empty())
+            thread_ = std::make_unique<TComThread>(*this, line_, window_, events_.Contains(evRxChar));
+    } catch (...) {
+        line_.Close();
+        connected_ = false;
+        throw;
+    }
+}
+
+void TCustomComPort::Close()
+{
+    std::lock_guard guard(lock_);
+    if (!connected_)
+        return;
+    thread_.reset();
+    line_.Close();
+    connected_ = false;
+}
+
+void TCustomComPort::SetDTR(bool on)
+{
+    std::lock_guard guard(lock_);
+    line_.SetModemLine(serial::ModemLine::Dtr, on);
+}
+
+void TCustomComPort::SetRTS(bool on)
+{
+    std::lock_guard guard(lock_);
+    line_.SetModemLine(serial::ModemLine::Rts, on);
+}
+
+int TCustomComPort::WriteStr(const std::string& bytes)
+{
+    if (bytes.empty())
+        return 0;
+    std::lock_guard guard(lock_);
+    return line_.Write(bytes);
+}
+
+void TCustomComPort::BeginUpdate()
+{
+    std::lock_guard guard(lock_);
+    ++updateCount_;
+}
+
+void TCustomComPort::EndUpdate()
+{
+    std::lock_guard guard(lock_);
+    if (updateCount_ > 0)
+        --updateCount_;
+    if (updateCount_ == 0)
+        SetupComPort();
+}
+
+std::string TCustomComPort::Port() const { return Get(port_); }
+TBaudRate TCustomComPort::BaudRate() const { return Get(baudRate_); }
+std::int32_t TCustomComPort::CustomBaudRate() const { return Get(customBaudRate_); }
+TDataBits TCustomComPort::DataBits() const { return Get(dataBits_); }
+TStopBits TCustomComPort::StopBits() const { return Get(stopBits_); }
+TComEvents TCustomComPort::Events() const { return Get(events_); }
+std::uint8_t TCustomComPort::EventChar() const { return Get(eventChar_); }
+
+void TCustomComPort::SetPort(const std::string& name)
+{
+    std::lock_guard guard(lock_);
+    if (name == port_)
+        return;
+    port_ = name;
+    if (connected_) {
+        Close();
+        Open();
+    }
+}
+
+void TCustomComPort::SetBaudRate(TBaudRate value) { Set(baudRate_, value, &TCustomComPort::ApplyDCB); }
+void TCustomComPort::SetCustomBaudRate(std::int32_t value) { Set(customBaudRate_, value, &TCustomComPort::ApplyDCB); }
+void TCustomComPort::SetDataBits(TDataBits value) { Set(dataBits_, value, &TCustomComPort::ApplyDCB); }
+void TCustomComPort::SetStopBits(TStopBits value) { Set(stopBits_, value, &TCustomComPort::ApplyDCB); }
+void TCustomComPort::SetEvents(TComEvents value) { Set(events_, value, &TCustomComPort::ApplyNothing); }
+void TCustomComPort::SetEventChar(std::uint8_t value) { Set(eventChar_, value, &TCustomComPort::ApplyNothing); }
+
+void TCustomComPort::SetupComPort()
+{
+    std::lock_guard guard(lock_);
+    ApplyBuffer();
+    ApplyDCB();
+    ApplyTimeouts();
+}
+
+void TCustomComPort::ApplyBuffer()
+{
+    std::lock_guard guard(lock_);
+    if (CanApply())
+        line_.ApplyQueueSizes(buffer_.InputSize(), buffer_.OutputSize());
+}
+
+void TCustomComPort::ApplyDCB()
+{
+    std::lock_guard guard(lock_);
+    if (!CanApply())
+        return;
+    serial::LineSettings s;
+    // A custom rate below 1 is no speed at all; the line refuses 0.
+    s.bitsPerSecond = baudRate_ == brCustom ? static_cast<std::uint32_t>(std::max(customBaudRate_, 0))
+                                            : BaudRateToValue(baudRate_);
+    s.dataBits = dataBits_;
+    s.stopBits = stopBits_;
+    s.parity = parity_.Bits();
+    s.parityCheck = parity_.Check();
+    s.outCtsFlow = flowControl_.OutCTSFlow();
+    s.dtrControl = flowControl_.ControlDTR();
+    s.rtsControl = flowControl_.ControlRTS();
+    s.xonXoffOut = flowControl_.XonXoffOut();
+    s.xonXoffIn = flowControl_.XonXoffIn();
+    s.xonChar = flowControl_.XonChar();
+    s.xoffChar = flowControl_.XoffChar();
+    line_.ApplyLineSettings(s);
+}
+
+void TCustomComPort::ApplyTimeouts()
+{
+    std::lock_guard guard(lock_);
+    if (CanApply()) {
+        line_.ApplyWriteTimeouts(static_cast<std::uint32_t>(timeouts_.WriteTotalMultiplier()),
+            static_cast<std::uint32_t>(timeouts_.WriteTotalConstant()));
+    }
+}
+
+void TCustomComPort::RegisterLink(TComLink* link)
+{
+    std::lock_guard guard(linksMutex_);
+    if (link == nullptr || std::find(links_.begin(), links_.end(), link) != links_.end())
+        throw EComPort(ComError::RegFailed);
+    links_.push_back(link);
+}
+
+void TCustomComPort::UnRegisterLink(TComLink* link)
+{
+    std::lock_guard guard(linksMutex_);
+    const auto found = std::find(links_.begin(), links_.end(), link);
+    if (found == links_.end())
+        throw EComPort(ComError::RegFailed);
+    links_.erase(found);
+}
+
+std::vector<TComLink*> TCustomComPort::LinksSnapshot(bool& anyRxBuf) const
+{
+    std::lock_guard guard(linksMutex_);
+    anyRxBuf = std::any_of(links_.begin(), links_.end(), [](TComLink* l) { return bool(l->OnRxBuf); });
+    return links_;
+}
+
+TRxBufEvent TCustomComPort::RxBufHandlerOf(TComLink* link) const
+{
+    std::lock_guard guard(linksMutex_);
+    // A handler may have unregistered a later link meanwhile.
+    if (std::find(links_.begin(), links_.end(), link) == links_.end())
+        return {};
+    return link->OnRxBuf;
+}
+
+void TCustomComPort::HandleEvents(TComEvents events)
+{
+    if (events.Contains(evRxChar))
+        CallRxChar();
+}
+
+void TCustomComPort::CallRxChar()
+{
+    const int count = line_.QueuedInput();
+    if (count <= 0)
+        return;
+    bool anyListener = false;
+    const std::vector<TComLink*> links = LinksSnapshot(anyListener);
+    if (!anyListener && triggersOnRxChar_) {
+        if (OnRxChar)
+            OnRxChar(count);
+        return;
+    }
+    std::string bytes = line_.Read(count);
+    if (discardNull_)
+        bytes.erase(std::remove(bytes.begin(), bytes.end(), '\0'), bytes.end());
+    if (bytes.empty())
+        return;
+    const int n = static_cast<int>(bytes.size());
+    if (OnRxBuf)
+        OnRxBuf(*this, bytes.data(), n);
+    for (TComLink* link : links) {
+        if (TRxBufEvent handler = RxBufHandlerOf(link))
+            handler(*this, bytes.data(), n);
+    }
+}

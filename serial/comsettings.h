@@ -1,0 +1,186 @@
+#pragma once
+// The port's settings objects: parity, flow control, driver time-outs and
+// queue sizes. Each belongs to one port, or stands alone (no port) as a
+// value carrier, as when the main window builds the settings for a new
+// worker. A setter stores the value and, when it differs from the stored
+// one and the object belongs to a port, re-applies its part of the line
+// settings (which does nothing while the port is closed or inside
+// BeginUpdate/EndUpdate). SetFlowControl re-applies every time.
+//
+// Thread safety: the objects of a port share that port's lock, so they may
+// be used from any thread, like the port. A stand-alone object belongs to
+// the thread that uses it.
+
+#include "serial/comenums.h"
+#include "serial/comtypes.h"
+
+#include <cstdint>
+#include <mutex>
+
+class TCustomComPort;
+
+class TComSettingsObject {
+public:
+    TComSettingsObject(const TComSettingsObject&) = delete;
+    TComSettingsObject& operator=(const TComSettingsObject&) = delete;
+
+    // The port's lock (BasicLockable); nothing for a stand-alone object.
+    void lock() const;
+    void unlock() const;
+
+protected:
+    explicit TComSettingsObject(TCustomComPort* port)
+        : port_(port)
+    {
+    }
+    ~TComSettingsObject() = default;
+
+    template <typename T>
+    T Get(const T& field) const
+    {
+        std::lock_guard guard(*this);
+        return field;
+    }
+    template <typename T>
+    void Set(T& field, const T& value)
+    {
+        std::lock_guard guard(*this);
+        if (field == value)
+            return;
+        field = value;
+        Reapply();
+    }
+    // Re-applies this object's part of the line settings on its port.
+    virtual void Apply(TCustomComPort& port) = 0;
+    void Reapply();
+
+private:
+    TCustomComPort* port_;
+};
+
+class TComParity : public TComSettingsObject {
+public:
+    explicit TComParity(TCustomComPort* port = nullptr)
+        : TComSettingsObject(port)
+    {
+    }
+
+    TParityBits Bits() const { return Get(bits_); }
+    bool Check() const { return Get(check_); }
+    bool Replace() const { return Get(replace_); }
+    std::uint8_t ReplaceChar() const { return Get(replaceChar_); }
+    void SetBits(TParityBits value) { Set(bits_, value); }
+    void SetCheck(bool value) { Set(check_, value); }
+    void SetReplace(bool value) { Set(replace_, value); }
+    void SetReplaceChar(std::uint8_t value) { Set(replaceChar_, value); }
+
+private:
+    void Apply(TCustomComPort& port) override;
+
+    TParityBits bits_ = prNone;
+    bool check_ = false;
+    bool replace_ = false;
+    std::uint8_t replaceChar_ = 0;
+};
+
+class TComFlowControl : public TComSettingsObject {
+public:
+    explicit TComFlowControl(TCustomComPort* port = nullptr)
+        : TComSettingsObject(port)
+    {
+    }
+
+    // Sets the handshake fields of a preset (fcCustom changes nothing) and
+    // re-applies the line settings, even when nothing changed.
+    void SetFlowControl(TFlowControl value);
+    // Which preset the handshake fields match; fcCustom when none does.
+    TFlowControl GetFlowControl() const;
+
+    bool OutCTSFlow() const { return Get(outCTSFlow_); }
+    bool OutDSRFlow() const { return Get(outDSRFlow_); }
+    TDTRFlowControl ControlDTR() const { return Get(controlDTR_); }
+    TRTSFlowControl ControlRTS() const { return Get(controlRTS_); }
+    bool XonXoffOut() const { return Get(xonXoffOut_); }
+    bool XonXoffIn() const { return Get(xonXoffIn_); }
+    bool DSRSensitivity() const { return Get(dsrSensitivity_); }
+    bool TxContinueOnXoff() const { return Get(txContinueOnXoff_); }
+    std::uint8_t XonChar() const { return Get(xonChar_); }
+    std::uint8_t XoffChar() const { return Get(xoffChar_); }
+
+    void SetOutCTSFlow(bool value) { Set(outCTSFlow_, value); }
+    void SetOutDSRFlow(bool value) { Set(outDSRFlow_, value); }
+    void SetControlDTR(TDTRFlowControl value) { Set(controlDTR_, value); }
+    void SetControlRTS(TRTSFlowControl value) { Set(controlRTS_, value); }
+    void SetXonXoffOut(bool value) { Set(xonXoffOut_, value); }
+    void SetXonXoffIn(bool value) { Set(xonXoffIn_, value); }
+    void SetDSRSensitivity(bool value) { Set(dsrSensitivity_, value); }
+    void SetTxContinueOnXoff(bool value) { Set(txContinueOnXoff_, value); }
+    void SetXonChar(std::uint8_t value) { Set(xonChar_, value); }
+    void SetXoffChar(std::uint8_t value) { Set(xoffChar_, value); }
+
+private:
+    void Apply(TCustomComPort& port) override;
+
+    bool outCTSFlow_ = false;
+    bool outDSRFlow_ = false;
+    TDTRFlowControl controlDTR_ = dtrDisable;
+    TRTSFlowControl controlRTS_ = rtsDisable;
+    bool xonXoffOut_ = false;
+    bool xonXoffIn_ = false;
+    bool dsrSensitivity_ = false;
+    bool txContinueOnXoff_ = false;
+    std::uint8_t xonChar_ = 17;
+    std::uint8_t xoffChar_ = 19;
+};
+
+// Driver time-outs in milliseconds. With the defaults a write of n bytes
+// may take at most 1000 + 100 n ms. Reads never wait on Linux (the port only
+// reads what is queued), so the read values are kept but have no effect.
+class TComTimeouts : public TComSettingsObject {
+public:
+    explicit TComTimeouts(TCustomComPort* port = nullptr)
+        : TComSettingsObject(port)
+    {
+    }
+
+    std::int32_t ReadInterval() const { return Get(readInterval_); }
+    std::int32_t ReadTotalMultiplier() const { return Get(readTotalMultiplier_); }
+    std::int32_t ReadTotalConstant() const { return Get(readTotalConstant_); }
+    std::int32_t WriteTotalMultiplier() const { return Get(writeTotalMultiplier_); }
+    std::int32_t WriteTotalConstant() const { return Get(writeTotalConstant_); }
+    void SetReadInterval(std::int32_t value) { Set(readInterval_, value); }
+    void SetReadTotalMultiplier(std::int32_t value) { Set(readTotalMultiplier_, value); }
+    void SetReadTotalConstant(std::int32_t value) { Set(readTotalConstant_, value); }
+    void SetWriteTotalMultiplier(std::int32_t value) { Set(writeTotalMultiplier_, value); }
+    void SetWriteTotalConstant(std::int32_t value) { Set(writeTotalConstant_, value); }
+
+private:
+    void Apply(TCustomComPort& port) override;
+
+    std::int32_t readInterval_ = -1;
+    std::int32_t readTotalMultiplier_ = 0;
+    std::int32_t readTotalConstant_ = 0;
+    std::int32_t writeTotalMultiplier_ = 100;
+    std::int32_t writeTotalConstant_ = 1000;
+};
+
+// Driver queue sizes in bytes. The Linux kernel's queues have a fixed size:
+// the values are kept and checked, not applied.
+class TComBuffer : public TComSettingsObject {
+public:
+    explicit TComBuffer(TCustomComPort* port = nullptr)
+        : TComSettingsObject(port)
+    {
+    }
+
+    int InputSize() const { return Get(inputSize_); }
+    int OutputSize() const { return Get(outputSize_); }
+    void SetInputSize(int value) { Set(inputSize_, value); }
+    void SetOutputSize(int value) { Set(outputSize_, value); }
+
+private:
+    void Apply(TCustomComPort& port) override;
+
+    int inputSize_ = 1024;
+    int outputSize_ = 1024;
+};

@@ -1,0 +1,178 @@
+#include "serial/comsetupfrm.h"
+
+#include "serial/comconvert.h"
+#include "serial/comport.h"
+#include "serial/comportlist.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+struct ListRow {
+    TComSettingKind kind;
+    const char* label;
+    const char* objectName;
+};
+
+constexpr std::array<ListRow, 6> kRows = {{
+    {TComSettingKind::Port, "Port", "Port"},
+    {TComSettingKind::BaudRate, "Baud rate", "BaudRate"},
+    {TComSettingKind::DataBits, "Data bits", "DataBits"},
+    {TComSettingKind::StopBits, "Stop bits", "StopBits"},
+    {TComSettingKind::Parity, "Parity", "Parity"},
+    {TComSettingKind::FlowControl, "Flow control", "FlowControl"},
+}};
+
+// The text forms of every value of an enumeration with count values.
+template <typename Enum>
+QStringList TextsOf(int count, std::string (*toStr)(Enum))
+{
+    QStringList texts;
+    for (int i = 0; i < count; ++i)
+        texts << QString::fromStdString(toStr(static_cast<Enum>(i)));
+    return texts;
+}
+
+QString CurrentText(TComSettingKind kind, const TCustomComPort& port)
+{
+    switch (kind) {
+    case TComSettingKind::Port: return QString::fromLocal8Bit(port.Port());
+    case TComSettingKind::BaudRate: return QString::fromStdString(BaudRateToStr(port.BaudRate()));
+    case TComSettingKind::DataBits: return QString::fromStdString(DataBitsToStr(port.DataBits()));
+    case TComSettingKind::StopBits: return QString::fromStdString(StopBitsToStr(port.StopBits()));
+    case TComSettingKind::Parity: return QString::fromStdString(ParityToStr(port.Parity().Bits()));
+    case TComSettingKind::FlowControl:
+        return QString::fromStdString(FlowControlToStr(port.FlowControl().GetFlowControl()));
+    }
+    return {};
+}
+
+} // namespace
+
+TComComboBox::TComComboBox(TComSettingKind kind, QWidget* parent)
+    : QComboBox(parent)
+    , kind_(kind)
+{
+    setEditable(false);
+    switch (kind) {
+    case TComSettingKind::Port: {
+        std::vector<std::string> names;
+        EnumComPorts(names);
+        // The exact bytes of each name ride along, whatever their encoding.
+        for (const std::string& name : names)
+            addItem(QString::fromLocal8Bit(name), QByteArray::fromStdString(name));
+        break;
+    }
+    case TComSettingKind::BaudRate: addItems(TextsOf<TBaudRate>(br256000 + 1, BaudRateToStr)); break;
+    case TComSettingKind::DataBits: addItems(TextsOf<TDataBits>(dbEight + 1, DataBitsToStr)); break;
+    case TComSettingKind::StopBits: addItems(TextsOf<TStopBits>(sbTwoStopBits + 1, StopBitsToStr)); break;
+    case TComSettingKind::Parity: addItems(TextsOf<TParityBits>(prSpace + 1, ParityToStr)); break;
+    case TComSettingKind::FlowControl: addItems(TextsOf<TFlowControl>(fcCustom + 1, FlowControlToStr)); break;
+    }
+}
+
+void TComComboBox::Bind(const TCustomComPort& port)
+{
+    if (kind_ == TComSettingKind::Port) {
+        const std::string name = port.Port();
+        int index = findData(QByteArray::fromStdString(name));
+        if (index < 0 && !name.empty()) {
+            insertItem(0, QString::fromLocal8Bit(name), QByteArray::fromStdString(name));
+            index = 0;
+        }
+        setCurrentIndex(index);
+        return;
+    }
+    setCurrentIndex(findText(CurrentText(kind_, port)));
+}
+
+void TComComboBox::StoreTo(TCustomComPort& port) const
+{
+    // Entries are in the order of their enumeration.
+    const int index = currentIndex();
+    const int value = index < 0 ? 0 : index;
+    switch (kind_) {
+    case TComSettingKind::Port:
+        port.SetPort(index < 0 ? std::string() : currentData().toByteArray().toStdString());
+        break;
+    case TComSettingKind::BaudRate: port.SetBaudRate(static_cast<TBaudRate>(value)); break;
+    case TComSettingKind::DataBits: port.SetDataBits(static_cast<TDataBits>(value)); break;
+    case TComSettingKind::StopBits: port.SetStopBits(static_cast<TStopBits>(value)); break;
+    case TComSettingKind::Parity: port.Parity().SetBits(static_cast<TParityBits>(value)); break;
+    case TComSettingKind::FlowControl: port.FlowControl().SetFlowControl(static_cast<TFlowControl>(value)); break;
+    }
+}
+
+TComSetupFrm::TComSetupFrm(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle("Setup");
+    setFixedSize(231, 216);
+
+    auto* group = new QGroupBox(" Settings ", this);
+    group->setGeometry(8, 8, 217, 169);
+    for (std::size_t i = 0; i < kRows.size(); ++i) {
+        const int top = 16 + 24 * static_cast<int>(i);
+        auto* list = new TComComboBox(kRows[i].kind, group);
+        list->setObjectName(kRows[i].objectName);
+        list->setGeometry(80, top, 129, 21);
+        auto* label = new QLabel(kRows[i].label, group);
+        // The label's text sits on the list's bottom line.
+        label->setGeometry(8, top, 70, 21);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        lists_[i] = list;
+    }
+
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("OK");
+    ok->setGeometry(70, 184, 75, 25);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* cancel = new QPushButton("Cancel", this);
+    cancel->setObjectName("Cancel");
+    cancel->setGeometry(150, 184, 75, 25);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TComSetupFrm::Bind(const TCustomComPort& port)
+{
+    for (TComComboBox* list : lists_)
+        list->Bind(port);
+}
+
+void TComSetupFrm::StoreTo(TCustomComPort& port) const
+{
+    port.BeginUpdate();
+    try {
+        for (const TComComboBox* list : lists_)
+            list->StoreTo(port);
+    } catch (...) {
+        try {
+            port.EndUpdate();
+        } catch (...) {
+            // The first failure is the one the operator is told about.
+        }
+        throw;
+    }
+    port.EndUpdate();
+}
+
+void EditComPort(TCustomComPort& port)
+{
+    TComSetupFrm dialog;
+    dialog.Bind(port);
+    if (dialog.exec() == QDialog::Accepted)
+        dialog.StoreTo(port);
+}
+
+void InstallComSetupDialog()
+{
+    SetComSetupDialog(EditComPort);
+}

@@ -1,0 +1,60 @@
+#pragma once
+// TComSetupFrm: the port setup dialog, with six fixed drop-down lists (port,
+// baud rate, data bits, stop bits, parity, flow control) bound to one port.
+// "OK" stores the six values into the port inside one update bracket;
+// "Cancel" changes nothing.
+//
+// Thread safety: window thread only (Qt widgets).
+
+#include "serial/comenums.h"
+
+#include <QComboBox>
+#include <QDialog>
+
+#include <array>
+
+class TCustomComPort;
+
+enum class TComSettingKind { Port, BaudRate, DataBits, StopBits, Parity, FlowControl };
+
+// A fixed list of every value of one setting.
+class TComComboBox : public QComboBox {
+public:
+    // Fills the list; the port list is read from the system at this moment
+    // (EComPort code 23 when it cannot be).
+    TComComboBox(TComSettingKind kind, QWidget* parent);
+
+    // Selects the entry of the port's current value. A current port name
+    // that the system does not list is added first, so that "OK" without a
+    // choice keeps it instead of storing an empty name.
+    void Bind(const TCustomComPort& port);
+    // Stores the selected value into the port; without a selection, the
+    // first value of the kind (an empty port name, brCustom, dbFive, ...).
+    // A "Custom" baud rate leaves CustomBaudRate as it is.
+    void StoreTo(TCustomComPort& port) const;
+
+private:
+    TComSettingKind kind_;
+};
+
+class TComSetupFrm : public QDialog {
+public:
+    // Builds the dialog; EComPort code 23 when the port list cannot be read.
+    explicit TComSetupFrm(QWidget* parent = nullptr);
+
+    void Bind(const TCustomComPort& port);
+    // BeginUpdate, the six values in the order port, baud rate, data bits,
+    // stop bits, parity, flow control, EndUpdate. The bracket is closed also
+    // when storing raises; values stored before the failure stay stored.
+    void StoreTo(TCustomComPort& port) const;
+
+private:
+    std::array<TComComboBox*, 6> lists_{};
+};
+
+// Shows the dialog modally on the port and applies the choice on "OK".
+void EditComPort(TCustomComPort& port);
+
+// Lets TCustomComPort::ShowSetupDialog show this dialog. The program calls
+// it once at start-up.
+void InstallComSetupDialog();

@@ -1,0 +1,70 @@
+#include "serial/comthread.h"
+
+#include "serial/comport.h"
+
+TComThread::TComThread(TCustomComPort& port, serial::ComLine& line, platform::WindowThread& window, bool watchInput)
+    : port_(port)
+    , line_(line)
+    , window_(window)
+    , watchInput_(watchInput)
+    , thread_(window)
+{
+    thread_.Start([this] { Execute(); });
+}
+
+TComThread::~TComThread()
+{
+    thread_.Terminate();
+    line_.WakeWaiter();
+    thread_.Join();
+}
+
+void TComThread::Execute()
+{
+    using WaitResult = serial::ComLine::WaitResult;
+    // Bytes left queued after the last batch: only more than these is news.
+    int seen = 0;
+    // The line said "readable" without news: wait by the clock, not by it.
+    bool readableWithoutNews = false;
+    while (!thread_.Terminated()) {
+        const bool armed = seen == 0 && !readableWithoutNews;
+        const auto result = line_.WaitEvent(watchInput_ && armed,
+            armed ? std::chrono::milliseconds(-1) : kRecheckInterval);
+        if (result == WaitResult::Woken || result == WaitResult::LineLost)
+            break;
+        if (!watchInput_)
+            continue;
+        int queued = 0;
+        try {
+            queued = line_.QueuedInput();
+        } catch (const EComPort&) {
+            break;
+        }
+        if (queued <= seen) {
+            seen = queued;
+            readableWithoutNews = result == WaitResult::Input;
+            continue;
+        }
+        readableWithoutNews = false;
+        if (!DispatchReceived())
+            break;
+        try {
+            seen = line_.QueuedInput();
+        } catch (const EComPort&) {
+            break;
+        }
+    }
+    line_.Purge();
+}
+
+bool TComThread::DispatchReceived()
+{
+    try {
+        window_.RunAndWait([this] { port_.HandleEvents({evRxChar}); });
+        return true;
+    } catch (...) {
+        // Handling the batch raised (a failed read, a listener's error):
+        // the thread has nobody to report to and ends.
+        return false;
+    }
+}

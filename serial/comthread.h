@@ -1,0 +1,45 @@
+#pragma once
+// TComThread: the port's event thread, one per open period. It waits for
+// the line (poll on the line and a wake-up descriptor), hands each batch of
+// events to the window thread and waits until it has been handled there.
+//
+// It ends when stopped, when the line is lost (hang-up, I/O error: an
+// unplugged adapter), or when handling a batch raised; in each case it
+// throws away whatever is still queued in both directions. Until the port
+// is closed and opened again nothing more is received.
+//
+// Thread safety: created and destroyed by the port under its lock (Open and
+// Close), on any thread. The destructor stops the thread and waits for it;
+// on the window thread it keeps running hand-overs meanwhile.
+
+#include "platform/thread.h"
+#include "serial/comline.h"
+
+#include <chrono>
+
+class TCustomComPort;
+
+class TComThread {
+public:
+    // Starts at once. watchInput: report received characters (evRxChar).
+    TComThread(TCustomComPort& port, serial::ComLine& line, platform::WindowThread& window, bool watchInput);
+    TComThread(const TComThread&) = delete;
+    TComThread& operator=(const TComThread&) = delete;
+    ~TComThread();
+
+private:
+    void Execute();
+    // False when the thread is to end.
+    bool DispatchReceived();
+
+    // While received bytes stay queued because nobody read them, the line
+    // stays readable; the thread then looks for new bytes at this pace
+    // instead of waking up at once, again and again.
+    static constexpr std::chrono::milliseconds kRecheckInterval{50};
+
+    TCustomComPort& port_;
+    serial::ComLine& line_;
+    platform::WindowThread& window_;
+    const bool watchInput_;
+    platform::ServedThread thread_;
+};

@@ -1,0 +1,46 @@
+#pragma once
+// The port's remaining enumerations: handshake modes of the DTR and RTS
+// lines, and the line events the event thread can report.
+
+#include <cstdint>
+#include <initializer_list>
+
+enum TDTRFlowControl : std::uint8_t { dtrDisable, dtrEnable, dtrHandshake };
+
+enum TRTSFlowControl : std::uint8_t { rtsDisable, rtsEnable, rtsHandshake, rtsToggle };
+
+enum TComEvent : std::uint8_t {
+    evRxChar,
+    evTxEmpty,
+    evRxFlag,
+    evRing,
+    evBreak,
+    evCTS,
+    evDSR,
+    evError,
+    evRLSD,
+    evRx80Full
+};
+
+// A set of TComEvent values.
+class TComEvents {
+public:
+    constexpr TComEvents() = default;
+    constexpr TComEvents(std::initializer_list<TComEvent> events)
+    {
+        for (TComEvent e : events)
+            bits_ |= Bit(e);
+    }
+    static constexpr TComEvents All()
+    {
+        return {evRxChar, evTxEmpty, evRxFlag, evRing, evBreak, evCTS, evDSR, evError, evRLSD, evRx80Full};
+    }
+
+    constexpr bool Contains(TComEvent e) const { return (bits_ & Bit(e)) != 0; }
+    constexpr bool Empty() const { return bits_ == 0; }
+    constexpr bool operator==(const TComEvents&) const = default;
+
+private:
+    static constexpr std::uint16_t Bit(TComEvent e) { return static_cast<std::uint16_t>(1u << e); }
+    std::uint16_t bits_ = 0;
+};
