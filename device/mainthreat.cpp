@@ -49,6 +49,7 @@ TMainThreat::~TMainThreat()
 {
     tearingDown_ = true;
     thread_.Terminate();
+    stopEvent_.Set();
     thread_.Join();
     engine_.reset();
 }
@@ -161,7 +162,7 @@ void TMainThreat::ClearQueue()
 void TMainThreat::Execute()
 {
     while (!thread_.Terminated()) {
-        const int which = platform::WaitAny({&replyEvent_, &timeoutEvent_, &errorReplyEvent_}, LoopTurn);
+        const int which = platform::WaitAny({&replyEvent_, &timeoutEvent_, &errorReplyEvent_, &stopEvent_}, LoopTurn);
         if (thread_.Terminated())
             break;
         try {
@@ -175,6 +176,8 @@ void TMainThreat::Execute()
             case 2:
                 TakeOutcome(OutcomeErrorReply);
                 break;
+            case 3:
+                break; // teardown: the loop condition ends it
             default:
                 if (!QueueEmpty()) {
                     std::lock_guard lock(lock_);

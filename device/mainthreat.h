@@ -65,7 +65,6 @@ private:
     void TakeOutcome(std::uint8_t outcome);
     void ClearQueue();
     bool QueueEmpty();
-    Queued* FindLocked(std::uint64_t id);
 
     platform::WindowThread& window_;
     void* owner_;
@@ -73,6 +72,8 @@ private:
     platform::Event replyEvent_;
     platform::Event errorReplyEvent_;
     platform::Event timeoutEvent_;
+    // Wakes the loop for teardown, so that destruction need not wait a turn.
+    platform::Event stopEvent_;
     std::unique_ptr<TTestEngine> engine_;
 
     // A queued request and the number that identifies it while the window
@@ -81,6 +82,8 @@ private:
         TPacket packet;
         std::uint64_t id;
     };
+
+    Queued* FindLocked(std::uint64_t id);
 
     std::mutex lock_;
     std::deque<Queued> requests_;

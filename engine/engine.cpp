@@ -51,7 +51,9 @@ TTestEngine::TTestEngine(platform::WindowThread& window, const std::string& port
 
 TTestEngine::~TTestEngine()
 {
+    // Waking the send loop ends it at once instead of after its turn.
     thread_.Terminate();
+    events_.send.Set();
     thread_.Join();
     ClosePort();
 }
@@ -75,7 +77,7 @@ std::string TTestEngine::Reply() const
 void TTestEngine::SendLoop()
 {
     while (!thread_.Terminated()) {
-        if (!events_.send.Wait(SendWaitTurn))
+        if (!events_.send.Wait(SendWaitTurn) || thread_.Terminated())
             continue;
         if (!IsPortOpen())
             continue; // dropped: no outcome follows

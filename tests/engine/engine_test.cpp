@@ -1,0 +1,274 @@
+#include "enginetestbench.h"
+
+#include "serial/comerror.h"
+#include "serial/comportlist.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+using namespace enginetest;
+
+TAts MatchAts(const std::string& match)
+{
+    TAts ats;
+    ats.Mode = AtsMatch;
+    ats.MatchText = match;
+    return ats;
+}
+
+TEST(Engine, matchInTheSecondChunkDeliversBothChunksOnce)
+{
+    EngineOnPty bench;
+    ScriptedDevice device(bench.pty, 1, {{0ms, "\x01"}, {80ms, "\x02\xAA"}});
+    bench.Send("U", MatchAts("\xAA"), 2000);
+    EXPECT_EQ(bench.AwaitOutcome(), Outcome::Reply);
+    EXPECT_EQ(bench.engine.Reply(), "\x01\x02\xAA");
+    device.Join();
+    EXPECT_EQ(device.Command(), "U");
+    bench.window.RunFor(100ms);
+    EXPECT_EQ(bench.Take(), Outcome::None);
+}
+
+TEST(Engine, missingMatchTimesOutAndLaterBytesAreIgnored)
+{
+    EngineOnPty bench;
+    const auto sent = platform::Clock::now();
+    ScriptedDevice device(bench.pty, 1, {{0ms, "\x55"}});
+    bench.Send("U", MatchAts("\xAA"), 150);
+    EXPECT_EQ(bench.AwaitOutcome(), Outcome::Timeout);
+    EXPECT_GE(platform::Clock::now() - sent, 150ms);
+    device.Join();
+    bench.pty.WriteToPort("\xAA");
+    bench.window.RunFor(100ms);
+    EXPECT_EQ(bench.Take(), Outcome::None);
+}
+
+TEST(Engine, collectingKeepsGoingWhileChunksComeWithinTheQuietTime)
+{
+    EngineOnPty bench;
+    TAts ats;
+    ats.Mode = AtsCollect;
+    ats.QuietTime = 500;
+    ScriptedDevice device(bench.pty, 1, {{0ms, "one,"}, {300ms, "two,"}, {300ms, "three"}});
+    const auto sent = platform::Clock::now();
+    bench.Send("w", ats, 1500);
+    EXPECT_EQ(bench.AwaitOutcome(), Outcome::Reply);
+    // Chunks at about 0, 300 and 600 ms; the reply comes 500 ms after the last.
+    EXPECT_GE(platform::Clock::now() - sent, 1100ms);
+    EXPECT_EQ(bench.engine.Reply(), "one,two,three");
+}
+
+TEST(Engine, collectingWithoutAnyByteTimesOut)
+{
+    EngineOnPty bench;
+    TAts ats;
+    ats.Mode = AtsCollect;
+    ats.QuietTime = 500;
+    ScriptedDevice device(bench.pty, 1, {});
+    const auto sent = platform::Clock::now();
+    bench.Send("w", ats, 300);
+    EXPECT_EQ(bench.AwaitOutcome(), Outcome::Timeout);
+    EXPECT_GE(platform::Clock::now() - sent, 300ms);
+}
+
+struct ModeCase {
+    const char* name;
+    TAts ats;
+    std::vector<Chunk> answer;
+    std::string reply;
+};
+
+// Keeps the test names ctest shows short.
+void PrintTo(const ModeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+TAts CountAts(int count, const std::string& text)
+{
+    TAts ats;
+    ats.Mode = AtsCount;
+    ats.Count = count;
+    ats.CountText = text;
+    return ats;
+}
+
+TAts DelimitedAts(const std::string& start, const std::string& end)
+{
+    TAts ats;
+    ats.Mode = AtsDelimited;
+    ats.StartText = start;
+    ats.EndText = end;
+    return ats;
+}
+
+class EngineModes : public ::testing::TestWithParam<ModeCase> {};
+
+TEST_P(EngineModes, cutTheReplyWhereTheModeSays)
+{
+    EngineOnPty bench;
+    ScriptedDevice device(bench.pty, 1, GetParam().answer);
+    bench.Send("?", GetParam().ats, 3000);
+    EXPECT_EQ(bench.AwaitOutcome(), Outcome::Reply);
+    EXPECT_EQ(bench.engine.Reply(), GetParam().reply);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, EngineModes,
+    ::testing::Values(
+        // Whole answer in one chunk: the reply starts at the first occurrence.
+        ModeCase{"countInOneChunk", CountAts(2, "OK"), {{0ms, "xxOKyyOKzz"}}, "OKyyOK"},
+        // Fewer occurrences in the first chunk: it starts at the first byte.
+        ModeCase{"countAcrossChunks", CountAts(2, "OK"), {{0ms, "xxOKyy"}, {80ms, "OKzz"}}, "xxOKyyOK"},
+        ModeCase{"delimitedEndingInEndText", DelimitedAts("<", ">"), {{0ms, "ab<cd>"}}, "<cd>"},
+        // One byte after the end text, in the same buffer, ends the reply.
+        ModeCase{"delimitedWithTrailingByte", DelimitedAts("<", ">"), {{0ms, "ab<cd>ef"}}, "<cd>e"},
+        ModeCase{"matchWithZeroBytes", MatchAts(std::string("\0\x81", 2)), {{0ms, std::string("\0\0\x81", 3)}},
+            std::string("\0\0\x81", 3)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class EngineErrorText : public ::testing::TestWithParam<int> {};
+
+TEST_P(EngineErrorText, endsTheCommandWithTheErrorTextInEveryMode)
+{
+    EngineOnPty bench;
+    TAts ats;
+    ats.Mode = static_cast<std::uint8_t>(GetParam());
+    ats.Count = 1;
+    ats.CountText = ats.MatchText = ats.EndText = "OK";
+    ats.StartText = "<";
+    ats.QuietTime = 200;
+    ats.ErrorText = "ERR";
+    ScriptedDevice device(bench.pty, 1, {{0ms, "<xERRy"}});
+    bench.Send("?", ats, 2000);
+    EXPECT_EQ(bench.AwaitOutcome(), Outcome::ErrorReply);
+    EXPECT_EQ(bench.engine.Reply(), "ERR");
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, EngineErrorText,
+    ::testing::Values(AtsCount, AtsCollect, AtsMatch, AtsDelimited, AtsIdle),
+    [](const auto& info) { return "mode" + std::to_string(info.param); });
+
+TEST(Engine, errorTextArrivingAfterTheOutcomeIsReportedAgain)
+{
+    EngineOnPty bench;
+    TAts ats = MatchAts("\xAA");
+    ats.ErrorText = "ERR";
+    ScriptedDevice device(bench.pty, 1, {{0ms, "\xAA"}});
+    bench.Send("U", ats, 2000);
+    EXPECT_EQ(bench.AwaitOutcome(), Outcome::Reply);
+    device.Join();
+    bench.pty.WriteToPort("ERR");
+    EXPECT_EQ(bench.AwaitOutcome(), Outcome::ErrorReply);
+}
+
+TEST(Engine, anAnswerFasterThanTheWriteRaisesNoLaterTimeout)
+{
+    // At unlimited speed the answer can be complete before the engine's
+    // thread gets to start the reply timer; starting it then would raise a
+    // time-out that belongs to no command.
+    EngineOnPty bench;
+    for (int i = 0; i < 50; ++i) {
+        ScriptedDevice device(bench.pty, 1, {{0ms, "\x81"}});
+        bench.Send("~", MatchAts("\x81"), 30);
+        ASSERT_EQ(bench.AwaitOutcome(), Outcome::Reply) << i;
+    }
+    bench.window.RunFor(100ms);
+    EXPECT_EQ(bench.Take(), Outcome::None);
+}
+
+TEST(Engine, writesTheCommandBytesExactly)
+{
+    EngineOnPty bench;
+    const std::string frame("\x00\x01\xFF\x7E\x55\x00\x00\x81\x00\x00\x00\x00\x00\x00\x00\x09", 16);
+    ScriptedDevice device(bench.pty, 16, {{0ms, "\x81"}});
+    bench.Send(frame, MatchAts("\x81"), 2000);
+    EXPECT_EQ(bench.AwaitOutcome(), Outcome::Reply);
+    device.Join();
+    EXPECT_EQ(device.Command(), frame);
+}
+
+TEST(Engine, emptyCommandWritesNothingButAwaitsTheAnswer)
+{
+    EngineOnPty bench;
+    bench.Send("", MatchAts("\x81"), 2000);
+    bench.pty.WriteToPort("\x81");
+    EXPECT_EQ(bench.AwaitOutcome(), Outcome::Reply);
+    EXPECT_EQ(bench.pty.ReadFromPort(1, 50ms), "");
+}
+
+TEST(Engine, commandWhilePortClosedIsDroppedWithoutOutcome)
+{
+    EngineOnPty bench;
+    bench.engine.ClosePort();
+    bench.Send("U", MatchAts("\xAA"), 50);
+    bench.window.RunFor(300ms);
+    EXPECT_EQ(bench.Take(), Outcome::None);
+}
+
+TEST(Engine, openPortOnAMissingNameFailsAfterThePause)
+{
+    EngineOnPty bench;
+    ASSERT_TRUE(bench.engine.ConfigurePort("/dev/qem-no-such-port", 0));
+    EXPECT_FALSE(bench.engine.IsPortOpen());
+    const auto start = platform::Clock::now();
+    EXPECT_FALSE(bench.engine.OpenPort());
+    EXPECT_GE(platform::Clock::now() - start, 300ms);
+    EXPECT_FALSE(bench.engine.IsPortOpen());
+}
+
+TEST(Engine, openPortReopensAndRaisesTheLinesAfterBothPauses)
+{
+    EngineOnPty bench;
+    const auto start = platform::Clock::now();
+    EXPECT_TRUE(bench.engine.OpenPort());
+    EXPECT_GE(platform::Clock::now() - start, 600ms);
+    EXPECT_TRUE(bench.engine.IsPortOpen());
+}
+
+TEST(Engine, configurePortStoresTheRateAsCustomOnlyAndClosesThePort)
+{
+    EngineOnPty bench;
+    EXPECT_TRUE(bench.engine.ConfigurePort("", 0));
+    EXPECT_FALSE(bench.engine.IsPortOpen());
+    EXPECT_EQ(bench.engine.Port().Port(), bench.pty.SlavePath());
+    EXPECT_TRUE(bench.engine.ConfigurePort("/dev/ttyS7", 57600));
+    EXPECT_EQ(bench.engine.Port().Port(), "/dev/ttyS7");
+    EXPECT_EQ(bench.engine.Port().CustomBaudRate(), 57600);
+    EXPECT_EQ(bench.engine.Port().BaudRate(), br9600);
+}
+
+TEST(Engine, constructionMapsTheRateToItsListedValueOrCustom)
+{
+    platform::PlainWindowThread window;
+    platform::Event send, reply, errorReply, timeout;
+    const struct {
+        int rate;
+        TBaudRate expected;
+    } cases[] = {{9600, br9600}, {230400, brCustom}, {2400, br2400}, {256000, br256000}};
+    for (const auto& c : cases) {
+        TTestEngine engine(window, "COM1", c.rate, {send, reply, errorReply, timeout});
+        EXPECT_EQ(engine.Port().BaudRate(), c.expected) << c.rate;
+        EXPECT_EQ(engine.Port().CustomBaudRate(), c.rate) << c.rate;
+        EXPECT_EQ(engine.Port().Port(), "COM1");
+        EXPECT_FALSE(engine.IsPortOpen());
+    }
+}
+
+TEST(Engine, unreadablePortListFailsConstructionWithRegistryError)
+{
+    platform::PlainWindowThread window;
+    platform::Event send, reply, errorReply, timeout;
+    serial::SetComPortListRoots("/nonexistent/qem-sys-class-tty", "/dev");
+    try {
+        TTestEngine engine(window, "COM1", 2400, {send, reply, errorReply, timeout});
+        ADD_FAILURE() << "construction should fail";
+    } catch (const EComPort& e) {
+        EXPECT_EQ(e.Code(), 23);
+    }
+    serial::SetComPortListRoots("/sys/class/tty", "/dev");
+}
+
+} // namespace
