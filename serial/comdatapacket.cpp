@@ -118,12 +118,10 @@ void TComDataPacket::HandleBuffer()
         for (;;) {
             if (!inPacket_)
                 LookForStart();
-            if (!inPacket_)
-                break;
-            // Go on with what is left after a packet; a packet that took
-            // nothing (a hook ending one on an empty buffer) would repeat
-            // for ever.
-            if (LookForEnd() <= 0)
+            // Go on with what is left after a packet. Nothing left ends it
+            // here: a hook that ends packets on an empty buffer would
+            // otherwise deliver empty packets for ever.
+            if (!inPacket_ || !LookForEnd() || buffer_.empty())
                 break;
         }
     } catch (...) {
@@ -167,7 +165,7 @@ void TComDataPacket::LookForStart()
     }
 }
 
-int TComDataPacket::LookForEnd()
+bool TComDataPacket::LookForEnd()
 {
     int pos = -1;
     if (OnCustomStop) {
@@ -178,7 +176,7 @@ int TComDataPacket::LookForEnd()
     if (pos > 0) {
         length = static_cast<std::size_t>(pos);
     } else if (pos != -1) {
-        return -1;
+        return false;
     } else if (size_ > 0 && buffer_.size() >= static_cast<std::size_t>(size_)) {
         length = static_cast<std::size_t>(size_);
     } else {
@@ -187,7 +185,7 @@ int TComDataPacket::LookForEnd()
         const std::size_t skip = startString_.size();
         const std::size_t found = skip < buffer_.size() ? Find(buffer_, stopString_, skip) : 0;
         if (found == 0)
-            return -1;
+            return false;
         length = found + stopString_.size() - 1;
     }
     inPacket_ = false;
@@ -195,7 +193,7 @@ int TComDataPacket::LookForEnd()
     std::string packet = buffer_.substr(0, length);
     buffer_.erase(0, length);
     DoPacket(includeStrings_ ? packet : WithoutStrings(std::move(packet)));
-    return static_cast<int>(length);
+    return true;
 }
 
 std::string TComDataPacket::WithoutStrings(std::string packet) const

@@ -76,9 +76,8 @@ private:
     bool CanEndPackets() const;
     void HandleBuffer();
     void LookForStart();
-    // Returns the number of bytes the delivered packet took off the buffer,
-    // or -1 when no packet ended.
-    int LookForEnd();
+    // True when a packet ended and was delivered.
+    bool LookForEnd();
     std::string WithoutStrings(std::string packet) const;
     // 1-based position of the first occurrence of pattern in text at or
     // after index from (0-based), by the case rule; 0 when absent or empty.

@@ -200,29 +200,28 @@ TRxBufEvent TCustomComPort::RxBufHandlerOf(TComLink* link) const
     return link->OnRxBuf;
 }
 
-void TCustomComPort::HandleEvents(TComEvents events)
+bool TCustomComPort::HandleEvents(TComEvents events)
 {
-    if (events.Contains(evRxChar))
-        CallRxChar();
+    return events.Contains(evRxChar) && CallRxChar();
 }
 
-void TCustomComPort::CallRxChar()
+bool TCustomComPort::CallRxChar()
 {
     const int count = line_.QueuedInput();
     if (count <= 0)
-        return;
+        return false;
     bool anyListener = false;
     const std::vector<TComLink*> links = LinksSnapshot(anyListener);
     if (!anyListener && triggersOnRxChar_) {
         if (OnRxChar)
             OnRxChar(count);
-        return;
+        return false;
     }
     std::string bytes = line_.Read(count);
     if (discardNull_)
         bytes.erase(std::remove(bytes.begin(), bytes.end(), '\0'), bytes.end());
     if (bytes.empty())
-        return;
+        return true;
     const int n = static_cast<int>(bytes.size());
     if (OnRxBuf)
         OnRxBuf(*this, bytes.data(), n);
@@ -230,4 +229,5 @@ void TCustomComPort::CallRxChar()
         if (TRxBufEvent handler = RxBufHandlerOf(link))
             handler(*this, bytes.data(), n);
     }
+    return true;
 }

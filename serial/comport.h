@@ -174,9 +174,10 @@ private:
     // Does nothing at all; the apply step of settings that the next Open uses.
     void ApplyNothing() {}
 
-    // Window thread: one batch of line events from the event thread.
-    void HandleEvents(TComEvents events);
-    void CallRxChar();
+    // Window thread: one batch of line events from the event thread. True
+    // when received bytes were read (rather than left queued).
+    bool HandleEvents(TComEvents events);
+    bool CallRxChar();
     std::vector<TComLink*> LinksSnapshot(bool& anyRxBuf) const;
     TRxBufEvent RxBufHandlerOf(TComLink* link) const;
 

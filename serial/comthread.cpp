@@ -46,10 +46,12 @@ void TComThread::Execute()
             continue;
         }
         readableWithoutNews = false;
-        if (!DispatchReceived())
+        bool taken = false;
+        if (!DispatchReceived(taken))
             break;
+        // Bytes queued after a batch that was read arrived meanwhile: news.
         try {
-            seen = line_.QueuedInput();
+            seen = taken ? 0 : line_.QueuedInput();
         } catch (const EComPort&) {
             break;
         }
@@ -57,10 +59,10 @@ void TComThread::Execute()
     line_.Purge();
 }
 
-bool TComThread::DispatchReceived()
+bool TComThread::DispatchReceived(bool& taken)
 {
     try {
-        window_.RunAndWait([this] { port_.HandleEvents({evRxChar}); });
+        window_.RunAndWait([this, &taken] { taken = port_.HandleEvents({evRxChar}); });
         return true;
     } catch (...) {
         // Handling the batch raised (a failed read, a listener's error):

@@ -29,8 +29,10 @@ public:
 
 private:
     void Execute();
-    // False when the thread is to end.
-    bool DispatchReceived();
+    // Hands a received-characters event to the window thread; taken tells
+    // whether the queued bytes were read there. False when the thread is to
+    // end.
+    bool DispatchReceived(bool& taken);
 
     // While received bytes stay queued because nobody read them, the line
     // stays readable; the thread then looks for new bytes at this pace

@@ -1,0 +1,195 @@
+// Text forms, flow-control presets, error messages and port names: tables.
+#include "serial/comconvert.h"
+#include "serial/comerror.h"
+#include "serial/comline.h"
+#include "serial/comsettings.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Lower(std::string s)
+{
+    for (char& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+// Every value's text, read back in its own case and in lower case.
+template <typename Enum>
+void ExpectTextForms(const std::vector<std::string>& texts, std::string (*toStr)(Enum),
+    Enum (*fromStr)(const std::string&))
+{
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const auto value = static_cast<Enum>(i);
+        EXPECT_EQ(toStr(value), texts[i]);
+        EXPECT_EQ(fromStr(texts[i]), value) << texts[i];
+        EXPECT_EQ(fromStr(Lower(texts[i])), value) << texts[i];
+    }
+    EXPECT_EQ(toStr(static_cast<Enum>(texts.size())), "") << "a value outside the enumeration";
+}
+
+TEST(ComConvert, textFormsFollowTheEnumerationOrder)
+{
+    ExpectTextForms<TBaudRate>({"Custom", "110", "300", "600", "1200", "2400", "4800", "9600", "14400", "19200",
+                                   "38400", "56000", "57600", "115200", "128000", "256000"},
+        BaudRateToStr, StrToBaudRate);
+    ExpectTextForms<TDataBits>({"5", "6", "7", "8"}, DataBitsToStr, StrToDataBits);
+    ExpectTextForms<TStopBits>({"1", "1.5", "2"}, StopBitsToStr, StrToStopBits);
+    ExpectTextForms<TParityBits>({"None", "Odd", "Even", "Mark", "Space"}, ParityToStr, StrToParity);
+    ExpectTextForms<TFlowControl>({"Hardware", "Software", "None", "Custom"}, FlowControlToStr, StrToFlowControl);
+}
+
+TEST(ComConvert, unlistedTextsFallBack)
+{
+    for (const char* text : {"", "12345", "custom ", "CUSTOMX", "9600.0"})
+        EXPECT_EQ(StrToBaudRate(text), br9600) << text;
+    EXPECT_EQ(StrToBaudRate("cUsToM"), brCustom);
+    EXPECT_EQ(StrToDataBits("9"), dbEight);
+    EXPECT_EQ(StrToStopBits("1.50"), sbOneStopBit);
+    EXPECT_EQ(StrToParity("nothing"), prNone);
+    EXPECT_EQ(StrToFlowControl("RTS/CTS"), fcCustom);
+    EXPECT_EQ(StrToFlowControl(std::string("Hard\0ware", 9)), fcCustom);
+}
+
+TEST(ComConvert, baudRateValuesRoundTrip)
+{
+    const std::uint32_t values[] = {
+        0, 110, 300, 600, 1200, 2400, 4800, 9600, 14400, 19200, 38400, 56000, 57600, 115200, 128000, 256000};
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_EQ(BaudRateToValue(static_cast<TBaudRate>(i)), values[i]);
+        if (i > 0) {
+            EXPECT_EQ(ValueToBaudRate(values[i]), static_cast<TBaudRate>(i));
+        }
+    }
+    EXPECT_EQ(ValueToBaudRate(230400), brCustom);
+    EXPECT_EQ(ValueToBaudRate(0), brCustom);
+    EXPECT_EQ(BaudRateToValue(static_cast<TBaudRate>(16)), 0u);
+}
+
+struct PresetCase {
+    const char* name;
+    TFlowControl preset;
+    TRTSFlowControl rts;
+    bool outCts, xonIn, xonOut;
+};
+
+class FlowControlPreset : public ::testing::TestWithParam<PresetCase> {};
+
+TEST_P(FlowControlPreset, setsHandshakeFieldsAndLeavesTheOthers)
+{
+    const PresetCase& c = GetParam();
+    TComFlowControl flow;
+    // A custom state to start from, with every field a preset never touches
+    // away from its default.
+    flow.SetControlRTS(rtsToggle);
+    flow.SetOutCTSFlow(true);
+    flow.SetXonXoffIn(true);
+    flow.SetControlDTR(dtrHandshake);
+    flow.SetOutDSRFlow(true);
+    flow.SetDSRSensitivity(true);
+    flow.SetTxContinueOnXoff(true);
+    flow.SetXonChar(1);
+    flow.SetXoffChar(2);
+
+    flow.SetFlowControl(c.preset);
+
+    EXPECT_EQ(flow.ControlRTS(), c.rts);
+    EXPECT_EQ(flow.OutCTSFlow(), c.outCts);
+    EXPECT_EQ(flow.XonXoffIn(), c.xonIn);
+    EXPECT_EQ(flow.XonXoffOut(), c.xonOut);
+    EXPECT_EQ(flow.GetFlowControl(), c.preset);
+    EXPECT_EQ(flow.ControlDTR(), dtrHandshake);
+    EXPECT_TRUE(flow.OutDSRFlow());
+    EXPECT_TRUE(flow.DSRSensitivity());
+    EXPECT_TRUE(flow.TxContinueOnXoff());
+    EXPECT_EQ(flow.XonChar(), 1);
+    EXPECT_EQ(flow.XoffChar(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Presets, FlowControlPreset,
+    ::testing::Values(PresetCase{"hardware", fcHardware, rtsHandshake, true, false, false},
+        PresetCase{"software", fcSoftware, rtsDisable, false, true, true},
+        PresetCase{"none", fcNone, rtsDisable, false, false, false},
+        // fcCustom changes nothing: the custom start state stays.
+        PresetCase{"custom", fcCustom, rtsToggle, true, true, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FlowControl, defaultIsNoneAndAnExtraFlagMakesItCustom)
+{
+    TComFlowControl flow;
+    EXPECT_EQ(flow.GetFlowControl(), fcNone);
+    flow.SetFlowControl(fcHardware);
+    EXPECT_EQ(flow.GetFlowControl(), fcHardware);
+    flow.SetXonXoffIn(true);
+    EXPECT_EQ(flow.GetFlowControl(), fcCustom);
+}
+
+TEST(ComError, messagesCarryTheOperatingSystemNumber)
+{
+    const struct {
+        ComError code;
+        int os;
+        const char* text;
+    } cases[] = {
+        {ComError::OpenFailed, 2, "Unable to open com port (win error code: 2)"},
+        {ComError::OpenFailed, -1, "Unable to open com port"},
+        {ComError::WriteFailed, 5, "WriteFile function failed (win error code: 5)"},
+        {ComError::ReadFailed, 5, "ReadFile function failed (win error code: 5)"},
+        {ComError::SetStateFailed, 22, "SetCommState function failed (win error code: 22)"},
+        {ComError::TimeoutsFailed, 0, "SetCommTimeouts failed (win error code: 0)"},
+        {ComError::SetupComFailed, 22, "SetupComm function failed (win error code: 22)"},
+        {ComError::ClearComFailed, 5, "ClearCommError function failed (win error code: 5)"},
+        {ComError::EscapeComFailed, 5, "EscapeCommFunction function failed (win error code: 5)"},
+        {ComError::RegFailed, -1, "Link (un)registration failed"},
+        {ComError::RegError, 2, "Registry error (win error code: 2)"},
+    };
+    for (const auto& c : cases) {
+        const EComPort error(c.code, c.os);
+        EXPECT_STREQ(error.what(), c.text);
+        EXPECT_EQ(error.Code(), static_cast<int>(c.code));
+        EXPECT_EQ(error.OsError(), c.os);
+    }
+    EXPECT_EQ(ComErrorText(22), "A component is linked to OnRxBuf event");
+    EXPECT_EQ(ComErrorText(0), "");
+    EXPECT_EQ(ComErrorText(24), "");
+}
+
+TEST(ComError, lastErrorTakesErrno)
+{
+    errno = 13;
+    try {
+        ThrowLastComError(ComError::OpenFailed);
+        FAIL() << "nothing raised";
+    } catch (const EComPort& e) {
+        EXPECT_EQ(e.Code(), 1);
+        EXPECT_EQ(e.OsError(), 13);
+    }
+}
+
+TEST(PortName, namesDevicePaths)
+{
+    const struct {
+        const char* name;
+        const char* path;
+    } cases[] = {
+        {"COM1", "/dev/ttyS0"},
+        {"com12", "/dev/ttyS11"},
+        {"COM0", "/dev/COM0"},
+        {"COMX", "/dev/COMX"},
+        {"COM", "/dev/COM"},
+        {"COM99999999999", "/dev/COM99999999999"},
+        {"ttyUSB0", "/dev/ttyUSB0"},
+        {"/dev/pts/7", "/dev/pts/7"},
+        {"relay/link", "relay/link"},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(serial::DevicePathOf(c.name), c.path) << c.name;
+}
+
+} // namespace

@@ -1,0 +1,434 @@
+// The port on a pseudo-terminal: opening, line settings as the kernel holds
+// them, writing, modem lines and failures.
+#include "serial/comport.h"
+
+#include "platform/plainwindowthread.h"
+#include "tests/serial/ptypair.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+namespace {
+
+using namespace std::chrono_literals;
+using serialtest::LineState;
+using serialtest::PtyPair;
+using serialtest::ReadLineState;
+
+int OpenErrorCode(TCustomComPort& port)
+{
+    try {
+        port.Open();
+    } catch (const EComPort& e) {
+        return e.Code();
+    }
+    return 0;
+}
+
+class ComPortTest : public ::testing::Test {
+protected:
+    ComPortTest() { port.SetPort(pty.SlavePath()); }
+
+    platform::PlainWindowThread window;
+    PtyPair pty;
+    TComPort port{window};
+};
+
+TEST_F(ComPortTest, defaultsOfAFreshPort)
+{
+    TComPort fresh(window);
+    EXPECT_EQ(fresh.Port(), "COM1");
+    EXPECT_EQ(fresh.BaudRate(), br9600);
+    EXPECT_EQ(fresh.CustomBaudRate(), 9600);
+    EXPECT_EQ(fresh.DataBits(), dbEight);
+    EXPECT_EQ(fresh.StopBits(), sbOneStopBit);
+    EXPECT_EQ(fresh.Parity().Bits(), prNone);
+    EXPECT_EQ(fresh.FlowControl().GetFlowControl(), fcNone);
+    EXPECT_EQ(fresh.Timeouts().ReadInterval(), -1);
+    EXPECT_EQ(fresh.Timeouts().WriteTotalMultiplier(), 100);
+    EXPECT_EQ(fresh.Timeouts().WriteTotalConstant(), 1000);
+    EXPECT_EQ(fresh.Buffer().InputSize(), 1024);
+    EXPECT_EQ(fresh.Events(), TComEvents::All());
+    EXPECT_TRUE(fresh.TriggersOnRxChar());
+    EXPECT_FALSE(fresh.DiscardNull());
+    EXPECT_FALSE(fresh.Connected());
+}
+
+struct SettingsCase {
+    const char* name;
+    std::function<void(TCustomComPort&)> set;
+    std::function<void(const LineState&)> check;
+};
+
+class LineSettingsApplied : public ::testing::TestWithParam<SettingsCase> {};
+
+TEST_P(LineSettingsApplied, asTheKernelHoldsThem)
+{
+    platform::PlainWindowThread window;
+    PtyPair pty;
+    TComPort port(window);
+    port.SetPort(pty.SlavePath());
+    // Settings stored while closed reach the line at Open ...
+    GetParam().set(port);
+    port.Open();
+    const LineState atOpen = ReadLineState(pty.Slave());
+    EXPECT_TRUE(atOpen.raw);
+    GetParam().check(atOpen);
+    port.Close();
+
+    // ... and settings changed while open reach it at once.
+    TComPort other(window);
+    other.SetPort(pty.SlavePath());
+    other.Open();
+    GetParam().set(other);
+    GetParam().check(ReadLineState(pty.Slave()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, LineSettingsApplied,
+    ::testing::Values(
+        SettingsCase{"defaults", [](TCustomComPort&) {},
+            [](const LineState& s) {
+                EXPECT_EQ(s.speed, 9600u);
+                EXPECT_FALSE(s.customSpeed);
+                EXPECT_FALSE(s.parityOdd || s.parityStick || s.parityCheck);
+                EXPECT_FALSE(s.twoStopBits);
+                EXPECT_FALSE(s.rtsCts);
+                EXPECT_FALSE(s.xonXoffIn || s.xonXoffOut);
+            }},
+        SettingsCase{"standardSpeed", [](TCustomComPort& p) { p.SetBaudRate(br115200); },
+            [](const LineState& s) {
+                EXPECT_EQ(s.speed, 115200u);
+                EXPECT_FALSE(s.customSpeed);
+            }},
+        SettingsCase{"listedSpeedWithoutKernelCode", [](TCustomComPort& p) { p.SetBaudRate(br14400); },
+            [](const LineState& s) {
+                EXPECT_EQ(s.speed, 14400u);
+                EXPECT_TRUE(s.customSpeed);
+            }},
+        SettingsCase{"customSpeed",
+            [](TCustomComPort& p) {
+                p.SetCustomBaudRate(31250);
+                p.SetBaudRate(brCustom);
+            },
+            [](const LineState& s) {
+                EXPECT_EQ(s.speed, 31250u);
+                EXPECT_TRUE(s.customSpeed);
+            }},
+        SettingsCase{"customRateEqualToAListedOne",
+            [](TCustomComPort& p) {
+                p.SetBaudRate(brCustom);
+                p.SetCustomBaudRate(57600);
+            },
+            [](const LineState& s) {
+                EXPECT_EQ(s.speed, 57600u);
+                EXPECT_FALSE(s.customSpeed);
+            }},
+        SettingsCase{"customRateIgnoredForAListedChoice", [](TCustomComPort& p) { p.SetCustomBaudRate(31250); },
+            [](const LineState& s) { EXPECT_EQ(s.speed, 9600u); }},
+        SettingsCase{"backToAStandardSpeedClearsTheCustomOne",
+            [](TCustomComPort& p) {
+                p.SetBaudRate(br256000);
+                p.SetBaudRate(br19200);
+            },
+            [](const LineState& s) {
+                EXPECT_EQ(s.speed, 19200u);
+                EXPECT_FALSE(s.customSpeed);
+            }},
+        // The pseudo-terminal keeps every flag but the size and PARENB.
+        SettingsCase{"oddParityChecked",
+            [](TCustomComPort& p) {
+                p.Parity().SetBits(prOdd);
+                p.Parity().SetCheck(true);
+            },
+            [](const LineState& s) { EXPECT_TRUE(s.parityOdd && !s.parityStick && s.parityCheck); }},
+        SettingsCase{"markParity", [](TCustomComPort& p) { p.Parity().SetBits(prMark); },
+            [](const LineState& s) { EXPECT_TRUE(s.parityOdd && s.parityStick); }},
+        SettingsCase{"spaceParity", [](TCustomComPort& p) { p.Parity().SetBits(prSpace); },
+            [](const LineState& s) { EXPECT_TRUE(!s.parityOdd && s.parityStick); }},
+        SettingsCase{"twoStopBits", [](TCustomComPort& p) { p.SetStopBits(sbTwoStopBits); },
+            [](const LineState& s) { EXPECT_TRUE(s.twoStopBits); }},
+        SettingsCase{"oneAndAHalfStopBitsBecomeTwo", [](TCustomComPort& p) { p.SetStopBits(sbOne5StopBits); },
+            [](const LineState& s) { EXPECT_TRUE(s.twoStopBits); }},
+        SettingsCase{"hardwareFlowControl", [](TCustomComPort& p) { p.FlowControl().SetFlowControl(fcHardware); },
+            [](const LineState& s) {
+                EXPECT_TRUE(s.rtsCts);
+                EXPECT_FALSE(s.xonXoffIn || s.xonXoffOut);
+            }},
+        SettingsCase{"softwareFlowControl",
+            [](TCustomComPort& p) {
+                p.FlowControl().SetXonChar(0x01);
+                p.FlowControl().SetFlowControl(fcSoftware);
+            },
+            [](const LineState& s) {
+                EXPECT_FALSE(s.rtsCts);
+                EXPECT_TRUE(s.xonXoffIn && s.xonXoffOut);
+                EXPECT_EQ(s.xonChar, 0x01);
+                EXPECT_EQ(s.xoffChar, 19);
+            }},
+        SettingsCase{"outgoingHandshakeOnly", [](TCustomComPort& p) { p.FlowControl().SetXonXoffOut(true); },
+            [](const LineState& s) { EXPECT_TRUE(s.xonXoffOut && !s.xonXoffIn && !s.rtsCts); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ComPortTest, unchangedValueDoesNotTouchTheLineButFlowControlAlwaysDoes)
+{
+    port.SetBaudRate(br38400);
+    port.Open();
+    serialtest::SetLineSpeedBehindPort(pty.Slave(), 300);
+    port.SetBaudRate(br38400);
+    port.Parity().SetBits(prNone);
+    EXPECT_EQ(ReadLineState(pty.Slave()).speed, 300u);
+    port.FlowControl().SetFlowControl(fcNone);
+    EXPECT_EQ(ReadLineState(pty.Slave()).speed, 38400u);
+}
+
+TEST_F(ComPortTest, updateBracketDefersSettingsUntilItsEnd)
+{
+    port.Open();
+    port.BeginUpdate();
+    port.BeginUpdate();
+    port.SetBaudRate(br57600);
+    port.SetStopBits(sbTwoStopBits);
+    port.EndUpdate();
+    EXPECT_EQ(ReadLineState(pty.Slave()).speed, 9600u) << "the inner end leaves the bracket open";
+    port.EndUpdate();
+    EXPECT_EQ(ReadLineState(pty.Slave()).speed, 57600u);
+    EXPECT_TRUE(ReadLineState(pty.Slave()).twoStopBits);
+    // An extra end neither underflows nor fails.
+    port.EndUpdate();
+    port.SetBaudRate(br1200);
+    EXPECT_EQ(ReadLineState(pty.Slave()).speed, 1200u);
+}
+
+TEST_F(ComPortTest, openAndCloseAreIdempotent)
+{
+    const int threadsClosed = serialtest::ThreadCount();
+    port.Open();
+    const int threadsOpen = serialtest::ThreadCount();
+    EXPECT_EQ(threadsOpen, threadsClosed + 1) << "one event thread per open period";
+    port.Open();
+    EXPECT_TRUE(port.Connected());
+    EXPECT_EQ(serialtest::ThreadCount(), threadsOpen);
+    port.Close();
+    EXPECT_FALSE(port.Connected());
+    EXPECT_EQ(serialtest::ThreadCount(), threadsClosed);
+    port.Close();
+    EXPECT_FALSE(port.Connected());
+    port.Open();
+    EXPECT_TRUE(port.Connected());
+}
+
+TEST_F(ComPortTest, noEventsNoEventThread)
+{
+    port.SetEvents({});
+    const int threads = serialtest::ThreadCount();
+    port.Open();
+    EXPECT_EQ(serialtest::ThreadCount(), threads);
+    EXPECT_EQ(port.WriteStr("x"), 1);
+}
+
+TEST_F(ComPortTest, closeRestoresTheOriginalLineSettings)
+{
+    const LineState before = ReadLineState(pty.Slave());
+    ASSERT_FALSE(before.raw);
+    port.SetBaudRate(br115200);
+    port.Open();
+    port.Close();
+    const LineState after = ReadLineState(pty.Slave());
+    EXPECT_EQ(after.speed, before.speed);
+    EXPECT_FALSE(after.raw);
+}
+
+TEST_F(ComPortTest, refusesWhatItCannotOpen)
+{
+    char fileName[] = "/tmp/qem-serial-test-XXXXXX";
+    const int file = mkstemp(fileName);
+    ASSERT_GE(file, 0);
+    close(file);
+    char dirName[] = "/tmp/qem-serial-test-XXXXXX";
+    ASSERT_NE(mkdtemp(dirName), nullptr);
+
+    for (const std::string& name : {std::string("/dev/qem-no-such-port"), std::string(fileName),
+             std::string(dirName), std::string()}) {
+        TComPort other(window);
+        other.SetPort(name);
+        EXPECT_EQ(OpenErrorCode(other), 1) << name;
+        EXPECT_FALSE(other.Connected());
+        // A second attempt starts from scratch and fails the same way.
+        EXPECT_EQ(OpenErrorCode(other), 1) << name;
+    }
+    struct stat info{};
+    ASSERT_EQ(stat(fileName, &info), 0);
+    EXPECT_EQ(info.st_size, 0) << "nothing was written into the regular file";
+    unlink(fileName);
+    rmdir(dirName);
+}
+
+TEST_F(ComPortTest, missingPortNamesTheOperatingSystemError)
+{
+    port.SetPort("/dev/qem-no-such-port");
+    try {
+        port.Open();
+        FAIL() << "opened a missing port";
+    } catch (const EComPort& e) {
+        EXPECT_EQ(e.Code(), 1);
+        EXPECT_EQ(e.OsError(), ENOENT);
+        EXPECT_EQ(std::string(e.what()), "Unable to open com port (win error code: 2)");
+    }
+}
+
+TEST_F(ComPortTest, secondOpenerIsRefusedUntilTheFirstCloses)
+{
+    port.Open();
+    TComPort second(window);
+    second.SetPort(pty.SlavePath());
+    EXPECT_EQ(OpenErrorCode(second), 1);
+    EXPECT_EQ(port.WriteStr("still mine"), 10);
+    EXPECT_EQ(pty.ReadFromPort(10, 2s), "still mine");
+    port.Close();
+    EXPECT_EQ(OpenErrorCode(second), 0);
+}
+
+TEST_F(ComPortTest, failedSettingAtOpenLeavesThePortClosedAndFree)
+{
+    port.SetBaudRate(brCustom);
+    port.SetCustomBaudRate(0);
+    EXPECT_EQ(OpenErrorCode(port), 7);
+    EXPECT_FALSE(port.Connected());
+    port.SetCustomBaudRate(4800);
+    EXPECT_EQ(OpenErrorCode(port), 0);
+    EXPECT_EQ(ReadLineState(pty.Slave()).speed, 4800u);
+}
+
+TEST_F(ComPortTest, writesExactlyTheBytesGiven)
+{
+    std::string all;
+    for (int i = 0; i < 256; ++i)
+        all += static_cast<char>(i);
+    all += std::string("\0\0\r\n\x11\x13", 6);
+    port.Open();
+    EXPECT_EQ(port.WriteStr(all), static_cast<int>(all.size()));
+    EXPECT_EQ(pty.ReadFromPort(all.size(), 2s), all);
+    EXPECT_EQ(port.WriteStr(""), 0);
+    EXPECT_EQ(pty.ReadFromPort(1, 100ms), "") << "an empty text writes nothing";
+}
+
+TEST_F(ComPortTest, writeEndsAtTheWriteTimeoutWhenNobodyReads)
+{
+    port.Timeouts().SetWriteTotalMultiplier(0);
+    port.Timeouts().SetWriteTotalConstant(200);
+    port.Open();
+    const std::string block(4 << 20, 'x');
+    const int written = port.WriteStr(block);
+    EXPECT_GT(written, 0);
+    EXPECT_LT(written, static_cast<int>(block.size()));
+}
+
+TEST_F(ComPortTest, closedPortRefusesLineOperations)
+{
+    EXPECT_EQ(port.WriteStr(""), 0);
+    const struct {
+        const char* name;
+        std::function<void()> call;
+        int code;
+    } cases[] = {
+        {"write", [&] { port.WriteStr("x"); }, 2},
+        {"dtr", [&] { port.SetDTR(true); }, 12},
+        {"rts", [&] { port.SetRTS(false); }, 12},
+    };
+    for (const auto& c : cases) {
+        try {
+            c.call();
+            ADD_FAILURE() << c.name << " raised nothing";
+        } catch (const EComPort& e) {
+            EXPECT_EQ(e.Code(), c.code) << c.name;
+        }
+    }
+}
+
+TEST_F(ComPortTest, modemLinesOnAPseudoTerminalChangeNothingAndRaiseNothing)
+{
+    port.Open();
+    EXPECT_NO_THROW(port.SetDTR(true));
+    EXPECT_NO_THROW(port.SetRTS(true));
+    EXPECT_NO_THROW(port.SetDTR(false));
+    EXPECT_TRUE(port.Connected());
+}
+
+TEST_F(ComPortTest, newNameReopensAnOpenPort)
+{
+    PtyPair second;
+    port.Open();
+    port.SetPort(second.SlavePath());
+    EXPECT_TRUE(port.Connected());
+    port.WriteStr("here");
+    EXPECT_EQ(second.ReadFromPort(4, 2s), "here");
+    // The first line is free again.
+    TComPort other(window);
+    other.SetPort(pty.SlavePath());
+    EXPECT_EQ(OpenErrorCode(other), 0);
+}
+
+TEST_F(ComPortTest, newNameOnAClosedPortIsOnlyStored)
+{
+    port.SetPort("/dev/qem-no-such-port");
+    EXPECT_EQ(port.Port(), "/dev/qem-no-such-port");
+    EXPECT_FALSE(port.Connected());
+}
+
+TEST_F(ComPortTest, linkRegistrationIsChecked)
+{
+    TComLink link;
+    port.RegisterLink(&link);
+    const std::function<void()> misuses[] = {
+        [&] { port.RegisterLink(&link); },
+        [&] {
+            TComLink stranger;
+            port.UnRegisterLink(&stranger);
+        },
+    };
+    for (const auto& misuse : misuses) {
+        try {
+            misuse();
+            ADD_FAILURE() << "raised nothing";
+        } catch (const EComPort& e) {
+            EXPECT_EQ(e.Code(), 18);
+        }
+    }
+    port.UnRegisterLink(&link);
+    EXPECT_THROW(port.UnRegisterLink(&link), EComPort);
+}
+
+TEST_F(ComPortTest, destroyedPortDetachesItsLinks)
+{
+    auto doomed = std::make_unique<TComPort>(window);
+    bool detached = false;
+    TComLink link;
+    link.OnDetach = [&] { detached = true; };
+    doomed->RegisterLink(&link);
+    doomed.reset();
+    EXPECT_TRUE(detached);
+}
+
+TEST(ComSetupDialogHook, withoutADialogShowingItFails)
+{
+    platform::PlainWindowThread window;
+    TComPort port(window);
+    SetComSetupDialog({});
+    EXPECT_THROW(port.ShowSetupDialog(), std::logic_error);
+    TCustomComPort* shownOn = nullptr;
+    SetComSetupDialog([&](TCustomComPort& p) { shownOn = &p; });
+    port.ShowSetupDialog();
+    EXPECT_EQ(shownOn, &port);
+    SetComSetupDialog({});
+}
+
+} // namespace

@@ -1,0 +1,216 @@
+// The port setup dialog driven offscreen: what it shows, what "OK" and
+// "Cancel" do to the port, and failures while building or storing.
+#include "serial/comsetupfrm.h"
+
+#include "platform/qtwindowthread.h"
+#include "serial/comport.h"
+#include "serial/comportlist.h"
+#include "tests/serial/ptypair.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+
+namespace {
+
+namespace fs = std::filesystem;
+using serialtest::PtyPair;
+using serialtest::ReadLineState;
+
+// Entries to pick, by list name.
+using Choices = std::map<std::string, QString>;
+
+class SetupDialogTest : public ::testing::Test {
+protected:
+    SetupDialogTest()
+    {
+        char name[] = "/tmp/qem-sysfs-XXXXXX";
+        root_ = mkdtemp(name);
+        for (const char* tty : {"ttyQEM1", "ttyQEM2"}) {
+            fs::create_directories(fs::path(root_) / tty / "device");
+            fs::create_symlink("../../drivers/qem", fs::path(root_) / tty / "device/driver");
+        }
+        serial::SetComPortListRoots(root_, "/dev");
+        InstallComSetupDialog();
+        port.SetPort(pty.SlavePath());
+    }
+    ~SetupDialogTest() override
+    {
+        port.Close();
+        SetComSetupDialog({});
+        serial::SetComPortListRoots("/sys/class/tty", "/dev");
+        fs::remove_all(root_);
+    }
+
+    // Shows the dialog through the port; once it is up, inspect() looks at
+    // it, the choices are picked and the button is pressed.
+    void RunDialog(const Choices& choices, const char* button,
+        const std::function<void(QDialog&)>& inspect = [](QDialog&) {})
+    {
+        bool pressed = false;
+        std::function<void()> whenShown = [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                QTimer::singleShot(5, whenShown);
+                return;
+            }
+            inspect(*dialog);
+            for (const auto& [list, entry] : choices) {
+                auto* box = dialog->findChild<QComboBox*>(QString::fromStdString(list));
+                ASSERT_NE(box, nullptr) << list;
+                const int index = box->findText(entry);
+                ASSERT_GE(index, 0) << entry.toStdString();
+                box->setCurrentIndex(index);
+            }
+            dialog->findChild<QPushButton*>(button)->click();
+            pressed = true;
+        };
+        QTimer::singleShot(0, whenShown);
+        try {
+            port.ShowSetupDialog();
+        } catch (...) {
+            EXPECT_TRUE(pressed);
+            throw;
+        }
+        EXPECT_TRUE(pressed);
+    }
+
+    std::string root_;
+    platform::QtWindowThread window;
+    PtyPair pty;
+    TComPort port{window};
+};
+
+QStringList Entries(QDialog& dialog, const char* list)
+{
+    QStringList texts;
+    auto* box = dialog.findChild<QComboBox*>(list);
+    for (int i = 0; i < box->count(); ++i)
+        texts << box->itemText(i);
+    return texts;
+}
+
+TEST_F(SetupDialogTest, showsSixFixedListsWithTheCurrentValuesSelected)
+{
+    port.SetBaudRate(br115200);
+    port.Parity().SetBits(prSpace);
+    port.FlowControl().SetFlowControl(fcSoftware);
+    RunDialog({}, "Cancel", [&](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Setup");
+        EXPECT_EQ(dialog.findChild<QGroupBox*>()->title(), " Settings ");
+        const QStringList ports = Entries(dialog, "Port");
+        EXPECT_EQ(ports, QStringList({QString::fromStdString(pty.SlavePath()), "/dev/ttyQEM1", "/dev/ttyQEM2"}))
+            << "the current name is not listed by the system, so it comes first";
+        EXPECT_EQ(Entries(dialog, "BaudRate").size(), 16);
+        EXPECT_EQ(Entries(dialog, "DataBits"), QStringList({"5", "6", "7", "8"}));
+        EXPECT_EQ(Entries(dialog, "StopBits"), QStringList({"1", "1.5", "2"}));
+        EXPECT_EQ(Entries(dialog, "Parity"), QStringList({"None", "Odd", "Even", "Mark", "Space"}));
+        EXPECT_EQ(Entries(dialog, "FlowControl"), QStringList({"Hardware", "Software", "None", "Custom"}));
+        const std::map<const char*, QString> selected = {{"Port", QString::fromStdString(pty.SlavePath())},
+            {"BaudRate", "115200"}, {"DataBits", "8"}, {"StopBits", "1"}, {"Parity", "Space"},
+            {"FlowControl", "Software"}};
+        for (const auto& [list, text] : selected) {
+            auto* box = dialog.findChild<QComboBox*>(list);
+            EXPECT_FALSE(box->isEditable()) << list;
+            EXPECT_EQ(box->currentText(), text) << list;
+        }
+        QStringList labels;
+        for (const QLabel* label : dialog.findChildren<QLabel*>())
+            labels << label->text();
+        EXPECT_EQ(labels, QStringList({"Port", "Baud rate", "Data bits", "Stop bits", "Parity", "Flow control"}));
+    });
+}
+
+TEST_F(SetupDialogTest, okStoresEveryChoiceAndAppliesThemToTheOpenLine)
+{
+    port.Open();
+    RunDialog({{"BaudRate", "57600"}, {"DataBits", "7"}, {"StopBits", "1.5"}, {"Parity", "Mark"},
+                  {"FlowControl", "Hardware"}},
+        "OK");
+    EXPECT_EQ(port.Port(), pty.SlavePath());
+    EXPECT_EQ(port.BaudRate(), br57600);
+    EXPECT_EQ(port.DataBits(), dbSeven);
+    EXPECT_EQ(port.StopBits(), sbOne5StopBits);
+    EXPECT_EQ(port.Parity().Bits(), prMark);
+    EXPECT_EQ(port.FlowControl().GetFlowControl(), fcHardware);
+    const auto line = ReadLineState(pty.Slave());
+    EXPECT_EQ(line.speed, 57600u);
+    EXPECT_TRUE(line.twoStopBits);
+    EXPECT_TRUE(line.parityStick && line.parityOdd);
+    EXPECT_TRUE(line.rtsCts);
+}
+
+TEST_F(SetupDialogTest, cancelChangesNothing)
+{
+    port.Open();
+    RunDialog({{"Port", "/dev/ttyQEM2"}, {"BaudRate", "57600"}, {"Parity", "Odd"}}, "Cancel");
+    EXPECT_EQ(port.Port(), pty.SlavePath());
+    EXPECT_EQ(port.BaudRate(), br9600);
+    EXPECT_EQ(port.Parity().Bits(), prNone);
+    EXPECT_TRUE(port.Connected());
+    EXPECT_EQ(ReadLineState(pty.Slave()).speed, 9600u);
+}
+
+TEST_F(SetupDialogTest, okWithoutChoosingKeepsAPortNameTheSystemDoesNotList)
+{
+    port.SetPort("/dev/qem-unplugged");
+    RunDialog({}, "OK");
+    EXPECT_EQ(port.Port(), "/dev/qem-unplugged");
+}
+
+TEST_F(SetupDialogTest, choosingAListedPortStoresIt)
+{
+    RunDialog({{"Port", "/dev/ttyQEM2"}}, "OK");
+    EXPECT_EQ(port.Port(), "/dev/ttyQEM2");
+}
+
+TEST_F(SetupDialogTest, customBaudRateKeepsTheCustomRate)
+{
+    port.SetCustomBaudRate(31250);
+    RunDialog({{"BaudRate", "Custom"}}, "OK");
+    EXPECT_EQ(port.BaudRate(), brCustom);
+    EXPECT_EQ(port.CustomBaudRate(), 31250);
+}
+
+TEST_F(SetupDialogTest, failedStoringStillClosesTheUpdateBracket)
+{
+    port.Open();
+    try {
+        RunDialog({{"Port", "/dev/ttyQEM1"}, {"BaudRate", "1200"}}, "OK");
+        FAIL() << "reopening under a missing name succeeded";
+    } catch (const EComPort& e) {
+        EXPECT_EQ(e.Code(), 1);
+    }
+    EXPECT_FALSE(port.Connected());
+    EXPECT_EQ(port.Port(), "/dev/ttyQEM1") << "stored before the failure";
+    EXPECT_EQ(port.BaudRate(), br9600) << "never reached";
+
+    // With the bracket closed, settings reach the line at once again.
+    port.SetPort(pty.SlavePath());
+    port.Open();
+    port.SetBaudRate(br4800);
+    EXPECT_EQ(ReadLineState(pty.Slave()).speed, 4800u);
+}
+
+TEST_F(SetupDialogTest, unreadablePortListFailsBeforeTheDialogShows)
+{
+    serial::SetComPortListRoots(root_ + "/missing", "/dev");
+    try {
+        port.ShowSetupDialog();
+        FAIL() << "no error";
+    } catch (const EComPort& e) {
+        EXPECT_EQ(e.Code(), 23);
+    }
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+} // namespace
