@@ -3,7 +3,7 @@
 #include "serial/comport.h"
 
 #include "platform/plainwindowthread.h"
-#include "tests/serial/ptypair.h"
+#include "tests/support/ptypair.h"
 
 #include <gtest/gtest.h>
 

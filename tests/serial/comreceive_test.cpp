@@ -6,7 +6,7 @@
 
 #include "platform/deadline.h"
 #include "platform/plainwindowthread.h"
-#include "tests/serial/ptypair.h"
+#include "tests/support/ptypair.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "platform/qtwindowthread.h"
 #include "serial/comport.h"
 #include "serial/comportlist.h"
-#include "tests/serial/ptypair.h"
+#include "tests/support/ptypair.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -17,13 +17,6 @@ LineState ReadLineState(int fd)
     LineState s;
     s.speed = t.c_ospeed;
     s.customSpeed = (t.c_cflag & CBAUD) == BOTHER;
-    switch (t.c_cflag & CSIZE) {
-    case CS5: s.dataBits = 5; break;
-    case CS6: s.dataBits = 6; break;
-    case CS7: s.dataBits = 7; break;
-    default: s.dataBits = 8; break;
-    }
-    s.parityEnabled = t.c_cflag & PARENB;
     s.parityOdd = t.c_cflag & PARODD;
     s.parityStick = t.c_cflag & CMSPAR;
     s.parityCheck = t.c_iflag & INPCK;

@@ -35,11 +35,12 @@ private:
     std::string slavePath_;
 };
 
+// What a pseudo-terminal keeps of the line settings: it forces 8 data bits
+// and clears PARENB, so those two are checked on the record the backend
+// builds (linetermios_test.cpp).
 struct LineState {
     std::uint32_t speed = 0;
     bool customSpeed = false;  // given as BOTHER
-    int dataBits = 0;
-    bool parityEnabled = false;
     bool parityOdd = false;
     bool parityStick = false;  // CMSPAR: mark or space
     bool parityCheck = false;

@@ -1,0 +1,361 @@
+#include "device/mainthreat.h"
+
+#include "platform/deadline.h"
+#include "platform/plainwindowthread.h"
+#include "serial/comsettings.h"
+#include "tests/support/ptypair.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// A device on the pty's master that answers every byte it receives at once,
+// as the answer function says (an empty answer: silence). It wakes the
+// window thread's loop after each byte, so tests can wait for what it got.
+class Responder {
+public:
+    Responder(serialtest::PtyPair& pty, platform::WindowThread& window, std::function<std::string(char)> answer)
+        : thread_([this, &pty, &window, answer = std::move(answer)] {
+            while (!stop_) {
+                const std::string got = pty.ReadFromPort(1, 20ms);
+                if (got.empty())
+                    continue;
+                {
+                    std::lock_guard lock(mutex_);
+                    received_ += got;
+                }
+                const std::string reply = answer(got[0]);
+                if (!reply.empty())
+                    pty.WriteToPort(reply);
+                window.Wake();
+            }
+        })
+    {
+    }
+    ~Responder()
+    {
+        stop_ = true;
+        thread_.join();
+    }
+    std::string Received() const
+    {
+        std::lock_guard lock(mutex_);
+        return received_;
+    }
+
+private:
+    mutable std::mutex mutex_;
+    std::string received_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+struct Call {
+    std::string name;
+    std::string reply;
+    int outcome;
+};
+
+// Each request names its own owner, so the log tells the requests apart.
+struct Tag {
+    std::string name;
+    std::vector<Call>* log;
+    std::function<void(TMainThreat*)> then;
+};
+
+void Record(void* owner, TMainThreat* worker, std::string reply, std::uint8_t outcome)
+{
+    auto* tag = static_cast<Tag*>(owner);
+    tag->log->push_back({tag->name, reply, outcome});
+    if (tag->then)
+        tag->then(worker);
+}
+
+TAts Ack()
+{
+    TAts ats;
+    ats.Mode = AtsMatch;
+    ats.MatchText = "\x81";
+    return ats;
+}
+
+class Worker : public ::testing::Test {
+protected:
+    void Build(const std::string& portName)
+    {
+        worker = std::make_unique<TMainThreat>(
+            window, portName, 115200, dbEight, parity, sbOneStopBit, flowControl, nullptr);
+    }
+    void Connect()
+    {
+        Build(pty.SlavePath());
+        ASSERT_TRUE(worker->Connect("", 0));
+        worker->BeginOperation();
+    }
+    Tag& NewTag(const std::string& name, std::function<void(TMainThreat*)> then = {})
+    {
+        tags.push_back(std::make_unique<Tag>(Tag{name, &log, std::move(then)}));
+        return *tags.back();
+    }
+    void Post(char command, std::int8_t priority, Tag* tag, int timeout = 2000)
+    {
+        worker->PostRequest(std::string(1, command), Ack(), timeout, tag ? &Record : nullptr,
+            tag ? &Record : nullptr, tag ? &Record : nullptr, tag, priority);
+    }
+    bool RunUntilLogged(size_t calls, std::chrono::milliseconds limit = 10s)
+    {
+        return window.RunUntil([&] { return log.size() >= calls; }, limit);
+    }
+    // For state of the worker's thread, which does not wake the window
+    // thread's loop: keeps serving it in short slices until pred holds.
+    bool Eventually(const std::function<bool()>& pred, std::chrono::milliseconds limit = 5s)
+    {
+        const platform::Deadline deadline(limit);
+        while (!pred() && !deadline.Expired())
+            window.RunFor(10ms);
+        return pred();
+    }
+    std::string LoggedNames() const
+    {
+        std::string names;
+        for (const auto& call : log)
+            names += call.name;
+        return names;
+    }
+
+    platform::PlainWindowThread window;
+    serialtest::PtyPair pty;
+    TComParity parity;
+    TComFlowControl flowControl;
+    std::vector<Call> log;
+    std::vector<std::unique_ptr<Tag>> tags;
+    std::unique_ptr<TMainThreat> worker;
+};
+
+struct OrderCase {
+    const char* name;
+    std::vector<std::int8_t> priorities; // of requests 'A', 'B', ... in posting order
+    std::string sent;
+};
+
+void PrintTo(const OrderCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class WorkerOrder : public Worker, public ::testing::WithParamInterface<OrderCase> {};
+
+TEST_P(WorkerOrder, sendsByPriorityBehindAFrontThatNeverMoves)
+{
+    Responder device(pty, window, [](char) { return std::string("\x81"); });
+    Build(pty.SlavePath());
+    ASSERT_TRUE(worker->Connect("", 0));
+    const auto& priorities = GetParam().priorities;
+    for (size_t i = 0; i < priorities.size(); ++i) {
+        const char name = static_cast<char>('A' + i);
+        Post(name, priorities[i], &NewTag(std::string(1, name)));
+    }
+    worker->BeginOperation();
+    ASSERT_TRUE(RunUntilLogged(priorities.size()));
+    EXPECT_EQ(LoggedNames(), GetParam().sent);
+    EXPECT_EQ(device.Received(), GetParam().sent);
+    for (const auto& call : log) {
+        EXPECT_EQ(call.outcome, OutcomeReply);
+        EXPECT_EQ(call.reply, "\x81");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, WorkerOrder,
+    ::testing::Values(
+        OrderCase{"priorityFiveWaitsBehindPriorityOne", {1, 5, 1}, "ACB"},
+        OrderCase{"frontKeepsItsPlace", {9, 1, -3}, "ACB"},
+        OrderCase{"equalPrioritiesInPostingOrder", {1, 1, 1, 1, 1}, "ABCDE"},
+        OrderCase{"stableAmongEquals", {1, 2, 1, 2, 1}, "ACEBD"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Worker, requestWithoutHandlerIsDroppedAndTheNextGoesOut)
+{
+    Responder device(pty, window, [](char c) { return c == 'X' ? std::string() : std::string("\x81"); });
+    Connect();
+    Post('X', 1, nullptr, 50);
+    Post('Y', 1, &NewTag("Y"));
+    ASSERT_TRUE(RunUntilLogged(1));
+    EXPECT_EQ(LoggedNames(), "Y");
+    EXPECT_EQ(device.Received(), "XY");
+    EXPECT_TRUE(Eventually([&] { return worker->QueuedCount() == 0; }));
+}
+
+TEST_F(Worker, timeoutIsReportedOnceAsOutcomeThree)
+{
+    Responder device(pty, window, [](char) { return std::string(); });
+    Connect();
+    Post('A', 1, &NewTag("A"), 100);
+    ASSERT_TRUE(RunUntilLogged(1));
+    window.RunFor(300ms);
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].outcome, OutcomeTimeout);
+    EXPECT_EQ(log[0].reply, "");
+}
+
+TEST_F(Worker, requestLostToAPortThatCannotOpenIsReportedAsUnanswered)
+{
+    Build("/dev/qem-no-such-port");
+    worker->BeginOperation();
+    Post('A', 1, &NewTag("A"));
+    Post('B', 1, &NewTag("B"));
+    ASSERT_TRUE(RunUntilLogged(2));
+    EXPECT_EQ(LoggedNames(), "AB");
+    EXPECT_EQ(log[0].outcome, OutcomeTimeout);
+    EXPECT_EQ(log[1].outcome, OutcomeTimeout);
+}
+
+TEST_F(Worker, cancelWhileARequestIsInFlightDropsItsOutcomeAndTheQueue)
+{
+    Responder device(pty, window, [](char) { return std::string(); });
+    Connect();
+    Post('A', 1, &NewTag("A"), 300);
+    Post('B', 1, &NewTag("B"));
+    ASSERT_TRUE(window.RunUntil([&] { return !device.Received().empty(); }, 5s));
+    worker->CancelAll();
+    EXPECT_TRUE(Eventually([&] { return worker->QueuedCount() == 0; }));
+    window.RunFor(300ms);
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(device.Received(), "A");
+}
+
+TEST_F(Worker, cancelWhileRequestsWaitEmptiesTheQueueWithoutSending)
+{
+    Responder device(pty, window, [](char) { return std::string("\x81"); });
+    Build(pty.SlavePath());
+    ASSERT_TRUE(worker->Connect("", 0));
+    Post('A', 1, &NewTag("A"));
+    Post('B', 1, &NewTag("B"));
+    worker->CancelAll();
+    worker->BeginOperation();
+    EXPECT_TRUE(Eventually([&] { return worker->QueuedCount() == 0; }));
+    window.RunFor(300ms);
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(device.Received(), "");
+}
+
+TEST_F(Worker, cancelFromInsideAHandlerDropsWhatTheHandlerPosted)
+{
+    Responder device(pty, window, [](char) { return std::string("\x81"); });
+    Connect();
+    Tag& b = NewTag("B");
+    Tag& c = NewTag("C");
+    Post('A', 1, &NewTag("A", [&](TMainThreat* w) {
+        w->PostRequest("B", Ack(), 2000, &Record, &Record, &Record, &b, 1);
+        w->PostRequest("C", Ack(), 2000, &Record, &Record, &Record, &c, 1);
+        w->CancelAll();
+    }));
+    ASSERT_TRUE(RunUntilLogged(1));
+    EXPECT_TRUE(Eventually([&] { return worker->QueuedCount() == 0; }));
+    window.RunFor(300ms);
+    EXPECT_EQ(LoggedNames(), "A");
+    EXPECT_EQ(device.Received(), "A");
+}
+
+TEST_F(Worker, aChainPostedFromHandlersRunsToTheEnd)
+{
+    Responder device(pty, window, [](char c) { return c == 'U' ? std::string("\xAA") : std::string(); });
+    Connect();
+    int remaining = 50;
+    std::function<void(TMainThreat*)> next;
+    TAts hello;
+    hello.Mode = AtsMatch;
+    hello.MatchText = "\xAA";
+    next = [&](TMainThreat* w) {
+        if (--remaining > 0)
+            w->PostRequest("U", hello, 2000, &Record, &Record, &Record, &NewTag("u", next), 1);
+    };
+    worker->PostRequest("U", hello, 2000, &Record, &Record, &Record, &NewTag("u", next), 1);
+    ASSERT_TRUE(RunUntilLogged(50));
+    EXPECT_EQ(device.Received(), std::string(50, 'U'));
+    for (const auto& call : log)
+        EXPECT_EQ(call.outcome, OutcomeReply);
+}
+
+TEST_F(Worker, destroyingWithARequestInFlightCallsNoHandlerAndReturnsPromptly)
+{
+    Responder device(pty, window, [](char) { return std::string(); });
+    Connect();
+    Post('A', 1, &NewTag("A"), 10000);
+    ASSERT_TRUE(window.RunUntil([&] { return !device.Received().empty(); }, 5s));
+    const auto start = platform::Clock::now();
+    worker.reset();
+    EXPECT_LT(platform::Clock::now() - start, 5s);
+    EXPECT_TRUE(log.empty());
+}
+
+TEST_F(Worker, destroyingWhileAHandlerCallWaitsRunsNoHandler)
+{
+    Responder device(pty, window, [](char) { return std::string("\x81"); });
+    Connect();
+    Post('A', 1, &NewTag("A"));
+    // The answer arrives and the worker queues the handler call while this
+    // thread is busy elsewhere; teardown must skip it.
+    ASSERT_TRUE(window.RunUntil([&] { return !device.Received().empty(); }, 5s));
+    worker.reset();
+    EXPECT_TRUE(log.empty());
+}
+
+TEST_F(Worker, repeatedConstructionAndDestructionNeverDeadlocks)
+{
+    for (int i = 0; i < 1000; ++i) {
+        Build("/dev/qem-no-such-port");
+        Post('A', 1, &NewTag("A"));
+        worker.reset();
+    }
+    EXPECT_TRUE(log.empty());
+}
+
+TEST_F(Worker, connectReopensThePortEveryTime)
+{
+    Build(pty.SlavePath());
+    EXPECT_TRUE(worker->Connect("", 0));
+    EXPECT_TRUE(worker->Connect("", 0));
+    EXPECT_TRUE(worker->Engine().IsPortOpen());
+    EXPECT_FALSE(worker->Connect("/dev/qem-no-such-port", 0));
+    EXPECT_FALSE(worker->Engine().IsPortOpen());
+}
+
+TEST_F(Worker, stopClosesThePortAndKeepsRequestsFromBeingSent)
+{
+    Responder device(pty, window, [](char) { return std::string("\x81"); });
+    Connect();
+    EXPECT_TRUE(worker->Stop(false));
+    EXPECT_FALSE(worker->Engine().IsPortOpen());
+    Post('A', 1, &NewTag("A"));
+    window.RunFor(500ms);
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(device.Received(), "");
+}
+
+TEST_F(Worker, portSettingsReadBackFromThePort)
+{
+    parity.SetBits(prEven);
+    flowControl.SetFlowControl(fcHardware);
+    worker = std::make_unique<TMainThreat>(window, "COM3", 230400, dbSeven, parity, sbOne5StopBits, flowControl, nullptr);
+    const TPortSettings settings = worker->GetPortSettings();
+    EXPECT_EQ(settings.BaudRate, 230400u);
+    EXPECT_EQ(settings.Port, "COM3");
+    EXPECT_EQ(settings.DataBits, dbSeven);
+    EXPECT_EQ(settings.StopBits, sbOne5StopBits);
+    EXPECT_EQ(settings.Parity, prEven);
+    EXPECT_EQ(settings.FlowControl, fcHardware);
+
+    worker = std::make_unique<TMainThreat>(window, "COM1", 57600, dbEight, parity, sbOneStopBit, flowControl, nullptr);
+    EXPECT_EQ(worker->GetPortSettings().BaudRate, 57600u);
+}
+
+} // namespace
