@@ -117,8 +117,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             faults.writeStartAckDelay = MillisecondsOf(option, value);
         else if (option == "--stop-acking-after")
             faults.stopAckingAfterFrame = NumberOf<int>(option, value, 0);
-        else if (option == "--hang-up-after")
-            faults.hangUpAfterFrame = NumberOf<int>(option, value, 1);
+        else if (option == "--hang-up-at")
+            faults.hangUpAtFrame = NumberOf<int>(option, value, 1);
         else if (option == "--dump-pause-after")
             pauseAfter = NumberOf<std::size_t>(option, value, 0);
         else if (option == "--dump-pause")
@@ -160,7 +160,8 @@ Faults (frames are counted from 1 within each write):
   --write-start-delay MS   acknowledge write start MS ms late
   --stop-acking-after K    acknowledge frames 1..K only, nothing after them
                            (the final acknowledgement included)
-  --hang-up-after K        close the line after acknowledging frame K, then exit
+  --hang-up-at K           close the line when frame K arrives (frames before
+                           it are acknowledged), then exit
   --dump-pause-after B     with --dump-pause MS: pause MS ms after the dump's
   --dump-pause MS          B-th byte
   --dump-length N          cut (or pad with zero bytes) the dump to N bytes

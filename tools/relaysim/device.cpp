@@ -60,6 +60,7 @@ private:
     bool clientPresent_ = true;   // the master is not reporting a hang-up
     bool lineFull_ = false;       // the slave's queue is full; wait until writable
     std::deque<Outgoing> out_;
+    // The hang-up fault fired: the line closes at this moment.
     std::optional<TimePoint> hangUpAt_;
 };
 
@@ -166,11 +167,10 @@ void Device::Line::Process(const char* bytes, std::size_t count, TimePoint now)
             }
             if (reaction.imageRejected)
                 ++device_.status_.imagesRejected;
-            for (const Answer& answer : reaction.answers) {
+            for (const Answer& answer : reaction.answers)
                 Enqueue(answer, arrived);
-                if (answer.hangUpAfter)
-                    hangUpAt_ = out_.empty() ? arrived : out_.back().due;
-            }
+            if (reaction.hangUp)
+                hangUpAt_ = out_.empty() ? arrived : std::max(arrived, out_.back().due);
         }
         Status& status = device_.status_;
         status.bytesReceived = device_.transcript_.size();

@@ -52,7 +52,7 @@ int Run(const relaysim::CommandLine& commandLine)
     device.Stop();
     hangUpWatch.join();
     if (hungUp)
-        std::fprintf(stderr, "relaysim: hung up after frame %d\n", *commandLine.options.faults.hangUpAfterFrame);
+        std::fprintf(stderr, "relaysim: hung up at frame %d\n", *commandLine.options.faults.hangUpAtFrame);
 
     if (!commandLine.transcriptPath.empty()) {
         const std::string transcript = device.Transcript();

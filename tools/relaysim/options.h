@@ -16,6 +16,8 @@ namespace relaysim {
 struct DumpPause {
     std::size_t afterByte = 0;              // the pause follows this many dump bytes
     std::chrono::milliseconds duration{0};
+
+    bool operator==(const DumpPause&) const = default;
 };
 
 // Misbehaviour on purpose, for the tool's failure paths. Frames are counted
@@ -28,9 +30,10 @@ struct Faults {
     // Frames 1..k are acknowledged, nothing after them in the same write
     // (the final acknowledgement included); 0 acknowledges no frame.
     std::optional<int> stopAckingAfterFrame;
-    // The line is closed (the pseudo-terminal master too) once frame k's
-    // acknowledgement has gone out, as if the device were unplugged.
-    std::optional<int> hangUpAfterFrame;
+    // Frame k is never answered: when it arrives the device closes the line
+    // (the pseudo-terminal master), as if unplugged. Frames 1..k-1 were
+    // acknowledged as usual.
+    std::optional<int> hangUpAtFrame;
     // A pause inside the dump.
     std::optional<DumpPause> dumpPause;
     // These bytes are sent instead of the dump built from the image.

@@ -90,12 +90,13 @@ Reaction Responder::OnImageByte(std::uint8_t byte, const Faults& faults)
         return {};
 
     const int frame = FramesReceived();
-    const bool hangUp = faults.hangUpAfterFrame == frame;
     Reaction reaction;
-    Answer frameAck = Acknowledges(faults, frame) ? AnswerOf(faults, kAck) : Answer{};
-    frameAck.hangUpAfter = hangUp;
-    if (!frameAck.bytes.empty() || hangUp)
-        reaction.answers.push_back(std::move(frameAck));
+    if (faults.hangUpAtFrame == frame) {
+        reaction.hangUp = true;
+        return reaction;
+    }
+    if (Acknowledges(faults, frame))
+        reaction.answers.push_back(AnswerOf(faults, kAck));
     if (frame < kFramesPerImage)
         return reaction;
 
@@ -107,7 +108,7 @@ Reaction Responder::OnImageByte(std::uint8_t byte, const Faults& faults)
         return reaction;
     }
     reaction.imageToStore = std::move(image);
-    if (!hangUp && Acknowledges(faults, frame + 1)) {
+    if (Acknowledges(faults, frame + 1)) {
         Answer stored = AnswerOf(faults, kAck);
         stored.delay = storeTime_;
         reaction.answers.push_back(std::move(stored));

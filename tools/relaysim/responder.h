@@ -28,8 +28,6 @@ struct Answer {
     std::chrono::milliseconds delay{0};
     // A pause after bytes[0 .. pause->afterByte).
     std::optional<DumpPause> pause;
-    // Close the line once the bytes have gone out.
-    bool hangUpAfter = false;
 };
 
 // What one received byte leads to, in order.
@@ -38,6 +36,8 @@ struct Reaction {
     // A complete write: the image to store before the answers go out.
     std::optional<std::string> imageToStore;
     bool imageRejected = false;
+    // Close the line once the answers already on their way have gone out.
+    bool hangUp = false;
 };
 
 class Responder {
