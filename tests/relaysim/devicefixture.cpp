@@ -35,16 +35,21 @@ void DeviceFixture::Send(const std::string& bytes)
         << "the device did not take " << bytes.size() << " bytes";
 }
 
+std::size_t DeviceFixture::BytesSent()
+{
+    // The device counts what it wrote just after writing it, possibly after
+    // the client has read it.
+    std::size_t sent = 0;
+    EXPECT_TRUE(device_->WaitUntil([&](const Status& s) {
+        sent = s.bytesSent;
+        return s.bytesPending == 0;
+    }, 5s));
+    return sent;
+}
+
 void DeviceFixture::ExpectSilence(std::size_t sentBefore)
 {
-    // The device counts what it wrote just after writing it.
-    Status status;
-    device_->WaitUntil([&](const Status& s) {
-        status = s;
-        return s.bytesPending == 0;
-    }, 5s);
-    EXPECT_EQ(status.bytesSent, sentBefore);
-    EXPECT_EQ(status.bytesPending, 0u);
+    EXPECT_EQ(BytesSent(), sentBefore);
     EXPECT_EQ(client_->Available(), 0u);
 }
 

@@ -21,6 +21,8 @@ protected:
     // Writes the bytes and waits until the device has taken all of them, so
     // that any answer is then either delivered or counted as pending.
     void Send(const std::string& bytes);
+    // Answer bytes sent so far, once nothing is on its way.
+    std::size_t BytesSent();
     // After Send: once nothing is on its way, the device has sent no more
     // than `sentBefore` bytes.
     void ExpectSilence(std::size_t sentBefore);

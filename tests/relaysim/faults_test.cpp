@@ -53,7 +53,7 @@ TEST_F(RelaySimFaults, stopAckingAfterFrameLeavesLaterFramesUnanswered)
         ASSERT_EQ(Ask("\x7E", 1), "\x81");
         for (int k = 1; k <= lastAcked; ++k)
             ASSERT_EQ(Ask(frames[k - 1], 1), "\x81") << "frame " << k;
-        const std::size_t sent = device_->GetStatus().bytesSent;
+        const std::size_t sent = BytesSent();
         Send(frames[lastAcked]);
         ExpectSilence(sent);
     }
@@ -69,7 +69,7 @@ TEST_F(RelaySimFaults, stopAckingAfterTheLastFrameWithholdsOnlyTheFinalAck)
     const std::vector<std::string> frames = FramesOf(image);
     for (std::size_t k = 0; k + 1 < frames.size(); ++k)
         ASSERT_EQ(Ask(frames[k], 1), "\x81");
-    const std::size_t sent = device_->GetStatus().bytesSent;
+    const std::size_t sent = BytesSent();
     Send(frames.back());
     ASSERT_EQ(client_->Read(1), "\x81");
     ExpectSilence(sent + 1);
