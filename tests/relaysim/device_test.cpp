@@ -4,10 +4,12 @@
 #include "tests/relaysim/devicefixture.h"
 
 #include "phonebook/crc16.h"
+#include "platform/deadline.h"
 #include "tools/relaysim/image.h"
 #include "tools/relaysim/imagefile.h"
 
 #include <fstream>
+#include <random>
 
 namespace relaysim::testing {
 namespace {
@@ -62,6 +64,36 @@ TEST_F(RelaySimDevice, writeThenReadReturnsWhatWasWritten)
         sent += frame;
     sent += "\x77";
     EXPECT_EQ(device_->Transcript(), sent);
+}
+
+TEST_F(RelaySimDevice, finalAckFollowsOnceTheImageIsStored)
+{
+    Options options;
+    options.storeTime = 300ms;
+    Start(options);
+    const std::vector<std::string> frames = FramesOf(MakeImage(1));
+    ASSERT_EQ(Ask("\x7E", 1), "\x81");
+    for (std::size_t k = 0; k + 1 < frames.size(); ++k)
+        ASSERT_EQ(Ask(frames[k], 1), "\x81");
+    const auto lastFrameSent = platform::Clock::now();
+    ASSERT_EQ(Ask(frames.back(), 1), "\x81");
+    EXPECT_EQ(client_->Read(1), "\x81");
+    EXPECT_GE(platform::Clock::now() - lastFrameSent, 300ms);
+}
+
+TEST_F(RelaySimDevice, arbitraryBytesLeaveItAnswering)
+{
+    Start();
+    std::mt19937 random(5);
+    std::string noise;
+    for (int i = 0; i < 50000; ++i)
+        noise.push_back(static_cast<char>(random()));
+    Send(noise);   // its answers are never read
+    client_->Close();
+    ASSERT_TRUE(device_->WaitUntil([](const Status& s) { return s.clientCloses == 1; }, 5s));
+    client_->Open();
+    EXPECT_EQ(Ask("\x55", 1), "\xAA");
+    EXPECT_EQ(device_->Transcript().substr(0, noise.size()), noise);
 }
 
 TEST_F(RelaySimDevice, emptyDeviceHoldsZerosAndDumpsTheirCheckBytes)

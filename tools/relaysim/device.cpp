@@ -6,6 +6,7 @@
 #include "tools/relaysim/pseudoterminal.h"
 #include "tools/relaysim/responder.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdint>
@@ -47,6 +48,8 @@ private:
     // Writes the bytes whose time has come; false when the client has gone.
     bool SendDue();
     void OnClientGone();
+    // Closes the line for good; the device's thread ends.
+    void HangUp();
     // When the loop must wake up on its own, if ever.
     std::optional<TimePoint> NextWakeUp() const;
 
@@ -106,8 +109,11 @@ void Device::Line::Run()
             limit.tv_sec = static_cast<time_t>(ns / 1'000'000'000);
             limit.tv_nsec = static_cast<long>(ns % 1'000'000'000);
         }
-        if (::ppoll(fds, 3, wakeUp ? &limit : nullptr, nullptr) < 0 && errno != EINTR)
-            throw std::system_error(errno, std::generic_category(), "ppoll");
+        if (::ppoll(fds, 3, wakeUp ? &limit : nullptr, nullptr) < 0 && errno != EINTR) {
+            std::perror("relaysim: ppoll");
+            HangUp();
+            return;
+        }
 
         if (fds[1].revents != 0) {
             // Someone opened the slave: look at the master again.
@@ -122,8 +128,7 @@ void Device::Line::Run()
         if (clientPresent_ && !SendDue())
             OnClientGone();
         if (hangUpAt_ && out_.empty() && platform::Clock::now() >= *hangUpAt_) {
-            pty_.CloseMaster();
-            device_.UpdateStatus([](Status& status) { status.hungUp = true; });
+            HangUp();
             return;
         }
     }
@@ -215,6 +220,12 @@ bool Device::Line::SendDue()
         status.bytesPending = out_.size();
     });
     return true;
+}
+
+void Device::Line::HangUp()
+{
+    pty_.CloseMaster();
+    device_.UpdateStatus([](Status& status) { status.hungUp = true; });
 }
 
 void Device::Line::OnClientGone()

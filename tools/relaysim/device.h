@@ -37,7 +37,7 @@ struct Status {
     int imagesStored = 0;            // complete writes stored (SetImage not counted)
     int imagesRejected = 0;          // complete writes refused for their check value
     int clientCloses = 0;            // times the client closed the slave
-    bool hungUp = false;             // the hang-up fault closed the line; the device has ended
+    bool hungUp = false;             // the device closed the line (hang-up fault) and has ended
     bool stopped = false;            // Stop has run
 };
 
