@@ -116,6 +116,11 @@ Reaction Responder::OnImageByte(std::uint8_t byte, const Faults& faults)
     return reaction;
 }
 
+int Responder::FramesReceived() const
+{
+    return static_cast<int>(received_.size() / kFrameSize);
+}
+
 bool Responder::Acknowledges(const Faults& faults, int frame)
 {
     return !faults.stopAckingAfterFrame || frame <= *faults.stopAckingAfterFrame;

@@ -53,7 +53,7 @@ public:
 
     int Hellos() const { return hellos_; }
     // Complete frames of the write in progress.
-    int FramesReceived() const { return static_cast<int>(received_.size() / 16); }
+    int FramesReceived() const;
 
 private:
     Reaction OnIdleByte(std::uint8_t byte, const Faults& faults, const std::string& storedImage);
