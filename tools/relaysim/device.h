@@ -60,7 +60,8 @@ public:
     std::string SlavePath() const;
     // Every byte received so far, in order.
     std::string Transcript() const;
-    // The device's memory: kImageSize bytes.
+    // The device's memory: kImageSize bytes (an empty device's before Start
+    // has loaded the image file).
     std::string StoredImage() const;
     // Replaces the device's memory (and its file, if any) as a write would.
     // Throws std::invalid_argument unless the image is kImageSize bytes, and
