@@ -4,7 +4,6 @@
 #include "serial/comthread.h"
 
 #include <algorithm>
-#include <cerrno>
 
 TCustomComPort::TCustomComPort(platform::WindowThread& window)
     : window_(window)
