@@ -16,7 +16,7 @@ TCustomComPort::~TCustomComPort()
     try {
         Close();
     } catch (...) {
-        // Closing cannot fail in a way worth more than closing anyway.
+        // A destructor must not throw; the line is closed as far as it goes.
     }
     std::vector<TComLink*> detached;
     {
