@@ -2,6 +2,8 @@
 // The serial line settings as one-byte enumerations. The order is part of
 // the contract: ordinals are stored and compared, and the text forms
 // (serial/comconvert.h) follow the same order.
+//
+// Thread safety: plain values, usable on any thread.
 
 #include <cstdint>
 

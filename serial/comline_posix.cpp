@@ -214,8 +214,12 @@ int ComLine::Write(const std::string& bytes)
             break;
         pollfd room{open_->fd, POLLOUT, 0};
         const int waitMs = limited ? static_cast<int>(std::max<long long>(deadline.Remaining().count(), 1)) : -1;
-        if (poll(&room, 1, waitMs) < 0 && errno != EINTR)
+        const int ready = poll(&room, 1, waitMs);
+        if (ready < 0 && errno != EINTR)
             ThrowLastComError(ComError::WriteFailed);
+        // A lost line never makes room again.
+        if (ready > 0 && (room.revents & (POLLERR | POLLHUP | POLLNVAL)))
+            throw EComPort(ComError::WriteFailed, EIO);
     }
     return static_cast<int>(done);
 }

@@ -4,7 +4,6 @@
 #include "serial/comthread.h"
 
 #include <algorithm>
-#include <cerrno>
 
 TCustomComPort::TCustomComPort(platform::WindowThread& window)
     : window_(window)
@@ -17,7 +16,7 @@ TCustomComPort::~TCustomComPort()
     try {
         Close();
     } catch (...) {
-        // Closing cannot fail in a way worth more than closing anyway.
+        // A destructor must not throw; the line is closed as far as it goes.
     }
     std::vector<TComLink*> detached;
     {
@@ -200,28 +199,28 @@ TRxBufEvent TCustomComPort::RxBufHandlerOf(TComLink* link) const
     return link->OnRxBuf;
 }
 
-bool TCustomComPort::HandleEvents(TComEvents events)
+int TCustomComPort::HandleEvents(TComEvents events)
 {
-    return events.Contains(evRxChar) && CallRxChar();
+    return events.Contains(evRxChar) ? CallRxChar() : 0;
 }
 
-bool TCustomComPort::CallRxChar()
+int TCustomComPort::CallRxChar()
 {
     const int count = line_.QueuedInput();
     if (count <= 0)
-        return false;
+        return 0;
     bool anyListener = false;
     const std::vector<TComLink*> links = LinksSnapshot(anyListener);
     if (!anyListener && triggersOnRxChar_) {
         if (OnRxChar)
             OnRxChar(count);
-        return false;
+        return count;
     }
     std::string bytes = line_.Read(count);
     if (discardNull_)
         bytes.erase(std::remove(bytes.begin(), bytes.end(), '\0'), bytes.end());
     if (bytes.empty())
-        return true;
+        return 0;
     const int n = static_cast<int>(bytes.size());
     if (OnRxBuf)
         OnRxBuf(*this, bytes.data(), n);
@@ -229,5 +228,5 @@ bool TCustomComPort::CallRxChar()
         if (TRxBufEvent handler = RxBufHandlerOf(link))
             handler(*this, bytes.data(), n);
     }
-    return true;
+    return 0;
 }

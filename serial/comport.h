@@ -174,10 +174,11 @@ private:
     // Does nothing at all; the apply step of settings that the next Open uses.
     void ApplyNothing() {}
 
-    // Window thread: one batch of line events from the event thread. True
-    // when received bytes were read (rather than left queued).
-    bool HandleEvents(TComEvents events);
-    bool CallRxChar();
+    // Window thread: one batch of line events from the event thread.
+    // Returns the number of received bytes it found and left queued because
+    // nobody reads them (0 when they were read).
+    int HandleEvents(TComEvents events);
+    int CallRxChar();
     std::vector<TComLink*> LinksSnapshot(bool& anyRxBuf) const;
     TRxBufEvent RxBufHandlerOf(TComLink* link) const;
 

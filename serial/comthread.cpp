@@ -46,23 +46,18 @@ void TComThread::Execute()
             continue;
         }
         readableWithoutNews = false;
-        bool taken = false;
-        if (!DispatchReceived(taken))
+        // Only what the batch itself left queued is old; whatever came
+        // after the window thread counted is news.
+        if (!DispatchReceived(seen))
             break;
-        // Bytes queued after a batch that was read arrived meanwhile: news.
-        try {
-            seen = taken ? 0 : line_.QueuedInput();
-        } catch (const EComPort&) {
-            break;
-        }
     }
     line_.Purge();
 }
 
-bool TComThread::DispatchReceived(bool& taken)
+bool TComThread::DispatchReceived(int& leftQueued)
 {
     try {
-        window_.RunAndWait([this, &taken] { taken = port_.HandleEvents({evRxChar}); });
+        window_.RunAndWait([this, &leftQueued] { leftQueued = port_.HandleEvents({evRxChar}); });
         return true;
     } catch (...) {
         // Handling the batch raised (a failed read, a listener's error):

@@ -29,10 +29,10 @@ public:
 
 private:
     void Execute();
-    // Hands a received-characters event to the window thread; taken tells
-    // whether the queued bytes were read there. False when the thread is to
-    // end.
-    bool DispatchReceived(bool& taken);
+    // Hands a received-characters event to the window thread; leftQueued
+    // is the number of bytes it found and left unread. False when the thread
+    // is to end.
+    bool DispatchReceived(int& leftQueued);
 
     // While received bytes stay queued because nobody read them, the line
     // stays readable; the thread then looks for new bytes at this pace

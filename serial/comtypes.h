@@ -1,6 +1,8 @@
 #pragma once
 // The port's remaining enumerations: handshake modes of the DTR and RTS
 // lines, and the line events the event thread can report.
+//
+// Thread safety: plain values, usable on any thread.
 
 #include <cstdint>
 #include <initializer_list>

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <stdexcept>
+#include <thread>
 
 #include "platform/deadline.h"
 
@@ -74,6 +75,13 @@ void PtyPair::HangUp()
 
 int ThreadCount()
 {
+    // ThreadSanitizer starts a helper thread of its own with the first
+    // thread of the process: have it start before anything is counted.
+    static const bool warmedUp = [] {
+        std::thread([] {}).join();
+        return true;
+    }();
+    (void)warmedUp;
     int count = 0;
     if (DIR* dir = opendir("/proc/self/task")) {
         while (const dirent* e = readdir(dir)) {
