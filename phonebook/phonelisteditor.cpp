@@ -46,10 +46,11 @@ PhoneListEditor::PhoneListEditor(QWidget* parent) : QTableWidget(0, 2, parent)
     setSelectionBehavior(QAbstractItemView::SelectItems);
     // Tab leaves the list for the next control rather than moving between cells.
     setTabKeyNavigation(false);
-    // The editor opens as soon as a cell is selected, like an always-shown editor.
+    // The editor opens as soon as a cell is selected, like an always-shown
+    // editor, and on typing. (A click on the current cell would hold every
+    // key back for a double-click interval, so it does not open the editor.)
     setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::DoubleClicked
-        | QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed
-        | QAbstractItemView::AnyKeyPressed);
+        | QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     setItemDelegateForColumn(ValueColumn, new PhoneNumberDelegate(*this));
 
     connect(qApp, &QApplication::focusChanged, this, &PhoneListEditor::OnFocusChanged);
