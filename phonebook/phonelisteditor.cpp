@@ -136,8 +136,9 @@ bool PhoneListEditor::DeliverFilteredKey(QObject& target, const QKeyEvent& event
     VLE_TelefonaiKeyPress(key);
     if (key == event.text().at(0))
         return false;
-    QKeyEvent changed(event.type(), key == QLatin1Char('+') ? Qt::Key_Plus : Qt::Key_unknown, event.modifiers(),
-        QString(key), event.isAutoRepeat(), event.count());
+    // Qt's key codes of printable Latin-1 characters are their upper-case codes.
+    QKeyEvent changed(event.type(), key.toUpper().unicode(), event.modifiers(), QString(key), event.isAutoRepeat(),
+        event.count());
     QCoreApplication::sendEvent(&target, &changed);
     return true;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The serial line settings of the port component, one byte each, in their
 // fixed order. Header-only and free of any toolkit, so the settings file and
-// the port settings record can use them without the port itself.
+// the port settings record can use them without the port itself. They are
+// plain values: any thread may hold and copy them.
 
 #include <cstdint>
 

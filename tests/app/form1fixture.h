@@ -13,6 +13,7 @@
 
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -20,6 +21,14 @@
 
 class Form1Test : public ::testing::Test {
 protected:
+    // The file dialogs keep their history in the user's settings; the tests
+    // keep theirs in a folder of their own, removed when the tests end.
+    static void SetUpTestSuite()
+    {
+        static TempDir userSettings;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(userSettings.Path()));
+    }
+
     std::string ProgramPath() const { return dir / "qem"; }
     std::string SettingsPath() const { return dir / "qem.INI"; }
     std::string DefaultBook() const { return dir / "qem.kalc"; }
