@@ -27,19 +27,6 @@ protected:
     phonebook::PhoneListEditor* list = nullptr;
 };
 
-TEST_F(Form1EditingTest, typedNumbersAreSortedOnTheNextCellMove)
-{
-    TypeInto(0, "111");
-    TypeInto(1, "333");
-    TypeInto(2, "222");
-    ClickPhoneCell(*list, 0);
-
-    EXPECT_EQ(list->Value(0), "111");
-    EXPECT_EQ(list->Value(1), "222");
-    EXPECT_EQ(list->Value(2), "333");
-    EXPECT_EQ(list->Value(3), "");
-}
-
 TEST_F(Form1EditingTest, writeToFileRightAfterTypingSavesTheCompactedList)
 {
     TypeInto(0, "111");
@@ -50,12 +37,6 @@ TEST_F(Form1EditingTest, writeToFileRightAfterTypingSavesTheCompactedList)
     QTest::mouseClick(form->BTN_SaveToFile, Qt::LeftButton);
 
     EXPECT_TRUE(SameBytes(ReadBytes(dir / "typed.kalc"), BookBytes({{0, "111"}, {1, "222"}, {2, "333"}})));
-}
-
-TEST_F(Form1EditingTest, minusIsTypedAsPlus)
-{
-    TypeInto(4, "-37060000001");
-    EXPECT_EQ(list->Value(4), "+37060000001");
 }
 
 TEST_F(Form1EditingTest, clearAllEmptiesThePhoneBookInTheWindowOnly)
@@ -93,13 +74,6 @@ TEST_F(Form1EditingTest, loadedGapsAreCopiedUpByTheFirstMove)
     EXPECT_EQ(list->Value(1), "777");
     EXPECT_EQ(list->Value(3), "333");
     EXPECT_EQ(list->Value(7), "777");
-}
-
-TEST_F(Form1EditingTest, externalDisconnectionIsTicked)
-{
-    QTest::mouseClick(form->CHBX_EnableExternalOff, Qt::LeftButton,
-        {}, form->CHBX_EnableExternalOff->rect().center());
-    EXPECT_TRUE(form->CHBX_EnableExternalOff->isChecked());
 }
 
 } // namespace

@@ -38,8 +38,6 @@ TEST_F(Form1Test, firstStartCreatesFilesAndGivesNotice)
     EXPECT_EQ(button, QStringLiteral("OK"));
     EXPECT_TRUE(std::filesystem::is_regular_file(DefaultBook()));
     EXPECT_EQ(ReadBytes(DefaultBook()), "");
-    EXPECT_EQ(ReadBytes(SettingsPath()), "[PortSettings]\ncurrent_file=" + DefaultBook()
-            + "\nport=COM1\ndataBits=8\nstopBits=1\nparity=None\nflowControl=None\nbaudrate=2400\n");
     EXPECT_EQ(form->CurrentFile, DefaultBook());
     EXPECT_EQ(form->LBL_CurrentFile->text().toStdString(), DefaultBook());
     EXPECT_EQ(form->VLE_Telefonai->rowCount(), 500);

@@ -43,13 +43,6 @@ INSTANTIATE_TEST_SUITE_P(Calls, MessageWindowTest,
         MessageCase{"lineBreaksAndNonAscii", "Info \xC5\xBE", L"a \r\n\r\nb \u0161", L"Gerai"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(MessageWindow, closesFromTheTitleBarToo)
-{
-    ModalWatch watch; // closes the window
-    ShowMessageWindow("Info", L"m", L"OK");
-    EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("Info")});
-}
-
 TEST(MessageWindow, layout)
 {
     TOKBottomDlg dialog;
