@@ -66,8 +66,6 @@ public:
     // The port settings read at start-up, for the device worker.
     TPortSettings PortSettings;
 
-    const std::string& SettingsPath() const { return settingsPath_; }
-
     // "Write To File...": saves the phone book to a chosen file (or, with
     // SaveToCurrentFile set, to CurrentFile). A file that cannot be written
     // is not reported.
