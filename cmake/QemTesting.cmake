@@ -26,6 +26,7 @@ function(qem_add_gtest name)
   get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
+    NO_PRETTY_VALUES
     DISCOVERY_TIMEOUT 60
     PROPERTIES
       LABELS "${folder};${T_LABELS}"

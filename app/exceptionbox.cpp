@@ -1,0 +1,9 @@
+#include "app/exceptionbox.h"
+
+#include <QMessageBox>
+
+void ShowExceptionMessage(QWidget* parent, const std::exception& error)
+{
+    // Messages carry file names, which are in the locale's encoding.
+    QMessageBox::critical(parent, QStringLiteral("QEM"), QString::fromLocal8Bit(error.what()));
+}

@@ -1,0 +1,9 @@
+#pragma once
+// The standard message box for an exception that ends an operation (or, at
+// the program entry, the program): the exception's message and an OK button.
+
+#include <exception>
+
+class QWidget;
+
+void ShowExceptionMessage(QWidget* parent, const std::exception& error);

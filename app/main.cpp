@@ -1,0 +1,28 @@
+// The program entry: the main window and its message loop. An exception
+// from the start-up (the settings file cannot be written) is shown and ends
+// the program with a failure status.
+
+#include "app/exceptionbox.h"
+#include "app/form1.h"
+#include "dialogs/pictures.h"
+
+#include <QApplication>
+
+#include <clocale>
+#include <exception>
+
+int main(int argc, char* argv[])
+{
+    // File names reach messages through the locale's multibyte conversion.
+    std::setlocale(LC_ALL, "");
+    QApplication application(argc, argv);
+    application.setWindowIcon(dialogs::ProgramIcon());
+    try {
+        TForm1 form;
+        form.show();
+        return application.exec();
+    } catch (const std::exception& error) {
+        ShowExceptionMessage(nullptr, error);
+        return 1;
+    }
+}

@@ -1,0 +1,95 @@
+#include "app/programsettings.h"
+
+#include "app/profilefile.h"
+#include "phonebook/fileaccess.h"
+#include "platform/programpath.h"
+
+#include <utility>
+
+namespace settings {
+namespace {
+
+constexpr char PortKey[] = "port";
+constexpr char BaudRateKey[] = "baudrate";
+constexpr char DataBitsKey[] = "dataBits";
+constexpr char StopBitsKey[] = "stopBits";
+constexpr char ParityKey[] = "parity";
+constexpr char FlowControlKey[] = "flowControl";
+
+const TPortSettings Defaults;
+
+// The stored forms of one setting, in the order of its enumeration values.
+template <typename Stored, typename Value, std::size_t N>
+Value Translate(const Stored& stored, const std::pair<Stored, Value> (&forms)[N], Value fallback)
+{
+    for (const auto& [form, value] : forms)
+        if (form == stored)
+            return value;
+    return fallback;
+}
+
+constexpr std::pair<int, TDataBits> DataBitsForms[] = {{5, dbFive}, {6, dbSix}, {7, dbSeven}, {8, dbEight}};
+// One and a half stop bits are stored as 25.
+constexpr std::pair<int, TStopBits> StopBitsForms[] = {{1, sbOneStopBit}, {25, sbOne5StopBits}, {2, sbTwoStopBits}};
+const std::pair<std::string, TParityBits> ParityForms[] = {
+    {"None", prNone}, {"Odd", prOdd}, {"Even", prEven}, {"Mark", prMark}, {"Space", prSpace}};
+const std::pair<std::string, TFlowControl> FlowControlForms[] = {
+    {"Hardware", fcHardware}, {"Software", fcSoftware}, {"None", fcNone}, {"Custom", fcCustom}};
+
+void CreateSettingsFile(ProfileFile& file, const std::string& programPath)
+{
+    // The keys of a first start, in this order; baudrate is added by the
+    // first read, after them.
+    file.Write(PortSection, CurrentFileKey, DefaultPhoneBookPathFor(programPath));
+    file.Write(PortSection, PortKey, Defaults.Port);
+    file.Write(PortSection, DataBitsKey, "8");
+    file.Write(PortSection, StopBitsKey, "1");
+    file.Write(PortSection, ParityKey, "None");
+    file.Write(PortSection, FlowControlKey, "None");
+}
+
+} // namespace
+
+std::string SettingsPathFor(const std::string& programPath)
+{
+    return platform::ChangeFileExt(programPath, ".INI");
+}
+
+std::string DefaultPhoneBookPathFor(const std::string& programPath)
+{
+    return platform::ChangeFileExt(programPath, ".kalc");
+}
+
+StartupSettings ReadStartupSettings(const std::string& programPath)
+{
+    const std::string path = SettingsPathFor(programPath);
+    const bool existed = files::IsExistingFile(path);
+    ProfileFile file(path);
+    if (!existed)
+        CreateSettingsFile(file, programPath);
+
+    StartupSettings result;
+    result.CurrentFile = ReadIniString(file, PortSection, CurrentFileKey, DefaultPhoneBookPathFor(programPath));
+    TPortSettings& port = result.PortSettings;
+    port.Port = ReadIniString(file, PortSection, PortKey, Defaults.Port);
+    // Any positive rate is passed on (the port accepts custom rates); zero
+    // and negative values have no meaning as a rate.
+    const int baudRate = ReadIniInteger(file, PortSection, BaudRateKey, static_cast<int>(Defaults.BaudRate));
+    port.BaudRate = baudRate > 0 ? static_cast<std::uint32_t>(baudRate) : Defaults.BaudRate;
+    port.DataBits = Translate(ReadIniInteger(file, PortSection, DataBitsKey, 8), DataBitsForms, Defaults.DataBits);
+    port.StopBits = Translate(ReadIniInteger(file, PortSection, StopBitsKey, 1), StopBitsForms, Defaults.StopBits);
+    port.Parity = Translate(ReadIniString(file, PortSection, ParityKey, "None"), ParityForms, Defaults.Parity);
+    port.FlowControl =
+        Translate(ReadIniString(file, PortSection, FlowControlKey, "None"), FlowControlForms, Defaults.FlowControl);
+    return result;
+}
+
+void RememberCurrentFile(const std::string& settingsPath, const std::string& phoneBookPath)
+{
+    if (!files::IsExistingFile(settingsPath))
+        return;
+    ProfileFile file(settingsPath);
+    file.Write(PortSection, CurrentFileKey, phoneBookPath);
+}
+
+} // namespace settings

@@ -1,0 +1,37 @@
+#pragma once
+// File access for the phone book and settings files.
+//
+// Writes go to a temporary file in the target's folder, which is flushed to
+// disk and then renamed over the target: a crash or a full disk in the middle
+// leaves either the old or the new complete file, never a truncated one.
+// Reads accept regular files only, so a name that points at a folder, a pipe
+// or a device reads as "cannot be opened" instead of blocking or streaming.
+
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The size in bytes of a regular file; 0 when it cannot be opened or is not
+// a regular file.
+std::uint64_t FileSizeOf(const std::string& path);
+
+namespace files {
+
+// True when something other than a folder exists under the name.
+bool IsExistingFile(const std::string& path);
+
+// The first maxBytes bytes of a regular file (all of it by default);
+// nullopt when it cannot be opened or read.
+std::optional<std::string> ReadFileStart(const std::string& path,
+    std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
+
+// Replaces the file's content with bytes through a temporary file and a
+// rename. An existing file keeps its permission bits; a symbolic link keeps
+// pointing at the replaced file. False, with the target untouched and no
+// temporary file left behind, when any step fails.
+bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+} // namespace files

@@ -1,0 +1,75 @@
+#pragma once
+// The phone list VLE_Telefonai: a grid of 500 data rows under one title row,
+// "Nr." holding the slot number "0" to "499" (neither editable nor
+// selectable) and "Phone Number" holding the slot's value, edited in place.
+//
+// Every move of the cell cursor and every departure of the keyboard focus
+// for another control of the window compacts the list (see compaction.h):
+// the move runs it before the cell editor is closed or reopened, the
+// departure before the control that takes the focus acts, so a click on
+// "Write To File..." saves the compacted list. Values are byte strings; a
+// cell shows each byte as the character of the same code (Latin-1), so any
+// loaded byte survives a save unchanged.
+
+#include <QTableWidget>
+
+#include <string>
+#include <vector>
+
+class QKeyEvent;
+
+namespace phonebook {
+
+class PhoneListEditor : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit PhoneListEditor(QWidget* parent = nullptr);
+
+    // Replaces the rows by the 500 rows keyed "0" to "499" with empty values.
+    void BuildRows();
+
+    // Slot values; slots outside the built rows read as empty and ignore writes.
+    std::string Value(int slot) const;
+    void SetValue(int slot, const std::string& value);
+    std::vector<std::string> Values() const;
+    // Writes only the slots whose value differs.
+    void SetValues(const std::vector<std::string>& values);
+    void ClearValues();
+
+    // Runs before the cell cursor moves to the "Phone Number" cell of data
+    // row `row` (1 to 500): compacts the list and records the row.
+    void VLE_TelefonaiSelectCell(int column, int row);
+    // Runs when the keyboard focus leaves the list for another control of
+    // the window: compacts the list.
+    void VLE_TelefonaiExit();
+    // Sees every character typed into the list and its cell editor before
+    // the template does: a minus sign becomes a plus sign.
+    static void VLE_TelefonaiKeyPress(QChar& key);
+
+    // Passes a typed key through VLE_TelefonaiKeyPress; when that changes it,
+    // sends the changed key to target and returns true (the original key is
+    // then to be dropped).
+    bool DeliverFilteredKey(QObject& target, const QKeyEvent& event);
+
+    // The values gathered by the last compaction.
+    std::vector<std::string> CollectedNumbers;
+    // The data row (1 to 500) of the last cell selection; 0 before the first.
+    int LastSelectedRow = 0;
+
+    static constexpr int NumberColumn = 0;
+    static constexpr int ValueColumn = 1;
+
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
+private:
+    void Compact();
+    void OnFocusChanged(QWidget* old, QWidget* now);
+    bool Holds(const QWidget* widget) const;
+
+    bool buildingRows_ = false;
+};
+
+} // namespace phonebook

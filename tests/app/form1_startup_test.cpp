@@ -1,0 +1,234 @@
+#include "app/clickablelabel.h"
+#include "app/profilefile.h"
+#include "app/version.h"
+#include "dialogs/okbottomdlg.h"
+
+#include "tests/app/form1fixture.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <filesystem>
+#include <map>
+
+namespace {
+
+TEST_F(Form1Test, firstStartCreatesFilesAndGivesNotice)
+{
+    QString text;
+    QString button;
+    watch.Then([&](QWidget& window) {
+        auto& notice = dynamic_cast<TOKBottomDlg&>(window);
+        text = notice.LBL_Text->text();
+        button = notice.BTN_OK->text();
+        notice.BTN_OK->click();
+    });
+
+    Start();
+
+    EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("Info")});
+    EXPECT_EQ(text.toStdString(), "File containing saved phone numbers was not found (looking for: " + DefaultBook()
+            + "). \r\n\r\nEmpty file was created.");
+    EXPECT_EQ(button, QStringLiteral("OK"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(DefaultBook()));
+    EXPECT_EQ(ReadBytes(DefaultBook()), "");
+    EXPECT_EQ(form->CurrentFile, DefaultBook());
+    EXPECT_EQ(form->LBL_CurrentFile->text().toStdString(), DefaultBook());
+    EXPECT_EQ(form->VLE_Telefonai->rowCount(), 500);
+    EXPECT_EQ(form->VLE_Telefonai->Values(), std::vector<std::string>(500));
+    EXPECT_EQ(form->EDT_ReleTimeout->text(), QString());
+    EXPECT_FALSE(form->CHBX_EnableExternalOff->isChecked());
+}
+
+TEST_F(Form1Test, titleCarriesTheBuildVersion)
+{
+    PrepareStart(DefaultBook());
+    Start();
+    const QString version = QString::fromStdString(GetFileVersionText());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+\\.\\d+$")).match(version).hasMatch()) << version.toStdString();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("QEM  v. ") + version);
+}
+
+struct ControlCase {
+    const char* name;
+    const char* className;
+    const char* text; // caption or title
+    QRect geometry;   // in the window, or in its group box
+    const char* hint;
+};
+
+TEST_F(Form1Test, everyControlOfTheLayoutIsInPlace)
+{
+    const ControlCase controls[] = {
+        {"GrB_CurrentFile", "QGroupBox", "Current work file", {14, 7, 239, 64}, ""},
+        {"LBL_CurrentFile", "ClickableLabel", nullptr, {7, 21, 225, 36}, ""},
+        {"GrB_RelaySettings", "QGroupBox", "Relay Settings", {14, 77, 239, 85}, ""},
+        {"LBL_ReleTimeout", "QLabel", "Relay Timeout (ms)", {24, 21, 134, 22}, ""},
+        {"EDT_ReleTimeout", "QLineEdit", "", {161, 21, 39, 21}, ""},
+        {"CHBX_EnableExternalOff", "QCheckBox", "Enable External Disconnection ", {23, 56, 181, 15}, ""},
+        {"GrB_Phones", "QGroupBox", "Phones", {14, 168, 239, 288}, ""},
+        {"LBL_CurrentAction", "QLabel", "", {14, 459, 239, 14}, ""},
+        {"ProgressBar", "QProgressBar", nullptr, {14, 475, 239, 15}, ""},
+        {"BTN_LoadFromFile", "QPushButton", "Load From File...", {28, 496, 105, 22}, ""},
+        {"BTN_SaveToFile", "QPushButton", "Write To File...", {133, 496, 105, 22},
+            "Writes all numbers and parameters into user selected file"},
+        {"BTN_LoadFromDevice", "QPushButton", "Load From Device", {28, 517, 105, 22},
+            "Reads all phone numbers and parameters from device without saving them into current parameters file"},
+        {"BTN_WriteToDevice", "QPushButton", "Write To Device", {133, 517, 105, 22},
+            "Writes all numbers and parameters into device and current phonebook file"},
+        {"BTN_ClearAll", "QPushButton", "Clear All", {28, 538, 105, 22},
+            "Clears all parameters (in program window only)"},
+        {"BTN_PortSettings", "QPushButton", "Configure Port...", {133, 538, 105, 22}, ""},
+    };
+    PrepareStart(DefaultBook());
+    Start();
+
+    for (const ControlCase& c : controls) {
+        SCOPED_TRACE(c.name);
+        auto* widget = form->findChild<QWidget*>(QString::fromLatin1(c.name));
+        ASSERT_NE(widget, nullptr);
+        EXPECT_TRUE(widget->inherits(c.className));
+        EXPECT_EQ(widget->geometry(), c.geometry);
+        EXPECT_EQ(widget->toolTip(), QString::fromLatin1(c.hint));
+        if (c.text != nullptr) {
+            const char* property = widget->inherits("QGroupBox") ? "title" : "text";
+            EXPECT_EQ(widget->property(property).toString(), QString::fromLatin1(c.text));
+        }
+    }
+    EXPECT_EQ(form->VLE_Telefonai->parentWidget(), form->GrB_Phones);
+    EXPECT_EQ(form->VLE_Telefonai->objectName(), QStringLiteral("VLE_Telefonai"));
+    EXPECT_EQ(form->LBL_CurrentFile->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_TRUE(form->LBL_CurrentFile->wordWrap());
+    // The caption stands to the left of the box.
+    EXPECT_EQ(form->CHBX_EnableExternalOff->layoutDirection(), Qt::RightToLeft);
+}
+
+TEST_F(Form1Test, windowIsFixedWithItsColourHiddenGaugeAndIdleTimer)
+{
+    PrepareStart(DefaultBook());
+    Start();
+
+    EXPECT_EQ(form->minimumSize(), QSize(269, 573));
+    EXPECT_EQ(form->maximumSize(), QSize(269, 573));
+    EXPECT_FALSE(form->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(form->palette().color(QPalette::Window), QColor(236, 233, 216));
+    EXPECT_TRUE(form->ProgressBar->isHidden());
+    EXPECT_EQ(form->ProgressBar->minimum(), 0);
+    EXPECT_EQ(form->ProgressBar->maximum(), 100);
+    EXPECT_EQ(form->Timer->interval(), 400);
+    EXPECT_FALSE(form->Timer->isActive());
+    EXPECT_FALSE(form->SaveToCurrentFile);
+    EXPECT_EQ(form->DLG_SaveTo->defaultSuffix(), QStringLiteral("kalc"));
+    EXPECT_EQ(form->DLG_LoadFrom->nameFilters(),
+        (QStringList{QStringLiteral("KAL Phone Book Files (*.kalc)"), QStringLiteral("All Files (*)")}));
+    EXPECT_TRUE(form->DLG_SaveTo->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(form->DLG_LoadFrom->fileMode(), QFileDialog::AnyFile);
+}
+
+TEST_F(Form1Test, startUpLoadsTheCurrentFileWithoutNotice)
+{
+    const std::string book = dir / "mine.kalc";
+    PrepareStart(book, BookBytes({{0, "111"}, {4, "+555"}}, 500, true));
+
+    Start();
+
+    EXPECT_TRUE(watch.Titles().isEmpty());
+    EXPECT_EQ(form->CurrentFile, book);
+    EXPECT_EQ(form->VLE_Telefonai->Value(0), "111");
+    EXPECT_EQ(form->VLE_Telefonai->Value(4), "+555");
+    EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("500"));
+    EXPECT_TRUE(form->CHBX_EnableExternalOff->isChecked());
+}
+
+TEST_F(Form1Test, storedPortSettingsReachTheWindow)
+{
+    WriteBytes(SettingsPath(), "[PortSettings]\nport=COM3\nparity=Even\nstopBits=25\n");
+    WriteBytes(DefaultBook(), "");
+
+    Start();
+
+    EXPECT_EQ(form->PortSettings.Port, "COM3");
+    EXPECT_EQ(form->PortSettings.BaudRate, 2400u);
+    EXPECT_EQ(form->PortSettings.Parity, prEven);
+    EXPECT_EQ(form->PortSettings.StopBits, sbOne5StopBits);
+    EXPECT_EQ(form->CurrentFile, DefaultBook());
+}
+
+TEST_F(Form1Test, emptyCurrentFileFallsBackToTheDefaultBook)
+{
+    WriteBytes(SettingsPath(), "[PortSettings]\ncurrent_file=\n");
+
+    Start();
+
+    EXPECT_TRUE(watch.Titles().isEmpty()); // created in passing, then loaded
+    EXPECT_EQ(form->CurrentFile, DefaultBook());
+    EXPECT_EQ(form->LBL_CurrentFile->text().toStdString(), DefaultBook());
+    EXPECT_EQ(ReadBytes(DefaultBook()), "");
+}
+
+TEST_F(Form1Test, unwritableSettingsFileStopsStartUpWithItsMessage)
+{
+    std::filesystem::create_directory(SettingsPath());
+    try {
+        Start();
+        FAIL() << "start-up went on";
+    } catch (const settings::WriteError& error) {
+        EXPECT_EQ(std::string(error.what()), "Unable to write to " + SettingsPath());
+    }
+}
+
+TEST_F(Form1Test, currentFileThatIsNoFileNeverBlocksStartUp)
+{
+    PrepareStart(dir / "pipe.kalc");
+    std::filesystem::remove(dir / "pipe.kalc");
+    ASSERT_EQ(mkfifo((dir / "pipe.kalc").c_str(), 0600), 0);
+
+    Start(); // a pipe is not read: it would block until a writer comes
+
+    EXPECT_TRUE(watch.Titles().isEmpty());
+    EXPECT_EQ(form->VLE_Telefonai->Values(), std::vector<std::string>(500));
+}
+
+TEST_F(Form1Test, currentFileThatIsAFolderCountsAsMissing)
+{
+    PrepareStart(dir / "x.kalc");
+    std::filesystem::remove(dir / "x.kalc");
+    std::filesystem::create_directory(dir / "x.kalc");
+
+    Start();
+
+    EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("Info")});
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "x.kalc"));
+}
+
+std::map<std::string, std::string> Snapshot(const TempDir& dir)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        files[entry.path().filename().string()] = ReadBytes(entry.path().string());
+    return files;
+}
+
+TEST_F(Form1Test, closingAfterEditingWritesNothing)
+{
+    PrepareStart(DefaultBook(), BookBytes({{0, "111"}}));
+    StartShown();
+    const auto before = Snapshot(dir);
+
+    form->VLE_Telefonai->SetValue(1, "222");
+    form->EDT_ReleTimeout->setText(QStringLiteral("77"));
+    form->CHBX_EnableExternalOff->setChecked(true);
+    form->close();
+    form.reset();
+
+    EXPECT_EQ(Snapshot(dir), before);
+}
+
+} // namespace
