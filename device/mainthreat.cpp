@@ -240,8 +240,9 @@ void TMainThreat::Report()
         }
         if (handler != nullptr && !tearingDown_) {
             window_.RunAndWait([&] {
-                // Teardown may have begun while this call waited in the queue.
-                if (!tearingDown_)
+                // Teardown, or a cancel (the window thread may have run one
+                // while this call waited in its queue), may have come since.
+                if (!tearingDown_ && !clearRequested_)
                     handler(owner, this, reply, outcome);
             });
         }

@@ -13,6 +13,8 @@
 // - Destruction (window thread) stops the loop while serving its pending
 //   hand-overs; once teardown has begun no handler is called, and queued
 //   requests are dropped.
+// - After CancelAll no handler is called until the next Connect, not even
+//   one whose call was already waiting for the window thread.
 
 #include "device/packet.h"
 #include "engine/engine.h"
