@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/clickablelabel.h"
+#include "device/mainthreat.h"
 #include "app/programsettings.h"
 #include "app/version.h"
 #include "dialogs/dialogframe.h"
@@ -57,9 +58,10 @@ void SetUpPhoneBookDialog(QFileDialog& dialog, QFileDialog::AcceptMode mode)
 
 } // namespace
 
-TForm1::TForm1(const std::string& programPath, QWidget* parent)
+TForm1::TForm1(platform::WindowThread& window, const std::string& programPath, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
               | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      window_(window),
       programPath_(programPath),
       settingsPath_(settings::SettingsPathFor(programPath))
 {
@@ -80,10 +82,16 @@ TForm1::TForm1(const std::string& programPath, QWidget* parent)
     // 8. The phone list and the current phone book file.
     OpenCurrentFile();
 
-    // 9. The device worker is started here with PortSettings.
+    // 9. The device worker.
+    StartWorker();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The worker goes first: its teardown may still serve calls that reach
+    // the window's controls.
+    Worker.reset();
+}
 
 void TForm1::BuildLayout()
 {
@@ -147,6 +155,9 @@ void TForm1::BuildLayout()
     connect(BTN_LoadFromFile, &QPushButton::clicked, this, &TForm1::BTN_LoadFromFileClick);
     connect(BTN_SaveToFile, &QPushButton::clicked, this, &TForm1::BTN_SaveToFileClick);
     connect(BTN_ClearAll, &QPushButton::clicked, this, &TForm1::BTN_ClearAllClick);
+    connect(BTN_WriteToDevice, &QPushButton::clicked, this, &TForm1::BTN_WriteToDeviceClick);
+    connect(BTN_LoadFromDevice, &QPushButton::clicked, this, &TForm1::BTN_LoadFromDeviceClick);
+    connect(BTN_PortSettings, &QPushButton::clicked, this, &TForm1::BTN_PortSettingsClick);
 
     DLG_LoadFrom = new QFileDialog(this);
     DLG_LoadFrom->setObjectName(QStringLiteral("DLG_LoadFrom"));
@@ -158,6 +169,7 @@ void TForm1::BuildLayout()
     Timer = new QTimer(this);
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(400);
+    connect(Timer, &QTimer::timeout, this, &TForm1::TimerTimer);
 }
 
 void TForm1::BTN_ClearAllClick()

@@ -1,17 +1,25 @@
 #pragma once
 // The main window: the phone book editor, the current phone book file, the
-// port settings read at start-up, and (later) the device operations.
+// port settings, the device worker and the device operations (write, read,
+// port configuration) with their status area.
 //
 // The constructor is the start-up sequence: build the window, put the
 // version into the title, create or complete the settings file beside the
-// program and read the port settings and the current file from it, then
-// open the current phone book file. Nothing is saved when the window closes.
+// program and read the port settings and the current file from it, open the
+// current phone book file, and start the device worker. Closing the window
+// destroys the worker; nothing is saved.
+//
+// Everything here runs on the window thread. The worker calls the request
+// handlers (OnWriteConnect, ...) there too, and waits for them to return.
 
-#include "serial/portsettings.h"
 #include "platform/programpath.h"
+#include "platform/windowthread.h"
+#include "serial/portsettings.h"
 
 #include <QWidget>
 
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -24,6 +32,7 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTimer;
+class TMainThreat;
 
 namespace phonebook {
 class PhoneListEditor;
@@ -33,10 +42,12 @@ struct LoadedPhoneBook;
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    // programPath places the settings file and the default phone book file
-    // (tests give a path in a folder of their own). Throws
-    // settings::WriteError when the settings file cannot be written.
-    explicit TForm1(const std::string& programPath = platform::ProgramPath(), QWidget* parent = nullptr);
+    // window is the window thread the device worker hands its calls to; it
+    // must outlive the window. programPath places the settings file and the
+    // default phone book file (tests give a path in a folder of their own).
+    // Throws settings::WriteError when the settings file cannot be written.
+    explicit TForm1(platform::WindowThread& window, const std::string& programPath = platform::ProgramPath(),
+        QWidget* parent = nullptr);
     ~TForm1() override;
 
     QGroupBox* GrB_CurrentFile;
@@ -63,8 +74,18 @@ public:
     std::string CurrentFile;
     // When set, the next save goes to CurrentFile without a dialog.
     bool SaveToCurrentFile = false;
-    // The port settings read at start-up, for the device worker.
+    // The port settings the device worker was (or was to be) built with:
+    // read at start-up, replaced by the port configuration.
     TPortSettings PortSettings;
+
+    // The device worker; none when it could not be built, and after close.
+    std::unique_ptr<TMainThreat> Worker;
+
+    // Operation state. A running write is marked by the caption "Cancel" on
+    // BTN_WriteToDevice, a running read by ReadingFromDevice.
+    bool ReadingFromDevice = false;
+    std::uint32_t ChunksQueued = 0;       // frames posted by the current write
+    std::uint32_t ChunksAcknowledged = 0; // frames after the first shown as progress
 
     // "Write To File...": saves the phone book to a chosen file (or, with
     // SaveToCurrentFile set, to CurrentFile). A file that cannot be written
@@ -84,7 +105,88 @@ public:
     // "Clear All": empties the phone book in the window only.
     void BTN_ClearAllClick();
 
+    // The status area: LBL_CurrentAction and ProgressBar.
+    void ShowStatusArea();
+    void HideStatusArea();
+    // Shows the status area with the text; the gauge shows percent, or 0
+    // when percent is over 100.
+    void SetStatus(const std::wstring& text, unsigned percent);
+    // Enables or disables the operation controls. In write mode the enabled
+    // state of BTN_WriteToDevice is left alone and its caption follows
+    // (enabled: "Write To Device", disabled: "Cancel").
+    void SetControlsEnabled(bool enable, bool writeMode);
+    // The read watchdog, every 400 ms while Timer runs: the gauge advances by
+    // one and the read is given up when it reaches 100.
+    void TimerTimer();
+
+    // "Write To Device" (or "Cancel" while a write runs).
+    void BTN_WriteToDeviceClick();
+    // "Load From Device".
+    void BTN_LoadFromDeviceClick();
+    // "Configure Port...".
+    void BTN_PortSettingsClick();
+    // Closing: destroys the worker, serving its pending calls meanwhile.
+    void FormClose();
+
+    // Request handlers, called by the worker on the window thread with the
+    // window as owner. Outcome 1 is success, anything else failure.
+    static void OnWriteConnect(void* owner, TMainThreat* worker, std::string reply, std::uint8_t outcome);
+    static void OnWriteHandshake(void* owner, TMainThreat* worker, std::string reply, std::uint8_t outcome);
+    static void OnFirstChunkWritten(void* owner, TMainThreat* worker, std::string reply, std::uint8_t outcome);
+    static void OnChunkWritten(void* owner, TMainThreat* worker, std::string reply, std::uint8_t outcome);
+    static void OnWriteFinished(void* owner, TMainThreat* worker, std::string reply, std::uint8_t outcome);
+    static void OnReadHandshake(void* owner, TMainThreat* worker, std::string reply, std::uint8_t outcome);
+    static void OnReadData(void* owner, TMainThreat* worker, std::string reply, std::uint8_t outcome);
+
+protected:
+    // A close while a device handler or click is in progress (their nested
+    // event loops let one in) is put off until it has returned: the worker
+    // it would destroy is waiting for that very handler, or is about to be
+    // used by it.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    enum class Operation { Write, Read };
+
+    // Keeps closes off while a handler or device click runs; the last one
+    // to end issues a close that came meanwhile.
+    class CloseDeferral {
+    public:
+        explicit CloseDeferral(TForm1& form);
+        ~CloseDeferral();
+        CloseDeferral(const CloseDeferral&) = delete;
+        CloseDeferral& operator=(const CloseDeferral&) = delete;
+
+    private:
+        TForm1& form_;
+    };
+
+    // Builds a worker with the settings, the parity and flow-control
+    // objects made for this call only. Throws what the construction throws.
+    std::unique_ptr<TMainThreat> MakeWorker(const TPortSettings& settings);
+    // Start-up's last step: the worker, or the failure message and no worker.
+    void StartWorker();
+    // Stores the port's settings and replaces the worker (the steps of
+    // "Configure Port..." after its dialog).
+    void ReplaceWorker();
+
+    // The gauge's value, kept within 0..100.
+    void SetGauge(int percent);
+    void BusyForWriting();
+    void BusyForReading();
+    void IdleAfterWriting();
+    void IdleAfterReading();
+    // The read is over: the watchdog stops and ReadingFromDevice clears.
+    void EndRead();
+    // Ends an operation: cancels what the worker still holds, goes idle and
+    // shows the message.
+    void FailOperation(Operation operation, const std::wstring& message);
+    // The error window with the title "ERROR", the message and one "OK"
+    // button; returns when the operator has closed it.
+    static void ShowErrorMessage(const std::wstring& message);
+    // The device buttons while the window has no worker.
+    static void RefuseWithoutWorker();
+
     void BuildLayout();
     void ShowCurrentFile();
     // Records the path under current_file when the settings file exists; a
@@ -93,6 +195,9 @@ private:
     std::optional<std::string> ChooseFile(QFileDialog& dialog);
     void ShowLoadedPhoneBook(const phonebook::LoadedPhoneBook& loaded);
 
+    platform::WindowThread& window_;
     std::string programPath_;
     std::string settingsPath_;
+    int closeDeferrals_ = 0;
+    bool closePending_ = false;
 };

@@ -5,6 +5,8 @@
 #include "app/exceptionbox.h"
 #include "app/form1.h"
 #include "dialogs/pictures.h"
+#include "platform/qtwindowthread.h"
+#include "serial/comsetupfrm.h"
 
 #include <QApplication>
 
@@ -17,8 +19,12 @@ int main(int argc, char* argv[])
     std::setlocale(LC_ALL, "");
     QApplication application(argc, argv);
     application.setWindowIcon(dialogs::ProgramIcon());
+    // "Configure Port..." shows the serial component's own setup dialog.
+    InstallComSetupDialog();
     try {
-        TForm1 form;
+        // The device worker hands its calls to this thread; it outlives the window.
+        platform::QtWindowThread windowThread;
+        TForm1 form(windowThread);
         form.show();
         return application.exec();
     } catch (const std::exception& error) {

@@ -109,10 +109,25 @@ std::optional<std::string> ProfileFile::Read(std::string_view section, std::stri
 
 void ProfileFile::Write(std::string_view section, std::string_view key, std::string_view value)
 {
-    if (unreadable_ || value.find_first_of("\r\n") != std::string_view::npos)
-        throw WriteError(path_);
+    Write(section, {Entry{std::string(key), std::string(value)}});
+}
 
+void ProfileFile::Write(std::string_view section, const std::vector<Entry>& entries)
+{
+    if (unreadable_)
+        throw WriteError(path_);
     std::vector<Line> lines = lines_;
+    for (const Entry& entry : entries) {
+        if (entry.value.find_first_of("\r\n") != std::string::npos)
+            throw WriteError(path_);
+        SetEntry(lines, section, entry.key, entry.value);
+    }
+    Save(std::move(lines));
+}
+
+void ProfileFile::SetEntry(std::vector<Line>& lines, std::string_view section, std::string_view key,
+    std::string_view value) const
+{
     const std::string entry = std::string(key) + "=" + std::string(value);
     const std::string ending = NewLineEnding();
 
@@ -140,19 +155,22 @@ void ProfileFile::Write(std::string_view section, std::string_view key, std::str
 
     if (keyLine) {
         lines[*keyLine].text = std::string(KeyValueOf(lines[*keyLine].text)->key) + "=" + std::string(value);
-    } else {
-        std::size_t at = lines.size();
-        if (sectionEnd) {
-            at = *sectionEnd + 1;
-        } else {
-            lines.push_back({"[" + std::string(section) + "]", ending});
-            at = lines.size();
-        }
-        if (at > 0 && lines[at - 1].ending.empty())
-            lines[at - 1].ending = ending;
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), Line{entry, ending});
+        return;
     }
+    std::size_t at = lines.size();
+    if (sectionEnd) {
+        at = *sectionEnd + 1;
+    } else {
+        lines.push_back({"[" + std::string(section) + "]", ending});
+        at = lines.size();
+    }
+    if (at > 0 && lines[at - 1].ending.empty())
+        lines[at - 1].ending = ending;
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), Line{entry, ending});
+}
 
+void ProfileFile::Save(std::vector<Line> lines)
+{
     std::string content;
     for (const Line& line : lines)
         content += line.text + line.ending;

@@ -41,12 +41,25 @@ public:
     // value holds a line break (it would corrupt the file).
     void Write(std::string_view section, std::string_view key, std::string_view value);
 
+    struct Entry {
+        std::string key;
+        std::string value;
+    };
+    // Sets several keys of one section, in order, as Write does, and writes
+    // the file once: either all of them reach the file or none does.
+    void Write(std::string_view section, const std::vector<Entry>& entries);
+
 private:
     struct Line {
         std::string text;   // without its line ending
         std::string ending; // "\n", "\r\n", or "" for a last line without one
     };
 
+    // Sets the key's value in lines, as Write describes.
+    void SetEntry(std::vector<Line>& lines, std::string_view section, std::string_view key,
+        std::string_view value) const;
+    // Replaces the file's content with lines; they become the profile's.
+    void Save(std::vector<Line> lines);
     std::string NewLineEnding() const;
 
     std::string path_;

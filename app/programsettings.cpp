@@ -36,6 +36,16 @@ const std::pair<std::string, TParityBits> ParityForms[] = {
 const std::pair<std::string, TFlowControl> FlowControlForms[] = {
     {"Hardware", fcHardware}, {"Software", fcSoftware}, {"None", fcNone}, {"Custom", fcCustom}};
 
+// The stored form of a value; the fallback for one outside the forms.
+template <typename Stored, typename Value, std::size_t N>
+Stored FormOf(Value value, const std::pair<Stored, Value> (&forms)[N], const Stored& fallback)
+{
+    for (const auto& [form, formValue] : forms)
+        if (formValue == value)
+            return form;
+    return fallback;
+}
+
 void CreateSettingsFile(ProfileFile& file, const std::string& programPath)
 {
     // The keys of a first start, in this order; baudrate is added by the
@@ -82,6 +92,19 @@ StartupSettings ReadStartupSettings(const std::string& programPath)
     port.FlowControl =
         Translate(ReadIniString(file, PortSection, FlowControlKey, "None"), FlowControlForms, Defaults.FlowControl);
     return result;
+}
+
+void StorePortSettings(const std::string& settingsPath, const TPortSettings& port)
+{
+    ProfileFile file(settingsPath);
+    file.Write(PortSection, {
+        {BaudRateKey, std::to_string(port.BaudRate)},
+        {PortKey, port.Port},
+        {DataBitsKey, std::to_string(FormOf(port.DataBits, DataBitsForms, 8))},
+        {StopBitsKey, std::to_string(FormOf(port.StopBits, StopBitsForms, 1))},
+        {ParityKey, FormOf(port.Parity, ParityForms, std::string("None"))},
+        {FlowControlKey, FormOf(port.FlowControl, FlowControlForms, std::string("None"))},
+    });
 }
 
 void RememberCurrentFile(const std::string& settingsPath, const std::string& phoneBookPath)

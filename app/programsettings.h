@@ -31,4 +31,10 @@ StartupSettings ReadStartupSettings(const std::string& programPath);
 // file exists. Throws WriteError.
 void RememberCurrentFile(const std::string& settingsPath, const std::string& phoneBookPath);
 
+// Stores the port settings under baudrate, port, dataBits, stopBits, parity
+// and flowControl, in that order and in their stored forms, all in one
+// write. The file and the section are created when missing; no other key
+// is touched. Throws WriteError.
+void StorePortSettings(const std::string& settingsPath, const TPortSettings& port);
+
 } // namespace settings

@@ -28,8 +28,18 @@ function(qem_add_gtest name)
     DISCOVERY_MODE PRE_TEST
     NO_PRETTY_VALUES
     DISCOVERY_TIMEOUT 60
-    PROPERTIES
-      LABELS "${folder};${T_LABELS}"
-      TIMEOUT ${T_TIMEOUT}
-      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QEM_SOURCE_DIR=${PROJECT_SOURCE_DIR};QEM_BINARY_DIR=${PROJECT_BINARY_DIR}")
+    TEST_LIST ${name}_TESTS)
+  # gtest_discover_tests splits list-valued PROPERTIES at every ';' (so a
+  # second label or environment variable became a property name of its own):
+  # the properties are set instead by a script that ctest includes after the
+  # discovered tests.
+  set(labels "${folder};${T_LABELS}")
+  set(environment "QT_QPA_PLATFORM=offscreen;QEM_SOURCE_DIR=${PROJECT_SOURCE_DIR};QEM_BINARY_DIR=${PROJECT_BINARY_DIR}")
+  set(properties_file "${CMAKE_CURRENT_BINARY_DIR}/${name}_properties.cmake")
+  file(WRITE "${properties_file}"
+    "if(DEFINED ${name}_TESTS)\n"
+    "  set_tests_properties(\${${name}_TESTS} PROPERTIES LABELS [==[${labels}]==] TIMEOUT ${T_TIMEOUT}\n"
+    "    ENVIRONMENT [==[${environment}]==])\n"
+    "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES "${properties_file}")
 endfunction()

@@ -49,7 +49,7 @@ TMainThreat::~TMainThreat()
 {
     tearingDown_ = true;
     thread_.Terminate();
-    stopEvent_.Set();
+    wakeEvent_.Set();
     thread_.Join();
     engine_.reset();
 }
@@ -78,6 +78,7 @@ void TMainThreat::PostRequest(std::string command, const TAts& ats, int timeout,
         at = std::upper_bound(requests_.begin() + 1, requests_.end(), priority,
             [](std::int8_t p, const Queued& q) { return p < q.packet.Priority; });
     requests_.insert(at, std::move(request));
+    wakeEvent_.Set();
 }
 
 void TMainThreat::BeginOperation()
@@ -85,6 +86,7 @@ void TMainThreat::BeginOperation()
     enabled_ = true;
     busy_ = false;
     stopped_ = false;
+    wakeEvent_.Set();
 }
 
 bool TMainThreat::Connect(const std::string& portName, int baudRate)
@@ -162,7 +164,7 @@ void TMainThreat::ClearQueue()
 void TMainThreat::Execute()
 {
     while (!thread_.Terminated()) {
-        const int which = platform::WaitAny({&replyEvent_, &timeoutEvent_, &errorReplyEvent_, &stopEvent_}, LoopTurn);
+        const int which = platform::WaitAny({&replyEvent_, &timeoutEvent_, &errorReplyEvent_, &wakeEvent_}, LoopTurn);
         if (thread_.Terminated())
             break;
         try {
@@ -176,9 +178,9 @@ void TMainThreat::Execute()
             case 2:
                 TakeOutcome(OutcomeErrorReply);
                 break;
-            case 3:
-                break; // teardown: the loop condition ends it
             default:
+                // The turn is over, or was cut short because there is work:
+                // serve the queue. (Teardown has left the loop above.)
                 if (!QueueEmpty()) {
                     std::lock_guard lock(lock_);
                     std::erase_if(requests_, [](const Queued& q) { return q.packet.Reported; });
@@ -240,8 +242,9 @@ void TMainThreat::Report()
         }
         if (handler != nullptr && !tearingDown_) {
             window_.RunAndWait([&] {
-                // Teardown may have begun while this call waited in the queue.
-                if (!tearingDown_)
+                // Teardown, or a cancel (the window thread may have run one
+                // while this call waited in its queue), may have come since.
+                if (!tearingDown_ && !clearRequested_)
                     handler(owner, this, reply, outcome);
             });
         }

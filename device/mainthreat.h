@@ -13,6 +13,8 @@
 // - Destruction (window thread) stops the loop while serving its pending
 //   hand-overs; once teardown has begun no handler is called, and queued
 //   requests are dropped.
+// - After CancelAll no handler is called until the next Connect, not even
+//   one whose call was already waiting for the window thread.
 
 #include "device/packet.h"
 #include "engine/engine.h"
@@ -72,8 +74,10 @@ private:
     platform::Event replyEvent_;
     platform::Event errorReplyEvent_;
     platform::Event timeoutEvent_;
-    // Wakes the loop for teardown, so that destruction need not wait a turn.
-    platform::Event stopEvent_;
+    // Wakes the loop before its turn is over: for teardown, and to serve a
+    // queue that has work now (a post, the start of an operation) instead
+    // of at the end of the turn.
+    platform::Event wakeEvent_;
     std::unique_ptr<TTestEngine> engine_;
 
     // A queued request and the number that identifies it while the window

@@ -1,10 +1,12 @@
 #pragma once
 // A main window started in a folder of its own: the program path is
 // <folder>/qem, so the settings file is qem.INI and the default phone book
-// qem.kalc beside it. Modal windows are driven by a ModalWatch.
+// qem.kalc beside it. Modal windows are driven by a ModalWatch. The window
+// builds its device worker as the program does.
 
 #include "app/form1.h"
 #include "phonebook/phonebookfile.h"
+#include "platform/qtwindowthread.h"
 #include "phonebook/phonelisteditor.h"
 
 #include "tests/support/modalwatch.h"
@@ -43,7 +45,7 @@ protected:
 
     void Start()
     {
-        form = std::make_unique<TForm1>(ProgramPath());
+        form = std::make_unique<TForm1>(window, ProgramPath());
     }
 
     // Started, shown and active, so that clicks and keys move the focus.
@@ -75,6 +77,8 @@ protected:
 
     TempDir dir;
     ModalWatch watch;
+    // The device worker's calls reach the window through it; it outlives the window.
+    platform::QtWindowThread window;
     std::unique_ptr<TForm1> form;
 };
 

@@ -160,3 +160,69 @@ TEST(RememberCurrentFile, writesOnlyIntoAnExistingSettingsFile)
 }
 
 } // namespace
+
+namespace {
+
+struct StoreCase {
+    const char* name;
+    TPortSettings port;
+    const char* stored; // the six keys as the file holds them afterwards
+};
+
+class StorePortSettingsTest : public ::testing::TestWithParam<StoreCase> {};
+
+TPortSettings PortOf(std::uint32_t rate, TDataBits dataBits, TStopBits stopBits, TParityBits parity, TFlowControl flow)
+{
+    TPortSettings port;
+    port.BaudRate = rate;
+    port.Port = "/dev/ttyUSB1";
+    port.DataBits = dataBits;
+    port.StopBits = stopBits;
+    port.Parity = parity;
+    port.FlowControl = flow;
+    return port;
+}
+
+TEST_P(StorePortSettingsTest, writesTheStoredFormsAndNoOtherKey)
+{
+    TempDir dir;
+    WriteBytes(dir / "qem.INI", "[PortSettings]\ncurrent_file=/x.kalc\nparity=None\nother=1\n");
+    settings::StorePortSettings(dir / "qem.INI", GetParam().port);
+    EXPECT_EQ(ReadBytes(dir / "qem.INI"),
+        std::string("[PortSettings]\ncurrent_file=/x.kalc\n") + GetParam().stored);
+    // What start-up reads back is what was stored.
+    const TPortSettings read = ReadStartupSettings(dir / "qem").PortSettings;
+    EXPECT_EQ(read.BaudRate, GetParam().port.BaudRate);
+    EXPECT_EQ(read.DataBits, GetParam().port.DataBits);
+    EXPECT_EQ(read.StopBits, GetParam().port.StopBits);
+    EXPECT_EQ(read.Parity, GetParam().port.Parity);
+    EXPECT_EQ(read.FlowControl, GetParam().port.FlowControl);
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, StorePortSettingsTest,
+    ::testing::Values(
+        StoreCase{"defaults", PortOf(2400, dbEight, sbOneStopBit, prNone, fcNone),
+            "parity=None\nother=1\nbaudrate=2400\nport=/dev/ttyUSB1\ndataBits=8\nstopBits=1\nflowControl=None\n"},
+        StoreCase{"oneAndAHalfIs25", PortOf(57600, dbSeven, sbOne5StopBits, prEven, fcHardware),
+            "parity=Even\nother=1\nbaudrate=57600\nport=/dev/ttyUSB1\ndataBits=7\nstopBits=25\nflowControl=Hardware\n"},
+        StoreCase{"customRateAsDecimal", PortOf(31250, dbSix, sbTwoStopBits, prMark, fcSoftware),
+            "parity=Mark\nother=1\nbaudrate=31250\nport=/dev/ttyUSB1\ndataBits=6\nstopBits=2\nflowControl=Software\n"},
+        StoreCase{"restOfTheForms", PortOf(110, dbFive, sbOneStopBit, prSpace, fcCustom),
+            "parity=Space\nother=1\nbaudrate=110\nport=/dev/ttyUSB1\ndataBits=5\nstopBits=1\nflowControl=Custom\n"},
+        StoreCase{"odd", PortOf(9600, dbEight, sbOneStopBit, prOdd, fcNone),
+            "parity=Odd\nother=1\nbaudrate=9600\nport=/dev/ttyUSB1\ndataBits=8\nstopBits=1\nflowControl=None\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StorePortSettings, aPortNameThatCannotBeStoredChangesNothing)
+{
+    TempDir dir;
+    const std::string before = "[PortSettings]\nport=COM1\nbaudrate=2400\n";
+    WriteBytes(dir / "qem.INI", before);
+    TPortSettings port;
+    port.BaudRate = 9600;
+    port.Port = "COM2\nparity=Odd"; // a line break would corrupt the file
+    EXPECT_THROW(settings::StorePortSettings(dir / "qem.INI", port), settings::WriteError);
+    EXPECT_EQ(ReadBytes(dir / "qem.INI"), before) << "the baud rate before it was written all the same";
+}
+
+} // namespace

@@ -232,6 +232,29 @@ TEST_F(Worker, cancelWhileARequestIsInFlightDropsItsOutcomeAndTheQueue)
     EXPECT_EQ(device.Received(), "A");
 }
 
+TEST_F(Worker, cancelWhileTheHandlerCallWaitsForTheWindowThreadRunsNoHandler)
+{
+    Responder device(pty, window, [](char) { return std::string("\x81"); });
+    Connect();
+    // A listener behind the engine's framer sees the batch that completes
+    // the answer. It holds the window thread long enough for the worker to
+    // queue its handler call, then cancels, as a click on "Cancel" handled
+    // just before that call would. The pause only makes the order likely;
+    // no handler may run whichever order it is.
+    TComLink link;
+    link.OnRxBuf = [&](TCustomComPort&, const char*, int) {
+        platform::SleepMs(50);
+        worker->CancelAll();
+    };
+    worker->Engine().Port().RegisterLink(&link);
+    Post('A', 1, &NewTag("A"));
+    Post('B', 1, &NewTag("B"));
+    EXPECT_TRUE(Eventually([&] { return worker->QueuedCount() == 0; }));
+    worker->Engine().Port().UnRegisterLink(&link);
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(device.Received(), "A");
+}
+
 TEST_F(Worker, cancelWhileRequestsWaitEmptiesTheQueueWithoutSending)
 {
     Responder device(pty, window, [](char) { return std::string("\x81"); });

@@ -1,0 +1,188 @@
+// "Load From Device" through the real window, worker and serial component
+// against the virtual device: what the window shows afterwards, what went
+// over the line, and that nothing is saved.
+
+#include "tests/app/deviceflowfixture.h"
+
+#include <filesystem>
+#include <map>
+
+namespace {
+
+std::map<std::string, std::string> Snapshot(const TempDir& dir)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        files[entry.path().filename().string()] = ReadBytes(entry.path().string());
+    return files;
+}
+
+// 500 slots, these numbers in them, the rest empty.
+std::vector<std::string> Slots(std::initializer_list<std::pair<int, const char*>> numbers)
+{
+    std::vector<std::string> rows(500);
+    for (const auto& [slot, number] : numbers)
+        rows[slot] = number;
+    return rows;
+}
+
+// Compares the rows with the numbers, naming the first slot that differs.
+::testing::AssertionResult RowsAre(const TForm1& form, const std::vector<std::string>& numbers)
+{
+    const std::vector<std::string> rows = form.VLE_Telefonai->Values();
+    for (std::size_t slot = 0; slot < rows.size() || slot < numbers.size(); ++slot) {
+        const std::string row = slot < rows.size() ? rows[slot] : "(none)";
+        const std::string number = slot < numbers.size() ? numbers[slot] : "(none)";
+        if (row != number)
+            return ::testing::AssertionFailure() << "row " << slot << " shows \"" << row << "\" instead of \"" << number << "\"";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// What the window shows before a read: different from every device image below.
+void FillWindow(TForm1& form)
+{
+    for (int slot = 0; slot < 500; ++slot)
+        form.VLE_Telefonai->SetValue(slot, "9" + std::to_string(slot));
+    form.EDT_ReleTimeout->setText(QStringLiteral("77"));
+    form.CHBX_EnableExternalOff->setChecked(false);
+}
+
+class ReadTest : public DeviceFlowTest {
+protected:
+    void StartWithImage(const std::string& image, relaysim::Options options = {})
+    {
+        StartWithDevice("", std::move(options));
+        Device().SetImage(image);
+        FillWindow(*form);
+    }
+};
+
+TEST_F(ReadTest, readShowsTheDeviceNumbersBySlotAndSavesNothing)
+{
+    // A lone digit is shown too (a phone book file would not keep it).
+    const std::string image = BookBytes({{0, "111"}, {3, "+123"}, {42, "5"}, {499, "123456789012345"}}, 500, true);
+    StartWithImage(image);
+    const auto before = Snapshot(dir);
+
+    form->BTN_LoadFromDevice->click();
+    EXPECT_TRUE(form->ReadingFromDevice);
+    EXPECT_TRUE(form->Timer->isActive());
+    EXPECT_EQ(form->LBL_CurrentAction->text(), QStringLiteral("Reading data from device..."));
+    for (QWidget* control : {static_cast<QWidget*>(form->BTN_LoadFromFile), static_cast<QWidget*>(form->BTN_SaveToFile),
+             static_cast<QWidget*>(form->BTN_LoadFromDevice), static_cast<QWidget*>(form->BTN_WriteToDevice),
+             static_cast<QWidget*>(form->BTN_ClearAll), static_cast<QWidget*>(form->BTN_PortSettings),
+             static_cast<QWidget*>(form->VLE_Telefonai)})
+        EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
+    ASSERT_TRUE(WaitUntilIdle());
+
+    EXPECT_TRUE(RowsAre(*form, Slots({{0, "111"}, {3, "+123"}, {42, "5"}, {499, "123456789012345"}})));
+    EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("500"));
+    EXPECT_TRUE(form->CHBX_EnableExternalOff->isChecked());
+    EXPECT_FALSE(form->ReadingFromDevice);
+    EXPECT_FALSE(form->Timer->isActive());
+    ExpectIdleAfterOperation();
+    EXPECT_TRUE(watch.Titles().isEmpty());
+    EXPECT_EQ(Device().Transcript(), "\x55\x77");
+    EXPECT_EQ(Snapshot(dir), before);
+}
+
+TEST_F(ReadTest, dumpPausedInTheMiddleIsCutAtThePause)
+{
+    // Slot 199 ends at dump byte 2999; the cut reply's last five bytes are
+    // its characters "12345".
+    const std::string image = BookBytes({{0, "111"}, {199, "123456789012345"}, {200, "222"}}, 500, true);
+    relaysim::Options options;
+    options.faults.dumpPause = relaysim::DumpPause{3000, 600ms};
+    StartWithImage(image, options);
+
+    form->BTN_LoadFromDevice->click();
+    ASSERT_TRUE(WaitUntilIdle());
+
+    std::vector<std::string> expected = Slots({{0, "111"}, {199, "123456789012345"}});
+    for (int slot = 200; slot < 500; ++slot)
+        expected[slot] = "9" + std::to_string(slot); // beyond the reply: kept
+    EXPECT_TRUE(RowsAre(*form, expected));
+    // Time-out from the bytes '1' and '2' (0x3231), flag byte '3' is not 1.
+    EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("12849"));
+    EXPECT_FALSE(form->CHBX_EnableExternalOff->isChecked());
+    EXPECT_TRUE(watch.Titles().isEmpty());
+    ExpectIdleAfterOperation();
+}
+
+TEST_F(ReadTest, negativeTimeOutAndFlagOtherThanOneAreShownAsRead)
+{
+    // Time-out bytes 0x40 0x9C, flag byte 2.
+    std::string dump(7505, '\0');
+    dump[7500] = '\x40';
+    dump[7501] = '\x9C';
+    dump[7502] = '\x02';
+    dump.replace(15 * 3, 6, "12A45\x01");
+    relaysim::Options options;
+    options.faults.dumpContent = dump;
+    StartWithImage(BookBytes({}), options);
+    form->CHBX_EnableExternalOff->setChecked(true);
+
+    form->BTN_LoadFromDevice->click();
+    ASSERT_TRUE(WaitUntilIdle());
+
+    EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("-25536"));
+    EXPECT_FALSE(form->CHBX_EnableExternalOff->isChecked());
+    EXPECT_EQ(form->VLE_Telefonai->Value(3), "12");
+    EXPECT_EQ(form->VLE_Telefonai->Value(4), "");
+}
+
+struct ReadFailure {
+    const char* name;
+    std::optional<std::string> dumpContent;
+    const char* message;
+};
+
+class ReadFailureTest : public ReadTest, public ::testing::WithParamInterface<ReadFailure> {};
+
+TEST_P(ReadFailureTest, failedReadShowsItsMessageAndClearsTheWindow)
+{
+    relaysim::Options options;
+    options.faults.dumpContent = GetParam().dumpContent;
+    StartWithImage(BookBytes({{0, "111"}}, 500, true), options);
+    ExpectErrorWindow();
+
+    form->BTN_LoadFromDevice->click();
+    ASSERT_TRUE(WaitUntilIdle());
+
+    EXPECT_EQ(errors, std::vector<std::string>{GetParam().message});
+    EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("ERROR")});
+    ExpectIdleAfterOperation();
+    EXPECT_FALSE(form->ReadingFromDevice);
+    EXPECT_FALSE(form->Timer->isActive());
+    EXPECT_EQ(form->VLE_Telefonai->Values(), std::vector<std::string>(500));
+    EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("0"));
+    EXPECT_FALSE(form->CHBX_EnableExternalOff->isChecked());
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ReadFailureTest,
+    ::testing::Values(
+        // Nothing within 1.5 s of the read request.
+        ReadFailure{"noDump", std::string(), "There was error while reading from device!"},
+        // Too short to hold the relay settings: not a dump.
+        ReadFailure{"dumpUnderFiveBytes", std::string("\x31\x32\x01\x00", 4), "There was error while reading from device!"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ReadTest, portThatCannotOpenRefusesTheRead)
+{
+    StartDevice();
+    PrepareSettings(dir / "no-such-port", "");
+    Start();
+    FillWindow(*form);
+    ExpectErrorWindow();
+
+    form->BTN_LoadFromDevice->click();
+
+    EXPECT_EQ(errors, std::vector<std::string>{"Unable to start reading process! Please check connection to the device."});
+    ExpectIdleAfterOperation();
+    EXPECT_FALSE(form->Timer->isActive());
+    EXPECT_EQ(form->VLE_Telefonai->Value(1), "91");
+    EXPECT_EQ(Device().Transcript(), "");
+}
+
+} // namespace

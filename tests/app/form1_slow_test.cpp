@@ -1,0 +1,135 @@
+// Device flows that end on the protocol's long time-outs (5 and 10 s) or
+// the read watchdog's 40 s. Each case is its own ctest entry, so they run
+// in parallel; all carry the label "slow".
+
+#include "tests/app/deviceflowfixture.h"
+
+namespace {
+
+const std::string Hellos = "\x55\x55\x7E";
+
+struct WriteFailure {
+    const char* name;
+    relaysim::Faults faults;
+    const char* message;
+    int framesSent; // data frames that went out
+    std::string handshake; // the single-byte messages that went out
+};
+
+relaysim::Faults SilentHello(int n)
+{
+    relaysim::Faults faults;
+    faults.silentHello = n;
+    return faults;
+}
+
+relaysim::Faults SilentAfterFrame(int k)
+{
+    relaysim::Faults faults;
+    faults.stopAckingAfterFrame = k;
+    return faults;
+}
+
+class WriteFailureTest : public DeviceFlowTest, public ::testing::WithParamInterface<WriteFailure> {};
+
+TEST_P(WriteFailureTest, unansweredStepEndsTheWriteWithItsMessage)
+{
+    relaysim::Options options;
+    options.faults = GetParam().faults;
+    const std::string book = BookBytes({{0, "111"}, {9, "999"}});
+    StartWithDevice(book, options);
+    ExpectErrorWindow();
+
+    const auto start = std::chrono::steady_clock::now();
+    form->BTN_WriteToDevice->click();
+    ASSERT_TRUE(WaitUntilIdle(60s));
+
+    EXPECT_GE(std::chrono::steady_clock::now() - start, 10s) << "the step's 10 s time-out";
+    EXPECT_EQ(errors, std::vector<std::string>{GetParam().message});
+    EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("ERROR")});
+    ExpectIdleAfterOperation();
+    ASSERT_TRUE(WaitFor([&] { return form->Worker->QueuedCount() == 0; }, 5s)) << "the rest was not discarded";
+    const std::size_t frameBytes = 16u * static_cast<std::size_t>(GetParam().framesSent);
+    EXPECT_TRUE(SameBytes(Device().Transcript(), GetParam().handshake + book.substr(0, frameBytes)));
+    EXPECT_EQ(Device().GetStatus().imagesStored, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, WriteFailureTest,
+    ::testing::Values(
+        WriteFailure{"firstHello", SilentHello(1), "Unable to connect to the device!", 0, "\x55"},
+        WriteFailure{"secondHello", SilentHello(2),
+            "Unable to start writing process! Please check connection to the device.", 0, "\x55\x55"},
+        WriteFailure{"firstFrame", SilentAfterFrame(0), "There was error while connecting to the device!", 1, Hellos},
+        // Frames 101 to 470 are never sent.
+        WriteFailure{"silentAfterFrame100", SilentAfterFrame(100), "There was error while writing to device!", 101,
+            Hellos}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+void FillWindow(TForm1& form)
+{
+    for (int slot = 0; slot < 500; ++slot)
+        form.VLE_Telefonai->SetValue(slot, "9" + std::to_string(slot));
+    form.EDT_ReleTimeout->setText(QStringLiteral("77"));
+    form.CHBX_EnableExternalOff->setChecked(true);
+}
+
+void ExpectWindowAsFilled(const TForm1& form)
+{
+    for (int slot = 0; slot < 500; ++slot)
+        ASSERT_EQ(form.VLE_Telefonai->Value(slot), "9" + std::to_string(slot));
+    EXPECT_EQ(form.EDT_ReleTimeout->text(), QStringLiteral("77"));
+    EXPECT_TRUE(form.CHBX_EnableExternalOff->isChecked());
+}
+
+TEST_F(DeviceFlowTest, unansweredReadHelloEndsTheReadAndKeepsTheWindow)
+{
+    relaysim::Options options;
+    options.faults = SilentHello(1);
+    StartWithDevice(BookBytes({}), options);
+    FillWindow(*form);
+    ExpectErrorWindow();
+
+    form->BTN_LoadFromDevice->click();
+    ASSERT_TRUE(WaitUntilIdle(30s));
+
+    EXPECT_EQ(errors, std::vector<std::string>{"Unable to start reading process! Please check connection to the device."});
+    ExpectIdleAfterOperation();
+    EXPECT_FALSE(form->ReadingFromDevice);
+    EXPECT_FALSE(form->Timer->isActive());
+    ExpectWindowAsFilled(*form);
+    ASSERT_TRUE(WaitFor([&] { return form->Worker->QueuedCount() == 0; }, 5s));
+    EXPECT_EQ(Device().Transcript(), "\x55") << "the read request was discarded";
+}
+
+TEST_F(DeviceFlowTest, watchdogGivesUpAfter40SecondsAndTheLateDumpIsIgnored)
+{
+    // At 1500 bit/s the 7505-byte dump takes 50 s.
+    relaysim::Options options;
+    options.baud = 1500;
+    StartWithDevice(BookBytes({}), options);
+    Device().SetImage(BookBytes({{0, "111"}}, 500, false));
+    FillWindow(*form);
+    ExpectErrorWindow();
+
+    const auto start = std::chrono::steady_clock::now();
+    form->BTN_LoadFromDevice->click();
+    ASSERT_TRUE(WaitUntilIdle(60s));
+
+    EXPECT_GE(std::chrono::steady_clock::now() - start, 39s);
+    EXPECT_EQ(errors, std::vector<std::string>{"There was failure while reading data from device!"});
+    EXPECT_EQ(form->ProgressBar->value(), 100);
+    EXPECT_FALSE(form->ReadingFromDevice);
+    EXPECT_FALSE(form->Timer->isActive());
+    ExpectIdleAfterOperation();
+    ExpectWindowAsFilled(*form);
+    ASSERT_LT(Device().GetStatus().bytesSent, 7505u + 1u) << "the dump was still arriving";
+
+    // The dump completes and its handler runs; the window takes nothing.
+    ASSERT_TRUE(WaitFor([&] { return form->Worker->QueuedCount() == 0; }, 30s));
+    EXPECT_EQ(Device().GetStatus().bytesSent, 7505u + 1u);
+    ExpectWindowAsFilled(*form);
+    EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("ERROR")});
+    ExpectIdleAfterOperation();
+}
+
+} // namespace

@@ -1,0 +1,254 @@
+// "Write To Device" through the real window, worker and serial component
+// against the virtual device: what went over the line, what the device
+// stored, and the window's state and messages.
+
+#include "tests/app/deviceflowfixture.h"
+
+
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+
+namespace {
+
+const std::string Hellos = "\x55\x55\x7E";
+
+// A phone book with numbers in several slots.
+std::string SeveralNumbers()
+{
+    return BookBytes({{0, "111"}, {7, "+37060000000"}, {250, "5"}, {499, "123456789012345"}}, 3000, true);
+}
+
+// Records the gauge's values and when the status area leaves, with the
+// number of frames acknowledged at that moment.
+class GaugeWatch : public QObject {
+public:
+    explicit GaugeWatch(TForm1& form)
+        : form_(form)
+    {
+        connect(form.ProgressBar, &QProgressBar::valueChanged, this,
+            [this](int value) { changes.emplace_back(value, form_.ChunksAcknowledged); });
+        form.ProgressBar->installEventFilter(this);
+    }
+
+    std::vector<std::pair<int, std::uint32_t>> changes; // value, ChunksAcknowledged
+    std::vector<std::pair<int, std::uint32_t>> hidden;  // the same, when the gauge left
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide)
+            hidden.emplace_back(form_.ProgressBar->value(), form_.ChunksAcknowledged);
+        return false;
+    }
+
+private:
+    TForm1& form_;
+};
+
+TEST_F(DeviceFlowTest, writeStoresTheSavedPhoneBookInTheDevice)
+{
+    StartWithDevice(SeveralNumbers());
+    ASSERT_NE(form->Worker, nullptr);
+    // An edit in the window reaches the device: the click saves first.
+    form->VLE_Telefonai->SetValue(3, "555");
+    GaugeWatch gauge(*form);
+
+    form->BTN_WriteToDevice->click();
+    EXPECT_EQ(form->BTN_WriteToDevice->text(), QStringLiteral("Cancel"));
+    EXPECT_TRUE(form->BTN_WriteToDevice->isEnabled());
+    EXPECT_FALSE(form->BTN_LoadFromDevice->isEnabled());
+    EXPECT_FALSE(form->VLE_Telefonai->isEnabled());
+    EXPECT_TRUE(form->EDT_ReleTimeout->isEnabled());
+    EXPECT_TRUE(form->CHBX_EnableExternalOff->isEnabled());
+    EXPECT_EQ(form->LBL_CurrentAction->text(), QStringLiteral("Connecting to device..."));
+    ASSERT_TRUE(WaitUntilIdle());
+    ASSERT_TRUE(Device().WaitUntil([](const relaysim::Status& s) { return s.imagesStored == 1; }, 5s));
+
+    const std::string file = ReadBytes(Book());
+    ASSERT_EQ(file.size(), 7507u);
+    EXPECT_EQ(phonebook::DecodePhoneBook(file).numbers[3], "555");
+    EXPECT_TRUE(SameBytes(Device().StoredImage(), file));
+    // 3 single-byte messages and 470 frames; the last frame repeats image
+    // bytes 7491-7503 after the image's last 3 bytes.
+    const std::string expected = Hellos + file.substr(0, 7504) + file.substr(7504, 3) + file.substr(7491, 13);
+    ASSERT_EQ(expected.size(), 7523u);
+    EXPECT_TRUE(SameBytes(Device().Transcript(), expected));
+    EXPECT_EQ(form->ChunksQueued, 470u);
+    ExpectIdleAfterOperation();
+    EXPECT_TRUE(watch.Titles().isEmpty());
+
+    // The gauge: 50 while preparing, 100 after frame 1, 0 after frame 2,
+    // and the status area leaves with frame 465 at 99.
+    ASSERT_GE(gauge.changes.size(), 3u);
+    EXPECT_EQ(gauge.changes[0], std::make_pair(50, 0u));
+    EXPECT_EQ(gauge.changes[1], std::make_pair(100, 0u));
+    EXPECT_EQ(gauge.changes[2], std::make_pair(0, 0u));
+    const std::vector<std::pair<int, std::uint32_t>> hiddenByFrame465 = {{99, 464u}};
+    EXPECT_EQ(gauge.hidden, hiddenByFrame465) << "hidden once, at 99 %, by frame 465 (463 of 470 shown)";
+}
+
+TEST_F(DeviceFlowTest, cancelStopsAfterTheFrameInFlightWithoutMessage)
+{
+    StartWithDevice(SeveralNumbers());
+    form->BTN_WriteToDevice->click();
+    ASSERT_TRUE(WaitFor([&] { return Device().GetStatus().framesReceived >= 50; }, 20s));
+
+    const std::uint32_t acknowledged = form->ChunksAcknowledged;
+    form->EDT_ReleTimeout->setText(QStringLiteral("1234"));
+    form->BTN_WriteToDevice->click();
+    // Back at once, with nothing to confirm.
+    ExpectIdleAfterOperation();
+    EXPECT_TRUE(watch.Titles().isEmpty());
+    // The cancelling click saved the phone book again.
+    EXPECT_EQ(phonebook::DecodePhoneBook(ReadBytes(Book())).relayTimeout, 1234);
+
+    ASSERT_TRUE(WaitFor([&] { return form->Worker->QueuedCount() == 0; }, 15s));
+    // Frames 1 .. acknowledged + 1 were handled; at most the one after them
+    // was on its way when the click came.
+    const int frames = Device().GetStatus().framesReceived;
+    EXPECT_GE(frames, static_cast<int>(acknowledged) + 1);
+    EXPECT_LE(frames, static_cast<int>(acknowledged) + 2);
+    EXPECT_EQ(Device().Transcript().size(), Hellos.size() + 16u * static_cast<std::size_t>(frames));
+    EXPECT_EQ(form->ChunksAcknowledged, acknowledged) << "a handler of the cancelled write ran";
+    EXPECT_EQ(Device().GetStatus().imagesStored, 0);
+    ExpectIdleAfterOperation();
+    EXPECT_TRUE(watch.Titles().isEmpty());
+}
+
+TEST_F(DeviceFlowTest, lateWriteStartAckCompletesTheFirstFrame)
+{
+    relaysim::Options options;
+    options.faults.writeStartAckDelay = 1000ms;
+    StartWithDevice(SeveralNumbers(), options);
+
+    form->BTN_WriteToDevice->click();
+    // Write start went unanswered for its 50 ms, so frame 1 followed before
+    // the device's acknowledgement of write start left.
+    ASSERT_TRUE(WaitFor([&] { return Device().GetStatus().framesReceived >= 1; }, 10s));
+    EXPECT_EQ(Device().GetStatus().bytesSent, 2u) << "only the two hello acknowledgements";
+
+    ASSERT_TRUE(WaitUntilIdle());
+    ASSERT_TRUE(Device().WaitUntil([](const relaysim::Status& s) { return s.imagesStored == 1; }, 5s));
+    EXPECT_TRUE(SameBytes(Device().StoredImage(), ReadBytes(Book())));
+    EXPECT_EQ(Device().Transcript().size(), 7523u);
+    ExpectIdleAfterOperation();
+    EXPECT_TRUE(watch.Titles().isEmpty());
+}
+
+TEST_F(DeviceFlowTest, unansweredClosingWaitEndsTheWriteNormally)
+{
+    relaysim::Options options;
+    options.faults.stopAckingAfterFrame = 470; // no acknowledgement after the image is stored
+    StartWithDevice(SeveralNumbers(), options);
+
+    form->BTN_WriteToDevice->click();
+    ASSERT_TRUE(WaitUntilIdle());
+
+    EXPECT_EQ(Device().GetStatus().imagesStored, 1);
+    EXPECT_EQ(Device().Transcript().size(), 7523u);
+    ExpectIdleAfterOperation();
+    EXPECT_TRUE(watch.Titles().isEmpty());
+}
+
+TEST_F(DeviceFlowTest, portThatCannotOpenRefusesTheWrite)
+{
+    StartDevice();
+    PrepareSettings(dir / "no-such-port", SeveralNumbers());
+    Start();
+    ExpectErrorWindow();
+
+    form->BTN_WriteToDevice->click();
+
+    EXPECT_EQ(errors, std::vector<std::string>{"Unable to start writing process! Please check connection to the device."});
+    EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("ERROR")});
+    ExpectIdleAfterOperation();
+    EXPECT_EQ(Device().Transcript(), "");
+}
+
+// Files refuse to grow beyond `bytes` while it lives, as on a full disk: the
+// save that starts every write fails and leaves the current file as it was.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    sighandler_t previousHandler_;
+};
+
+std::string Pattern(std::size_t size)
+{
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>(i * 7 + i / 256);
+    return bytes;
+}
+
+TEST_F(DeviceFlowTest, fileOf6999BytesIsRefusedAsUncomplete)
+{
+    StartWithDevice(Pattern(6999));
+    ExpectErrorWindow();
+    {
+        const FileSizeLimit full(7000);
+        form->BTN_WriteToDevice->click();
+    }
+    ASSERT_EQ(ReadBytes(Book()).size(), 6999u) << "the save was to fail";
+    EXPECT_EQ(errors, std::vector<std::string>{"The file You are trying to load to device ( " + Book()
+                          + " ) is empty or uncomplete!"});
+    ExpectIdleWindow();
+    EXPECT_EQ(Device().Transcript(), "");
+}
+
+TEST_F(DeviceFlowTest, fileOf7000BytesIsSentAs438Frames)
+{
+    const std::string file = Pattern(7000);
+    StartWithDevice(file);
+    {
+        const FileSizeLimit full(7000);
+        form->BTN_WriteToDevice->click();
+        ASSERT_TRUE(WaitUntilIdle());
+    }
+    ASSERT_EQ(ReadBytes(Book()), file) << "the save was to fail";
+    // 437 full frames; the last holds 8 file bytes and 8 of the frame before.
+    const std::string expected = Hellos + file.substr(0, 6992) + file.substr(6992, 8) + file.substr(6984, 8);
+    EXPECT_TRUE(SameBytes(Device().Transcript(), expected));
+    EXPECT_EQ(form->ChunksQueued, 438u);
+    // The device waits for more frames; the closing wait ends the write.
+    EXPECT_TRUE(watch.Titles().isEmpty());
+    ExpectIdleAfterOperation();
+}
+
+TEST_F(DeviceFlowTest, fileGoneWhenTheDeviceAnswersPostsOnlyTheClosingWait)
+{
+    StartWithDevice(SeveralNumbers());
+    // Runs inside the click's processing of pending messages: after the save
+    // and the size check, before the device answers the first hello.
+    QTimer::singleShot(0, [this] { std::filesystem::remove(Book()); });
+
+    form->BTN_WriteToDevice->click();
+    ASSERT_TRUE(WaitUntilIdle());
+
+    EXPECT_EQ(Device().Transcript(), "\x55");
+    EXPECT_TRUE(watch.Titles().isEmpty());
+    EXPECT_EQ(form->BTN_WriteToDevice->text(), QStringLiteral("Write To Device"));
+    // The status area is left as the handler set it.
+    EXPECT_TRUE(form->LBL_CurrentAction->isVisibleTo(form.get()));
+    EXPECT_EQ(form->LBL_CurrentAction->text(), QStringLiteral("Prepearing to write data to device..."));
+    EXPECT_EQ(form->ProgressBar->value(), 50);
+}
+
+} // namespace
