@@ -83,3 +83,12 @@ void TForm1::RefuseWithoutWorker()
 {
     ShowErrorMessage(L"The serial port is not available. Please choose the port with \"Configure Port...\".");
 }
+
+bool TForm1::ReopenWorkerPort()
+{
+    try {
+        Worker->Connect("", 0);
+    } catch (const std::exception&) {
+    }
+    return Worker->Engine().IsPortOpen();
+}

@@ -186,6 +186,9 @@ private:
     static void ShowErrorMessage(const std::wstring& message);
     // The device buttons while the window has no worker.
     static void RefuseWithoutWorker();
+    // Reopens the worker's port with its current settings; whether it is
+    // open afterwards (a failure of the reopen itself is judged by that).
+    bool ReopenWorkerPort();
 
     void BuildLayout();
     void ShowCurrentFile();

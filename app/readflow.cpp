@@ -31,11 +31,7 @@ void TForm1::BTN_LoadFromDeviceClick()
         return;
     }
     Worker->BeginOperation();
-    try {
-        Worker->Connect("", 0); // judged by the port's state below
-    } catch (const std::exception&) {
-    }
-    if (!Worker->Engine().IsPortOpen()) {
+    if (!ReopenWorkerPort()) {
         IdleAfterReading();
         Worker->CancelAll();
         ShowErrorMessage(L"Unable to start reading process! Please check connection to the device.");

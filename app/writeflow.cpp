@@ -68,11 +68,7 @@ void TForm1::BTN_WriteToDeviceClick()
     }
 
     QCoreApplication::processEvents();
-    try {
-        Worker->Connect("", 0); // judged by the port's state below
-    } catch (const std::exception&) {
-    }
-    if (!Worker->Engine().IsPortOpen()) {
+    if (!ReopenWorkerPort()) {
         IdleAfterWriting();
         Worker->CancelAll();
         ShowErrorMessage(L"Unable to start writing process! Please check connection to the device.");

@@ -17,10 +17,10 @@
 #include "phonebook/phonebookfile.h"
 #include "phonebook/phonelisteditor.h"
 #include "platform/qtwindowthread.h"
+#include "tests/support/qtwait.h"
 #include "tools/relaysim/device.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QPushButton>
 #include <QTimer>
 
@@ -80,19 +80,6 @@ std::string ReadFile(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-bool WaitFor(const std::function<bool()>& done, std::chrono::seconds limit)
-{
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (done())
-            loop.quit();
-    });
-    QTimer::singleShot(limit, &loop, &QEventLoop::quit);
-    poll.start(1);
-    loop.exec();
-    return done();
-}
 
 struct Result {
     double seconds = 0;
@@ -105,7 +92,7 @@ Result Run(TForm1& form, QPushButton* button, const ModalCloser& modals)
 {
     const auto start = Clock::now();
     button->click();
-    const bool idle = WaitFor([&] { return form.BTN_LoadFromFile->isEnabled(); }, 120s);
+    const bool idle = qtwait::WaitFor([&] { return form.BTN_LoadFromFile->isEnabled(); }, 120s);
     return {std::chrono::duration<double>(Clock::now() - start).count(), idle && !modals.failed};
 }
 

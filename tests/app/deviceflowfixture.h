@@ -10,9 +10,9 @@
 #include "tools/relaysim/device.h"
 
 #include "tests/app/form1fixture.h"
+#include "tests/support/qtwait.h"
 
 #include <QCheckBox>
-#include <QEventLoop>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -79,18 +79,7 @@ protected:
     // at once, without the pauses of a sleeping wait.
     static bool WaitFor(const std::function<bool()>& pred, std::chrono::milliseconds limit)
     {
-        if (pred())
-            return true;
-        QEventLoop loop;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (pred())
-                loop.quit();
-        });
-        QTimer::singleShot(limit, &loop, &QEventLoop::quit);
-        poll.start(2);
-        loop.exec();
-        return pred();
+        return qtwait::WaitFor(pred, limit);
     }
 
     // The operation controls are enabled again: the write or read is over.
