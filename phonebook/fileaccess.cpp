@@ -5,7 +5,9 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -86,16 +88,45 @@ std::optional<std::string> ReplacedFile(const std::string& path)
     return std::string(resolved);
 }
 
+// The start of the names of target's temporary files: ".<name>.tmp-",
+// followed by the writing process's id, "-" and a counter.
+std::string TemporaryPrefix(const std::string& target)
+{
+    const auto slash = target.find_last_of('/');
+    return (slash == std::string::npos ? std::string() : target.substr(0, slash + 1)) + "."
+        + (slash == std::string::npos ? target : target.substr(slash + 1)) + ".tmp-";
+}
+
+// Removes the temporary files of target that a killed process left behind
+// (their writer no longer runs); those of running writers stay.
+void RemoveOrphanedTemporaries(const std::string& target)
+{
+    const std::string prefix = TemporaryPrefix(target);
+    const auto slash = prefix.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? std::string() : prefix.substr(0, slash + 1);
+    const std::string namePrefix = prefix.substr(folder.size());
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (dir == nullptr)
+        return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.compare(0, namePrefix.size(), namePrefix) != 0)
+            continue;
+        const long pid = std::strtol(name.c_str() + namePrefix.size(), nullptr, 10);
+        if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            ::unlink((folder + name).c_str());
+    }
+    ::closedir(dir);
+}
+
 // Creates a new file beside target, with the permissions a new file gets
 // (0666 less the umask); the name is returned in tempPath.
 int CreateTemporaryBeside(const std::string& target, std::string& tempPath)
 {
     static std::atomic<unsigned> counter{0};
-    const auto slash = target.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    const std::string prefix = TemporaryPrefix(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = folder + "." + name + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        tempPath = prefix + std::to_string(::getpid()) + "-" + std::to_string(counter++);
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -175,6 +206,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
         return false;
     }
     SyncFolder(FolderOf(*target));
+    RemoveOrphanedTemporaries(*target);
     return true;
 }
 

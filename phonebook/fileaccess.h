@@ -30,7 +30,8 @@ std::optional<std::string> ReadFileStart(const std::string& path,
 
 // Replaces the file's content with bytes through a temporary file and a
 // rename. An existing file keeps its permission bits; a symbolic link keeps
-// pointing at the replaced file. False, with the target untouched and no
+// pointing at the replaced file. A successful write also removes the
+// temporary files that earlier writers, killed in the middle, left beside it. False, with the target untouched and no
 // temporary file left behind, when any step fails.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 

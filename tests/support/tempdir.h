@@ -12,9 +12,9 @@
 
 class TempDir {
 public:
-    TempDir()
+    explicit TempDir(const std::filesystem::path& parent = std::filesystem::temp_directory_path())
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "qem-test-XXXXXX").string();
+        std::string pattern = (parent / "qem-test-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr)
             ADD_FAILURE() << "cannot create a temporary folder";
         path_ = pattern;
