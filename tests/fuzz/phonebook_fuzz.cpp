@@ -51,9 +51,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(reloaded.numbers[slot] == AsReadBackAfterSave(loaded.numbers[slot]));
     FUZZ_CHECK(reloaded.relayTimeout == loaded.relayTimeout);
     FUZZ_CHECK(reloaded.externalOff == loaded.externalOff);
-    // Once saved, the phone book stays as it is through further loads and saves.
-    const phonebook::LoadedPhoneBook again = phonebook::DecodePhoneBook(phonebook::EncodePhoneBook(AsWindowHolds(reloaded)));
-    FUZZ_CHECK(again.numbers == reloaded.numbers);
-    FUZZ_CHECK(again.relayTimeout == reloaded.relayTimeout && again.externalOff == reloaded.externalOff);
     return 0;
 }
