@@ -4,7 +4,9 @@
 #include "tests/app/form1fixture.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QSettings>
 
 #include <filesystem>
 
@@ -129,6 +131,31 @@ TEST_F(Form1FilesTest, loadFromFileKeepsTheCurrentFileButRecordsTheChoice)
     form->BTN_SaveToFileClick();
     EXPECT_TRUE(SameBytes(ReadBytes(current), BookBytes({{0, "900"}, {5, "905"}}, 40000)));
     EXPECT_TRUE(SameBytes(ReadBytes(other), BookBytes({{0, "900"}, {5, "905"}}, 40000)));
+}
+
+TEST_F(Form1FilesTest, openDialogTakesATypedNameWithoutExtensionAsItIs)
+{
+    WriteBytes(dir / "book", BookBytes({{0, "111"}}));
+    WriteBytes(dir / "book.kalc", BookBytes({{0, "999"}}));
+    NextFileDialogChooses(dir / "book");
+
+    form->BTN_LoadFromFileClick();
+
+    EXPECT_EQ(form->VLE_Telefonai->Value(0), "111");
+    EXPECT_EQ(ReadBytes(SettingsPath()), SettingsWith(dir / "book"));
+}
+
+TEST_F(Form1FilesTest, fileDialogsKeepTheirStateInTheProgramsPrivateFolder)
+{
+    const QString folder = ToolkitSettings().Folder();
+    ASSERT_FALSE(folder.isEmpty());
+    const QString toolkitSettings = QSettings(QSettings::UserScope, QStringLiteral("QtProject")).fileName();
+    NextFileDialogChooses("");
+    form->BTN_LoadFromFileClick();
+    form.reset(); // the dialogs write their state as they go
+
+    EXPECT_TRUE(toolkitSettings.startsWith(folder + QLatin1Char('/'))) << toolkitSettings.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(toolkitSettings));
 }
 
 TEST_F(Form1FilesTest, clickOnCurrentFileSwitchesToTheChosenFile)

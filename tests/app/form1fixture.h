@@ -5,6 +5,7 @@
 // builds its device worker as the program does.
 
 #include "app/form1.h"
+#include "app/toolkitsettings.h"
 #include "phonebook/phonebookfile.h"
 #include "platform/qtwindowthread.h"
 #include "phonebook/phonelisteditor.h"
@@ -15,7 +16,6 @@
 
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QSettings>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -23,12 +23,13 @@
 
 class Form1Test : public ::testing::Test {
 protected:
-    // The file dialogs keep their history in the user's settings; the tests
-    // keep theirs in a folder of their own, removed when the tests end.
-    static void SetUpTestSuite()
+    // As in the program, the file dialogs keep their state out of the user's
+    // settings.
+    static void SetUpTestSuite() { ToolkitSettings(); }
+    static const PrivateToolkitSettings& ToolkitSettings()
     {
-        static TempDir userSettings;
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(userSettings.Path()));
+        static const PrivateToolkitSettings toolkitSettings;
+        return toolkitSettings;
     }
 
     std::string ProgramPath() const { return dir / "qem"; }
