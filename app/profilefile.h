@@ -11,8 +11,8 @@
 // with ';') are ignored and kept. Lines may end in LF or CR LF; a write keeps
 // every other line, and its line ending, as it was. New lines take the
 // file's own line ending (LF for a new file). A UTF-8 byte-order mark at the
-// start is read through and kept. Every write replaces the whole file (see
-// files::WriteFileAtomically), so the file is never left half written.
+// start is read through and kept. Every write replaces the whole file by the
+// rules of files::WriteFileAtomically.
 
 #include <optional>
 #include <stdexcept>
