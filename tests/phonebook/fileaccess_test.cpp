@@ -118,10 +118,12 @@ void Own(const std::string& path, uid_t uid, gid_t gid, mode_t mode)
 
 struct SaveCase {
     const char* name;
-    bool needsOtherOwner; // someone else's file: only the superuser can make one
-    // Builds the folder `dir/f` and the file, owned as the case needs; the
-    // file to save to.
-    std::function<std::string(const TempDir& dir, const User& user)> make;
+    // The folder and the file belong to someone else (the superuser), not
+    // to the user saving; only the superuser can set that up.
+    bool othersFile;
+    std::string fileName;
+    mode_t folderMode;
+    mode_t fileMode;
     bool saved;
 };
 
@@ -131,14 +133,19 @@ TEST_P(SaveRulesTest, savesWhatTheUserMayWriteAndNothingElse)
 {
     const User user = SavingUser();
     const bool superuser = ::geteuid() == 0;
-    if (GetParam().needsOtherOwner && !superuser)
+    if (GetParam().othersFile && !superuser)
         GTEST_SKIP() << "needs the superuser to give the file to another owner";
     if (superuser && !user.dropped)
         GTEST_SKIP() << "no user nobody to drop to: permissions are not enforced for the superuser";
     TempDir dir;
     ASSERT_EQ(::chmod(dir.Path().c_str(), 0755), 0);
     ASSERT_EQ(::mkdir((dir / "f").c_str(), 0755), 0);
-    const std::string path = GetParam().make(dir, user);
+    const std::string path = dir / ("f/" + GetParam().fileName);
+    WriteBytes(path, "old");
+    const uid_t owner = GetParam().othersFile ? 0 : user.uid;
+    const gid_t group = GetParam().othersFile ? 0 : user.gid;
+    Own(path, owner, group, GetParam().fileMode);
+    Own(dir / "f", owner, group, GetParam().folderMode);
     struct stat before {};
     ASSERT_EQ(::stat(path.c_str(), &before), 0);
     const std::string bytes(7507, '\x31');
@@ -155,50 +162,12 @@ TEST_P(SaveRulesTest, savesWhatTheUserMayWriteAndNothingElse)
     ::chmod((dir / "f").c_str(), 0755); // so that the folder can be removed
 }
 
-// Superuser's files stand for "someone else's"; `user` is the one saving.
 INSTANTIATE_TEST_SUITE_P(Files, SaveRulesTest,
-    ::testing::Values(
-        SaveCase{"readOnlyFileIsNotReplaced", false,
-            [](const TempDir& d, const User& u) {
-                Own(d / "f", u.uid, u.gid, 0755);
-                WriteBytes(d / "f/book.kalc", "old");
-                Own(d / "f/book.kalc", u.uid, u.gid, 0444);
-                return d / "f/book.kalc";
-            },
-            false},
-        SaveCase{"othersFileInSharedFolderIsNotReplaced", true,
-            [](const TempDir& d, const User&) {
-                Own(d / "f", 0, 0, 0777);
-                WriteBytes(d / "f/book.kalc", "old");
-                Own(d / "f/book.kalc", 0, 0, 0644);
-                return d / "f/book.kalc";
-            },
-            false},
-        SaveCase{"writableFileInUnwritableFolderIsSavedInPlace", false,
-            [](const TempDir& d, const User& u) {
-                WriteBytes(d / "f/book.kalc", "old");
-                Own(d / "f/book.kalc", u.uid, u.gid, 0640);
-                Own(d / "f", u.uid, u.gid, 0555);
-                return d / "f/book.kalc";
-            },
-            true},
-        SaveCase{"othersWritableFileKeepsItsOwner", true,
-            [](const TempDir& d, const User&) {
-                Own(d / "f", 0, 0, 0777);
-                WriteBytes(d / "f/book.kalc", "old");
-                Own(d / "f/book.kalc", 0, 0, 0666);
-                return d / "f/book.kalc";
-            },
-            true},
-        SaveCase{"nameAtTheFileSystemLimit", false,
-            [](const TempDir& d, const User& u) {
-                Own(d / "f", u.uid, u.gid, 0755);
-                const std::string path = d / ("f/" + std::string(250, 'n') + ".kalc");
-                WriteBytes(path, "old");
-                Own(path, u.uid, u.gid, 0644);
-                return path;
-            },
-            true}),
+    ::testing::Values(SaveCase{"readOnlyFileIsNotReplaced", false, "book.kalc", 0755, 0444, false},
+        SaveCase{"othersFileInSharedFolderIsNotReplaced", true, "book.kalc", 0777, 0644, false},
+        SaveCase{"writableFileInUnwritableFolderIsSavedInPlace", false, "book.kalc", 0555, 0640, true},
+        SaveCase{"othersWritableFileKeepsItsOwner", true, "book.kalc", 0777, 0666, true},
+        SaveCase{"nameAtTheFileSystemLimit", false, std::string(250, 'n') + ".kalc", 0755, 0644, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WriteFileAtomically, keepsHardLinksTogether)
