@@ -183,24 +183,6 @@ TEST(WriteFileAtomically, keepsHardLinksTogether)
     EXPECT_EQ(Names(dir.Path()), (std::vector<std::string>{"book.kalc", "copy.kalc"}));
 }
 
-TEST(WriteFileAtomically, superuserSavingAnotherUsersFileLeavesItTheirs)
-{
-    const User user = SavingUser();
-    if (!user.dropped)
-        GTEST_SKIP() << "needs the superuser to give the file to another owner";
-    TempDir dir;
-    WriteBytes(dir / "book.kalc", "old");
-    Own(dir / "book.kalc", user.uid, user.gid, 0600);
-
-    ASSERT_TRUE(files::WriteFileAtomically(dir / "book.kalc", "new"));
-
-    struct stat after {};
-    ASSERT_EQ(::stat((dir / "book.kalc").c_str(), &after), 0);
-    EXPECT_EQ(after.st_uid, user.uid);
-    EXPECT_EQ(after.st_gid, user.gid);
-    EXPECT_EQ(ReadBytes(dir / "book.kalc"), "new");
-}
-
 struct SizeCase {
     const char* name;
     std::function<std::string(const TempDir&)> make; // returns the path to measure
