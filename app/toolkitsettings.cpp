@@ -10,8 +10,3 @@ PrivateToolkitSettings::PrivateToolkitSettings()
     for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::UserScope, folder_.path());
 }
-
-QString PrivateToolkitSettings::Folder() const
-{
-    return folder_.isValid() ? folder_.path() : QString();
-}

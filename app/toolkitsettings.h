@@ -13,11 +13,8 @@
 
 class PrivateToolkitSettings {
 public:
+    // Without a temporary folder to use, the toolkit's own location stays.
     PrivateToolkitSettings();
-
-    // The private folder; empty when none could be made, in which case the
-    // toolkit's own location stays in use.
-    QString Folder() const;
 
 private:
     QTemporaryDir folder_;

@@ -4,9 +4,7 @@
 #include "tests/app/form1fixture.h"
 
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QLineEdit>
-#include <QSettings>
 
 #include <filesystem>
 
@@ -143,19 +141,6 @@ TEST_F(Form1FilesTest, openDialogTakesATypedNameWithoutExtensionAsItIs)
 
     EXPECT_EQ(form->VLE_Telefonai->Value(0), "111");
     EXPECT_EQ(ReadBytes(SettingsPath()), SettingsWith(dir / "book"));
-}
-
-TEST_F(Form1FilesTest, fileDialogsKeepTheirStateInTheProgramsPrivateFolder)
-{
-    const QString folder = ToolkitSettings().Folder();
-    ASSERT_FALSE(folder.isEmpty());
-    const QString toolkitSettings = QSettings(QSettings::UserScope, QStringLiteral("QtProject")).fileName();
-    NextFileDialogChooses("");
-    form->BTN_LoadFromFileClick();
-    form.reset(); // the dialogs write their state as they go
-
-    EXPECT_TRUE(toolkitSettings.startsWith(folder + QLatin1Char('/'))) << toolkitSettings.toStdString();
-    EXPECT_TRUE(QFileInfo::exists(toolkitSettings));
 }
 
 TEST_F(Form1FilesTest, clickOnCurrentFileSwitchesToTheChosenFile)

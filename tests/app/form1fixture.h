@@ -25,12 +25,7 @@ class Form1Test : public ::testing::Test {
 protected:
     // As in the program, the file dialogs keep their state out of the user's
     // settings.
-    static void SetUpTestSuite() { ToolkitSettings(); }
-    static const PrivateToolkitSettings& ToolkitSettings()
-    {
-        static const PrivateToolkitSettings toolkitSettings;
-        return toolkitSettings;
-    }
+    static void SetUpTestSuite() { static const PrivateToolkitSettings toolkitSettings; }
 
     std::string ProgramPath() const { return dir / "qem"; }
     std::string SettingsPath() const { return dir / "qem.INI"; }
