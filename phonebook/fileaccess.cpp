@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
@@ -88,45 +89,47 @@ std::optional<std::string> ReplacedFile(const std::string& path)
     return std::string(resolved);
 }
 
-// The start of the names of target's temporary files: ".<name>.tmp-",
-// followed by the writing process's id, "-" and a counter.
-std::string TemporaryPrefix(const std::string& target)
+// Temporary files are named ".qem", the writer's process id and "-" and a
+// counter, both in hexadecimal.
+constexpr std::string_view TemporaryPrefix = ".qem";
+
+bool IsHexNumber(std::string_view text)
 {
-    const auto slash = target.find_last_of('/');
-    return (slash == std::string::npos ? std::string() : target.substr(0, slash + 1)) + "."
-        + (slash == std::string::npos ? target : target.substr(slash + 1)) + ".tmp-";
+    return !text.empty() && text.find_first_not_of("0123456789abcdef") == std::string_view::npos;
 }
 
-// Removes the temporary files of target that a killed process left behind
-// (their writer no longer runs); those of running writers stay.
-void RemoveOrphanedTemporaries(const std::string& target)
+// Removes the temporary files in folder whose writer no longer runs: it was
+// killed in the middle of a save. Those of running writers stay.
+void RemoveOrphanedTemporaries(const std::string& folder)
 {
-    const std::string prefix = TemporaryPrefix(target);
-    const auto slash = prefix.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? std::string() : prefix.substr(0, slash + 1);
-    const std::string namePrefix = prefix.substr(folder.size());
-    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    DIR* dir = ::opendir(folder.c_str());
     if (dir == nullptr)
         return;
     while (const dirent* entry = ::readdir(dir)) {
-        const std::string name = entry->d_name;
-        if (name.compare(0, namePrefix.size(), namePrefix) != 0)
+        const std::string_view name = entry->d_name;
+        const auto dash = name.find('-');
+        if (name.substr(0, TemporaryPrefix.size()) != TemporaryPrefix || dash == std::string_view::npos
+            || !IsHexNumber(name.substr(TemporaryPrefix.size(), dash - TemporaryPrefix.size()))
+            || !IsHexNumber(name.substr(dash + 1)))
             continue;
-        const long pid = std::strtol(name.c_str() + namePrefix.size(), nullptr, 10);
-        if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
-            ::unlink((folder + name).c_str());
+        const auto pid = static_cast<pid_t>(std::strtoul(entry->d_name + TemporaryPrefix.size(), nullptr, 16));
+        if (::kill(pid, 0) != 0 && errno == ESRCH)
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
     }
     ::closedir(dir);
 }
 
 // Creates a new file beside target, with the permissions a new file gets
-// (0666 less the umask); the name is returned in tempPath.
+// (0666 less the umask); the name is returned in tempPath. The name is short
+// and independent of the target's, so a target name near the file system's
+// limit still gets a temporary file.
 int CreateTemporaryBeside(const std::string& target, std::string& tempPath)
 {
     static std::atomic<unsigned> counter{0};
-    const std::string prefix = TemporaryPrefix(target);
+    char name[32];
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = prefix + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        std::snprintf(name, sizeof name, "/%s%x-%x", TemporaryPrefix.data(), static_cast<unsigned>(::getpid()), counter++);
+        tempPath = FolderOf(target) + name;
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -143,6 +146,44 @@ void SyncFolder(const std::string& folder)
         ::fsync(fd);
         ::close(fd);
     }
+}
+
+// Writes bytes to a temporary file beside target and renames it over
+// target. The temporary file takes the permissions and the owner of the
+// existing file; where the owner cannot be given (only the superuser can give
+// a file away), nothing is replaced. False, with no temporary file left, when
+// any step fails.
+bool WriteThroughTemporary(const std::string& target, std::string_view bytes, const struct stat* existing)
+{
+    std::string tempPath;
+    FileDescriptor fd(CreateTemporaryBeside(target, tempPath));
+    if (fd.get() < 0)
+        return false;
+    struct stat created {};
+    const bool sameOwner = existing == nullptr
+        || (::fstat(fd.get(), &created) == 0 && created.st_uid == existing->st_uid
+            && created.st_gid == existing->st_gid);
+    // The owner first: a change of owner clears the set-user-ID bits.
+    const bool written = (sameOwner || ::fchown(fd.get(), existing->st_uid, existing->st_gid) == 0)
+        && (existing == nullptr || ::fchmod(fd.get(), existing->st_mode & 07777) == 0)
+        && WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0 && fd.Close()
+        && ::rename(tempPath.c_str(), target.c_str()) == 0;
+    if (!written) {
+        ::unlink(tempPath.c_str());
+        return false;
+    }
+    SyncFolder(FolderOf(target));
+    RemoveOrphanedTemporaries(FolderOf(target));
+    return true;
+}
+
+// Overwrites an open file from its start and cuts it to the new length. The
+// new bytes go first, so a phone book (always the same length) is never seen
+// empty or short, only old or new.
+bool WriteInPlace(FileDescriptor& fd, std::string_view bytes)
+{
+    return ::lseek(fd.get(), 0, SEEK_SET) == 0 && WriteAll(fd.get(), bytes)
+        && ::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd.get()) == 0 && fd.Close();
 }
 
 } // namespace
@@ -191,23 +232,19 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
     const std::optional<std::string> target = ReplacedFile(path);
     if (!target)
         return false;
-    std::string tempPath;
-    FileDescriptor fd(CreateTemporaryBeside(*target, tempPath));
-    if (fd.get() < 0)
+    // The open is the permission check: mode bits, ownership, access control
+    // lists and read-only mounts all decide it, as they would for an editor
+    // that saves in place.
+    FileDescriptor existing(::open(target->c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (existing.get() < 0)
+        return errno == ENOENT && WriteThroughTemporary(*target, bytes, nullptr);
+    struct stat st {};
+    if (::fstat(existing.get(), &st) != 0 || !S_ISREG(st.st_mode))
         return false;
-
-    struct stat existing {};
-    const bool keepMode = ::stat(target->c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
-    const bool written = (!keepMode || ::fchmod(fd.get(), existing.st_mode & 07777) == 0)
-        && WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0 && fd.Close()
-        && ::rename(tempPath.c_str(), target->c_str()) == 0;
-    if (!written) {
-        ::unlink(tempPath.c_str());
-        return false;
-    }
-    SyncFolder(FolderOf(*target));
-    RemoveOrphanedTemporaries(*target);
-    return true;
+    // A rename would split a hard link into an old and a new file.
+    if (st.st_nlink == 1 && WriteThroughTemporary(*target, bytes, &st))
+        return true;
+    return WriteInPlace(existing, bytes);
 }
 
 } // namespace files
