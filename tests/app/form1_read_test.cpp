@@ -168,21 +168,4 @@ INSTANTIATE_TEST_SUITE_P(Rows, ReadFailureTest,
         ReadFailure{"dumpUnderFiveBytes", std::string("\x31\x32\x01\x00", 4), "There was error while reading from device!"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ReadTest, portThatCannotOpenRefusesTheRead)
-{
-    StartDevice();
-    PrepareSettings(dir / "no-such-port", "");
-    Start();
-    FillWindow(*form);
-    ExpectErrorWindow();
-
-    form->BTN_LoadFromDevice->click();
-
-    EXPECT_EQ(errors, std::vector<std::string>{"Unable to start reading process! Please check connection to the device."});
-    ExpectIdleAfterOperation();
-    EXPECT_FALSE(form->Timer->isActive());
-    EXPECT_EQ(form->VLE_Telefonai->Value(1), "91");
-    EXPECT_EQ(Device().Transcript(), "");
-}
-
 } // namespace

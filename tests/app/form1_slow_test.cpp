@@ -3,6 +3,7 @@
 // in parallel; all carry the label "slow".
 
 #include "tests/app/deviceflowfixture.h"
+#include "tests/app/faultmatrix.h"
 
 namespace {
 
@@ -52,6 +53,14 @@ TEST_P(WriteFailureTest, unansweredStepEndsTheWriteWithItsMessage)
     const std::size_t frameBytes = 16u * static_cast<std::size_t>(GetParam().framesSent);
     EXPECT_TRUE(SameBytes(Device().Transcript(), GetParam().handshake + book.substr(0, frameBytes)));
     EXPECT_EQ(Device().GetStatus().imagesStored, 0);
+
+    // Once the device answers again, the next write goes through.
+    Device().SetFaults({});
+    form->BTN_WriteToDevice->click();
+    ASSERT_TRUE(WaitUntilIdle(30s));
+    EXPECT_TRUE(Device().WaitUntil([](const relaysim::Status& s) { return s.imagesStored == 1; }, 5s));
+    EXPECT_TRUE(SameBytes(Device().StoredImage(), book));
+    EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("ERROR")}) << "a second message";
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, WriteFailureTest,
@@ -99,6 +108,15 @@ TEST_F(DeviceFlowTest, unansweredReadHelloEndsTheReadAndKeepsTheWindow)
     ExpectWindowAsFilled(*form);
     ASSERT_TRUE(WaitFor([&] { return form->Worker->QueuedCount() == 0; }, 5s));
     EXPECT_EQ(Device().Transcript(), "\x55") << "the read request was discarded";
+
+    // Once the device answers again, the next read goes through.
+    Device().SetImage(BookBytes({{4, "444"}}, 9, false));
+    form->BTN_LoadFromDevice->click();
+    ASSERT_TRUE(WaitUntilIdle(30s));
+    EXPECT_EQ(form->VLE_Telefonai->Value(4), "444");
+    EXPECT_EQ(form->VLE_Telefonai->Value(5), "");
+    EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("9"));
+    EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("ERROR")}) << "a second message";
 }
 
 TEST_F(DeviceFlowTest, watchdogGivesUpAfter40SecondsAndTheLateDumpIsIgnored)
@@ -133,3 +151,18 @@ TEST_F(DeviceFlowTest, watchdogGivesUpAfter40SecondsAndTheLateDumpIsIgnored)
 }
 
 } // namespace
+
+namespace faultmatrix {
+namespace {
+
+// Unplugged in a write: the line is gone, and the write ends when the frame's
+// 10 s time-out runs out.
+INSTANTIATE_TEST_SUITE_P(SlowRows, FaultMatrixTest,
+    ::testing::Values(
+        FaultRow{"writeUnplugged", Operation::Write,
+            WithFaults([](relaysim::Options& o) { o.faults.hangUpAtFrame = 100; }), Disturbance::None,
+            "There was error while writing to device!", Outcome::NotStored}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace faultmatrix

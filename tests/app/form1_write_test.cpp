@@ -152,21 +152,6 @@ TEST_F(DeviceFlowTest, unansweredClosingWaitEndsTheWriteNormally)
     EXPECT_TRUE(watch.Titles().isEmpty());
 }
 
-TEST_F(DeviceFlowTest, portThatCannotOpenRefusesTheWrite)
-{
-    StartDevice();
-    PrepareSettings(dir / "no-such-port", SeveralNumbers());
-    Start();
-    ExpectErrorWindow();
-
-    form->BTN_WriteToDevice->click();
-
-    EXPECT_EQ(errors, std::vector<std::string>{"Unable to start writing process! Please check connection to the device."});
-    EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("ERROR")});
-    ExpectIdleAfterOperation();
-    EXPECT_EQ(Device().Transcript(), "");
-}
-
 // Files refuse to grow beyond `bytes` while it lives, as on a full disk: the
 // save that starts every write fails and leaves the current file as it was.
 class FileSizeLimit {

@@ -1,0 +1,246 @@
+// Soak: write + read cycles through the real main window (offscreen), its
+// worker, engine and serial component, against the virtual device at
+// 115200 bit/s, each cycle with a fault drawn at random: garbage or a flood
+// before every answer, acknowledgements near their time-outs, a pause in
+// the dump, the port held by another program or its path gone.
+//
+//   soak_bench [cycles] [seed]      (default: 200 cycles, a random seed)
+//
+// A cycle is correct when both operations end with the window idle, the
+// flows' message (or none) and the expected result: what the device stored
+// and what the window shows. Reported: the share of correct cycles, and the
+// resident memory, open descriptors and threads of the process before the
+// first cycle and after the last.
+
+#include "app/form1.h"
+#include "device/mainthreat.h"
+#include "dialogs/errorwindow.h"
+#include "phonebook/phonebookfile.h"
+#include "phonebook/phonelisteditor.h"
+#include "platform/qtwindowthread.h"
+#include "tests/support/qtwait.h"
+#include "tools/relaysim/device.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const std::string CannotStartWriting = "Unable to start writing process! Please check connection to the device.";
+const std::string CannotStartReading = "Unable to start reading process! Please check connection to the device.";
+
+struct Fault {
+    const char* name;
+    void (*apply)(relaysim::Faults&);
+    enum { Line, PortHeld, PathGone } port = Line;
+    // Garbage before the dump moves the numbers; the relay settings, read
+    // from the dump's end, stay right.
+    bool numbersMoved = false;
+};
+
+const Fault Faults[] = {
+    {"none", [](relaysim::Faults&) {}},
+    {"garbage", [](relaysim::Faults& f) { f.garbage = "\x01\xfe"; }, Fault::Line, true},
+    {"flood", [](relaysim::Faults& f) { f.garbage = std::string(1100, '\x55'); }, Fault::Line, true},
+    {"write start acknowledged at 30 ms", [](relaysim::Faults& f) { f.writeStartAckDelay = 30ms; }},
+    {"write start acknowledged at 200 ms", [](relaysim::Faults& f) { f.writeStartAckDelay = 200ms; }},
+    {"dump pause of 350 ms", [](relaysim::Faults& f) { f.dumpPause = relaysim::DumpPause{3000, 350ms}; }},
+    {"port held", [](relaysim::Faults&) {}, Fault::PortHeld},
+    {"port path gone", [](relaysim::Faults&) {}, Fault::PathGone},
+};
+
+// Error windows are answered with "OK" and their messages kept.
+class ErrorRecorder : public QObject {
+public:
+    ErrorRecorder() { qApp->installEventFilter(this); }
+    std::vector<std::string> messages;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        auto* widget = qobject_cast<QWidget*>(object);
+        if (event->type() == QEvent::Show && widget != nullptr && widget->isWindow() && widget->isModal()) {
+            auto* error = dynamic_cast<TForm3*>(widget);
+            messages.push_back(error ? error->LBL_Tekstas->text().toStdString() : "(other window)");
+            QTimer::singleShot(0, widget, [widget, error] { error ? error->BTN_Gerai->click() : void(widget->close()); });
+        }
+        return false;
+    }
+};
+
+struct ProcessFigures {
+    long rssKiB = 0;
+    long threads = 0;
+    long descriptors = 0;
+};
+
+ProcessFigures Measure()
+{
+    ProcessFigures figures;
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            figures.rssKiB = std::atol(line.c_str() + 6);
+        else if (line.rfind("Threads:", 0) == 0)
+            figures.threads = std::atol(line.c_str() + 8);
+    }
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
+        ++figures.descriptors;
+    return figures;
+}
+
+void WriteFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+class Soak {
+public:
+    explicit Soak(const std::string& dir)
+        : dir_(dir)
+        , device_(Options())
+    {
+        device_.Start();
+        std::filesystem::create_symlink(device_.SlavePath(), Link());
+        for (int slot = 0; slot < 500; ++slot)
+            book_.numbers[slot] = "+3706" + std::to_string(1000000 + slot * 17);
+        book_.relayTimeout = 3000;
+        book_.externalOff = true;
+        WriteFile(dir + "/book.kalc", phonebook::EncodePhoneBook(book_));
+        WriteFile(dir + "/qem.INI", "[PortSettings]\ncurrent_file=" + dir + "/book.kalc\nport=" + Link()
+                + "\ndataBits=8\nstopBits=1\nparity=None\nflowControl=None\nbaudrate=115200\n");
+        form_ = std::make_unique<TForm1>(window_, dir + "/qem");
+        form_->show();
+    }
+
+    // One write and one read with the fault; true when both end as they should.
+    bool Cycle(const Fault& fault, int cycle)
+    {
+        relaysim::Faults faults;
+        fault.apply(faults);
+        device_.SetFaults(faults);
+        int holder = -1;
+        if (fault.port == Fault::PortHeld) {
+            holder = ::open(device_.SlavePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+            ::flock(holder, LOCK_EX | LOCK_NB);
+        } else if (fault.port == Fault::PathGone) {
+            std::filesystem::remove(Link());
+        }
+        const bool refused = fault.port != Fault::Line;
+
+        // Each cycle writes a different relay time-out, so a stored image
+        // cannot be mistaken for an earlier one.
+        const int stored = device_.GetStatus().imagesStored;
+        form_->EDT_ReleTimeout->setText(QString::number(1000 + cycle));
+        const bool write = Run(form_->BTN_WriteToDevice, refused ? CannotStartWriting : "")
+            && (refused || device_.WaitUntil([&](const relaysim::Status& s) { return s.imagesStored == stored + 1; }, 5s));
+        if (write && !refused)
+            storedTimeout_ = 1000 + cycle;
+        const bool kept = phonebook::DecodePhoneBook(device_.StoredImage()).relayTimeout == storedTimeout_;
+
+        form_->BTN_ClearAllClick();
+        form_->EDT_ReleTimeout->setText(QStringLiteral("7"));
+        const bool read = Run(form_->BTN_LoadFromDevice, refused ? CannotStartReading : "")
+            && (refused || fault.numbersMoved || form_->VLE_Telefonai->Values() == book_.numbers)
+            && form_->EDT_ReleTimeout->text() == (refused ? QStringLiteral("7") : QString::number(storedTimeout_))
+            && (refused || form_->CHBX_EnableExternalOff->isChecked());
+
+        if (holder >= 0)
+            ::close(holder);
+        if (fault.port == Fault::PathGone)
+            std::filesystem::create_symlink(device_.SlavePath(), Link());
+        return write && kept && read;
+    }
+
+private:
+    static relaysim::Options Options()
+    {
+        relaysim::Options options;
+        options.baud = 115200;
+        return options;
+    }
+    std::string Link() const { return dir_ + "/port"; }
+
+    // Clicks and waits until the window is idle with nothing left queued;
+    // true when exactly the expected message (or none) was shown.
+    bool Run(QPushButton* button, const std::string& message)
+    {
+        errors_.messages.clear();
+        button->click();
+        const bool idle = qtwait::WaitFor([&] {
+            return form_->BTN_LoadFromFile->isEnabled() && form_->BTN_PortSettings->isEnabled()
+                && form_->Worker->QueuedCount() == 0;
+        }, 60s);
+        const std::vector<std::string> expected = message.empty() ? std::vector<std::string>{} : std::vector{message};
+        return idle && errors_.messages == expected;
+    }
+
+    std::string dir_;
+    relaysim::Device device_;
+    PhoneBook book_;
+    int storedTimeout_ = 0; // the relay time-out of the image the device holds
+    ErrorRecorder errors_;
+    platform::QtWindowThread window_;
+    std::unique_ptr<TForm1> form_;
+};
+
+void Print(const char* when, const ProcessFigures& f)
+{
+    std::printf("%-6s resident %ld KiB, %ld open descriptors, %ld threads\n", when, f.rssKiB, f.descriptors, f.threads);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication application(argc, argv);
+    const int cycles = argc > 1 ? std::atoi(argv[1]) : 200;
+    const unsigned seed = argc > 2 ? static_cast<unsigned>(std::atol(argv[2])) : std::random_device{}();
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(Faults) - 1);
+
+    std::string pattern = (std::filesystem::temp_directory_path() / "qem-soak-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr)
+        return 1;
+    int correct = 0;
+    {
+        Soak soak(pattern);
+        // The first cycle warms up what stays for the program's life (fonts,
+        // the worker's threads); the figures start after it.
+        correct += soak.Cycle(Faults[0], 0) ? 1 : 0;
+        const ProcessFigures start = Measure();
+        std::printf("seed %u, %d cycles at 115200 bit/s\n", seed, cycles);
+        for (int cycle = 1; cycle < cycles; ++cycle) {
+            const Fault& fault = Faults[pick(random)];
+            const bool ok = soak.Cycle(fault, cycle);
+            correct += ok ? 1 : 0;
+            if (!ok)
+                std::printf("cycle %d (%s): wrong outcome\n", cycle, fault.name);
+        }
+        Print("start", start);
+        Print("end", Measure());
+    }
+    std::filesystem::remove_all(pattern);
+    std::printf("correct: %d of %d cycles (%.1f %%)\n", correct, cycles, 100.0 * correct / cycles);
+    return correct == cycles ? 0 : 1;
+}

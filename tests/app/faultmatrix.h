@@ -1,0 +1,181 @@
+#pragma once
+// A misbehaving device, line or port through the real window, one row per
+// fault: the operation ends with the window idle and the flows' message (or
+// none where they give none), and once the device is back the next
+// operation works. The window reaches the device through a link that the
+// test points at whichever virtual device is plugged in. The rows are
+// instantiated where they belong: form1_faults_test.cpp, and
+// form1_slow_test.cpp for those that wait for a long time-out.
+
+#include "tests/app/deviceflowfixture.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <optional>
+
+namespace faultmatrix {
+
+enum class Operation { Write, Read };
+
+// What happens to the line while the operation runs.
+enum class Disturbance {
+    None,
+    UnplugInDumpPause, // the device goes away in a pause inside the dump
+    PortHeld,          // another program has the port open and locked
+    PathGone,          // the port's name leads nowhere
+};
+
+// What the operation leaves behind.
+enum class Outcome {
+    Stored,       // write: the device holds the file
+    NotStored,    // write: the device still holds what it held
+    Shown,        // read: the window shows the device's phone book
+    SettingsOnly, // read: the relay settings, read from the dump's end, are right
+    Kept,         // read: the window is as it was
+    CutAt3000,    // read: the slots of the dump's first 3000 bytes, the relay settings from its last bytes
+};
+
+struct FaultRow {
+    const char* name;
+    Operation operation;
+    relaysim::Options device;
+    Disturbance disturbance;
+    std::optional<std::string> message;
+    Outcome outcome;
+};
+
+inline relaysim::Options WithFaults(void (*set)(relaysim::Options&))
+{
+    relaysim::Options options;
+    set(options);
+    return options;
+}
+
+inline const std::string CannotStartWriting = "Unable to start writing process! Please check connection to the device.";
+inline const std::string CannotStartReading = "Unable to start reading process! Please check connection to the device.";
+
+inline const std::string BookFile = BookBytes({{0, "111"}, {7, "+37060000000"}, {499, "123456789012345"}}, 3000, true);
+inline const std::string Image = BookBytes({{1, "222"}, {200, "+4470000"}, {498, "987654321"}}, 40000, true);
+
+class FaultMatrixTest : public DeviceFlowTest, public ::testing::WithParamInterface<FaultRow> {
+protected:
+    std::string PortLink() const { return dir / "port"; }
+
+    // The device the window's port name leads to from now on.
+    relaysim::Device& Plug(relaysim::Options options = {})
+    {
+        relaysim::Device& device = StartDevice(std::move(options));
+        device.SetImage(Image);
+        std::filesystem::remove(PortLink());
+        std::filesystem::create_symlink(device.SlavePath(), PortLink());
+        return device;
+    }
+
+    void FillWindow()
+    {
+        for (int slot = 0; slot < 500; ++slot)
+            form->VLE_Telefonai->SetValue(slot, "9" + std::to_string(slot));
+        form->EDT_ReleTimeout->setText(QStringLiteral("77"));
+        form->CHBX_EnableExternalOff->setChecked(false);
+    }
+
+    // Clicks the operation's button and waits until the window is idle. A
+    // read starts from a window that differs from every image.
+    void Run(Operation operation)
+    {
+        if (operation == Operation::Read)
+            FillWindow();
+        (operation == Operation::Write ? form->BTN_WriteToDevice : form->BTN_LoadFromDevice)->click();
+        ASSERT_TRUE(WaitUntilIdle(30s));
+        ASSERT_TRUE(WaitFor([&] { return form->Worker->QueuedCount() == 0; }, 15s)) << "requests left behind";
+    }
+
+    void ExpectOutcome(Outcome outcome, relaysim::Device& device)
+    {
+        const std::vector<std::string> image = phonebook::DecodePhoneBook(Image).numbers;
+        switch (outcome) {
+        case Outcome::Stored:
+            // The phone book as the click saved it.
+            EXPECT_TRUE(WaitFor([&] { return device.StoredImage() == ReadBytes(Book()); }, 5s));
+            break;
+        case Outcome::NotStored:
+            EXPECT_TRUE(SameBytes(device.StoredImage(), Image));
+            break;
+        case Outcome::Shown:
+            EXPECT_EQ(form->VLE_Telefonai->Values(), image);
+            [[fallthrough]];
+        case Outcome::SettingsOnly:
+            EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("-25536"));
+            EXPECT_TRUE(form->CHBX_EnableExternalOff->isChecked());
+            break;
+        case Outcome::CutAt3000:
+            EXPECT_EQ(form->VLE_Telefonai->Value(1), "222");
+            EXPECT_EQ(form->VLE_Telefonai->Value(200), "9200");
+            EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("0"));
+            EXPECT_FALSE(form->CHBX_EnableExternalOff->isChecked());
+            break;
+        case Outcome::Kept:
+            EXPECT_EQ(form->VLE_Telefonai->Value(1), "91");
+            EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("77"));
+            break;
+        }
+    }
+};
+
+TEST_P(FaultMatrixTest, operationEndsIdleWithItsMessageAndTheNextWorks)
+{
+    const FaultRow& row = GetParam();
+    relaysim::Device& device = Plug(row.device);
+    PrepareSettings(PortLink(), BookFile);
+    Start();
+
+    int holder = -1;
+    if (row.disturbance == Disturbance::PortHeld) {
+        holder = ::open(device.SlavePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        ASSERT_EQ(::flock(holder, LOCK_EX | LOCK_NB), 0);
+    } else if (row.disturbance == Disturbance::PathGone) {
+        std::filesystem::remove(PortLink());
+    } else if (row.disturbance == Disturbance::UnplugInDumpPause) {
+        // Polled from the window's loop: the dump has stopped in its pause.
+        QTimer* poll = new QTimer(form.get());
+        QObject::connect(poll, &QTimer::timeout, [&device, poll] {
+            if (device.GetStatus().bytesSent > 3000) {
+                poll->stop();
+                device.Stop();
+            }
+        });
+        poll->start(5);
+    }
+    if (row.message)
+        ExpectErrorWindow();
+
+    Run(row.operation);
+
+    EXPECT_EQ(errors, row.message ? std::vector<std::string>{*row.message} : std::vector<std::string>{});
+    EXPECT_EQ(watch.Titles().size(), row.message ? 1 : 0) << watch.Titles().join(' ').toStdString();
+    ExpectIdleAfterOperation();
+    ExpectOutcome(row.outcome, device);
+    if (row.disturbance == Disturbance::PortHeld || row.disturbance == Disturbance::PathGone) {
+        EXPECT_EQ(device.Transcript(), "") << "reached the device";
+    }
+
+    // The device is back (a fresh one where it went away) and behaves.
+    if (holder >= 0)
+        ::close(holder);
+    const bool gone = device.GetStatus().hungUp || device.GetStatus().stopped;
+    relaysim::Device& back = gone ? Plug() : device;
+    back.SetFaults({});
+    if (row.disturbance == Disturbance::PathGone)
+        std::filesystem::create_symlink(back.SlavePath(), PortLink());
+    errors.clear();
+    Run(row.operation);
+    EXPECT_TRUE(errors.empty());
+    EXPECT_EQ(watch.Titles().size(), row.message ? 1 : 0) << "a second message";
+    ExpectIdleAfterOperation();
+    ExpectOutcome(row.operation == Operation::Write ? Outcome::Stored : Outcome::Shown, back);
+}
+
+} // namespace faultmatrix

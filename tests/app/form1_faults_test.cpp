@@ -1,0 +1,50 @@
+// The device fault matrix (faultmatrix.h): the rows that end without
+// waiting for the protocol's long time-outs.
+
+#include "tests/app/faultmatrix.h"
+
+namespace faultmatrix {
+namespace {
+
+INSTANTIATE_TEST_SUITE_P(Rows, FaultMatrixTest,
+    ::testing::Values(
+        FaultRow{"readUnplugged", Operation::Read,
+            WithFaults([](relaysim::Options& o) { o.faults.dumpPause = relaysim::DumpPause{3000, 2000ms}; }),
+            Disturbance::UnplugInDumpPause, std::nullopt, Outcome::CutAt3000},
+        FaultRow{"writeWithGarbage", Operation::Write,
+            WithFaults([](relaysim::Options& o) { o.faults.garbage = "\x01\xfe"; }), Disturbance::None, std::nullopt,
+            Outcome::Stored},
+        // The dump is read from both ends: the garbage moves the numbers, not the relay settings.
+        FaultRow{"readWithGarbage", Operation::Read,
+            WithFaults([](relaysim::Options& o) { o.faults.garbage = "\x01\xfe"; }), Disturbance::None, std::nullopt,
+            Outcome::SettingsOnly},
+        // More than the framer keeps, never matching, before every answer.
+        FaultRow{"writeAfterFloods", Operation::Write,
+            WithFaults([](relaysim::Options& o) { o.faults.garbage = std::string(1100, '\x55'); }), Disturbance::None,
+            std::nullopt, Outcome::Stored},
+        FaultRow{"readAfterFlood", Operation::Read,
+            WithFaults([](relaysim::Options& o) { o.faults.garbage = std::string(1100, '\x55'); }), Disturbance::None,
+            std::nullopt, Outcome::SettingsOnly},
+        // Write start's 50 ms and the closing wait's 1000 ms, answered just
+        // before and just after: the write ends normally either way.
+        FaultRow{"writeStartAckedJustInTime", Operation::Write,
+            WithFaults([](relaysim::Options& o) { o.faults.writeStartAckDelay = 30ms; }), Disturbance::None,
+            std::nullopt, Outcome::Stored},
+        FaultRow{"closingAckJustInTime", Operation::Write,
+            WithFaults([](relaysim::Options& o) { o.storeTime = 800ms; }), Disturbance::None, std::nullopt,
+            Outcome::Stored},
+        FaultRow{"closingAckTooLate", Operation::Write,
+            WithFaults([](relaysim::Options& o) { o.storeTime = 1200ms; }), Disturbance::None, std::nullopt,
+            Outcome::Stored},
+        // A pause in the dump just shorter than the 500 ms of quiet that end it.
+        FaultRow{"dumpPauseJustShortEnough", Operation::Read,
+            WithFaults([](relaysim::Options& o) { o.faults.dumpPause = relaysim::DumpPause{3000, 350ms}; }),
+            Disturbance::None, std::nullopt, Outcome::Shown},
+        FaultRow{"writePortHeld", Operation::Write, {}, Disturbance::PortHeld, CannotStartWriting, Outcome::NotStored},
+        FaultRow{"readPortHeld", Operation::Read, {}, Disturbance::PortHeld, CannotStartReading, Outcome::Kept},
+        FaultRow{"writePathGone", Operation::Write, {}, Disturbance::PathGone, CannotStartWriting, Outcome::NotStored},
+        FaultRow{"readPathGone", Operation::Read, {}, Disturbance::PathGone, CannotStartReading, Outcome::Kept}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace faultmatrix
