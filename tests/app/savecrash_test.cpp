@@ -59,7 +59,7 @@ TEST_P(SaveCrashTest, killedSaveLeavesOneCompleteVersionAndNoTemporary)
     const std::string path = dir / save.fileName;
     // A settings file far larger than the program's own, so that a kill
     // can land inside the write.
-    WriteBytes(path, "[Junk]\n" + std::string(100'000, 'x') + "\n[PortSettings]\nport=COM1\n");
+    WriteBytes(path, "[Junk]\n" + std::string(30'000, 'x') + "\n[PortSettings]\nport=COM1\n");
     std::string versions[2];
     for (int v : {0, 1}) {
         save.save(path, v);
@@ -69,7 +69,7 @@ TEST_P(SaveCrashTest, killedSaveLeavesOneCompleteVersionAndNoTemporary)
     const unsigned seed = std::random_device{}();
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 random(seed);
-    std::uniform_int_distribution<int> killAfterMicroseconds(0, 1000);
+    std::uniform_int_distribution<int> killAfterMicroseconds(0, 600);
     int kills = 0;
     for (int round = 0; round < 150; ++round) {
         const pid_t child = ::fork();

@@ -62,8 +62,12 @@ std::optional<std::string> KeyOf(const std::string& line)
 // the section was missing) after a line that keeps its text.
 void CheckOnlyEntryChanged(const std::string& before, const std::string& after, std::string_view key)
 {
-    const std::vector<std::string> old = LinesOf(before);
-    const std::vector<std::string> now = LinesOf(after);
+    // A byte order mark stays where it was, in front of the first line.
+    const std::string mark = "\xEF\xBB\xBF";
+    const bool marked = before.compare(0, mark.size(), mark) == 0;
+    FUZZ_CHECK(marked == (after.compare(0, mark.size(), mark) == 0));
+    const std::vector<std::string> old = LinesOf(before.substr(marked ? mark.size() : 0));
+    const std::vector<std::string> now = LinesOf(after.substr(marked ? mark.size() : 0));
     std::size_t prefix = 0;
     while (prefix < old.size() && prefix < now.size() && old[prefix] == now[prefix])
         ++prefix;
