@@ -75,6 +75,8 @@ void CheckOnlyEntryChanged(const std::string& before, const std::string& after, 
     while (suffix < old.size() - prefix && suffix < now.size() - prefix
         && old[old.size() - 1 - suffix] == now[now.size() - 1 - suffix])
         ++suffix;
+    if (old == now)
+        return; // the key already held the value, written the same way
     const std::vector<std::string> removed(old.begin() + prefix, old.end() - suffix);
     std::vector<std::string> added(now.begin() + prefix, now.end() - suffix);
 
