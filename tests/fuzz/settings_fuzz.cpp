@@ -30,10 +30,14 @@ std::vector<std::string> LinesOf(const std::string& content)
     return lines;
 }
 
+// The line without its ending, "\n" or "\r\n" (a lone "\r" is text).
 std::string WithoutEnding(std::string line)
 {
-    while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+    if (!line.empty() && line.back() == '\n') {
         line.pop_back();
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+    }
     return line;
 }
 
