@@ -35,10 +35,12 @@
 #include "serial/comdatapacket.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
+#include <vector>
 
 class TTestEngine : private ReplyMatcher::Host {
 public:
@@ -84,6 +86,11 @@ private:
     // Drops the current command's collection, framer buffer and timer.
     void ForgetReplyState();
     void RecordOutcome(std::uint8_t code, platform::Event& event);
+    // Runs a matching step under the matching lock. The outcome events it
+    // raises are set once the outermost step has let go of the lock: the
+    // worker reads the outcome under that lock and would otherwise wake
+    // only to wait for it.
+    void Match(const std::function<void()>& step);
 
     // ReplyMatcher::Host, window thread.
     void EmptyFramerBuffer() override;
@@ -113,6 +120,8 @@ private:
     std::uint64_t timerCommand_ = 0;
     std::uint64_t outcomeCommand_ = 0;
     Outcome outcome_;
+    int matchDepth_ = 0;
+    std::vector<platform::Event*> pendingSignals_;
     // The command whose receive side is ready for its write.
     std::uint64_t readiedCommand_ = 0;
     // Calls posted to the window thread hold it weakly: one that runs after
