@@ -5,6 +5,7 @@
 #include "app/form1.h"
 
 #include "device/mainthreat.h"
+#include "device/sequences.h"
 #include "dialogs/errorwindow.h"
 #include "serial/comsettings.h"
 
@@ -86,9 +87,5 @@ void TForm1::RefuseWithoutWorker()
 
 bool TForm1::ReopenWorkerPort()
 {
-    try {
-        Worker->Connect("", 0);
-    } catch (const std::exception&) {
-    }
-    return Worker->Engine().IsPortOpen();
+    return sequence::ReopenPort(*Worker);
 }

@@ -27,6 +27,11 @@ struct StartupSettings {
 // stored value outside its forms keeps that key's default. Throws WriteError.
 StartupSettings ReadStartupSettings(const std::string& programPath);
 
+// The port settings stored in a settings file, which is only read: a missing
+// file or key, or a stored value outside its forms, gives that setting's
+// default, as at start-up.
+TPortSettings ReadPortSettings(const std::string& settingsPath);
+
 // Records the phone book path under current_file, only when the settings
 // file exists. Throws WriteError.
 void RememberCurrentFile(const std::string& settingsPath, const std::string& phoneBookPath);
