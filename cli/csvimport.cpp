@@ -83,18 +83,21 @@ ImportResult ImportCsv(std::string_view bytes, const ImportOptions& options)
         records.erase(records.begin());
 
     ImportResult result;
-    const bool withSlots = !records.empty() && records.front().fields.size() >= 2;
+    // Empty trailing columns are gone, so a "slot," row of a slot left empty
+    // is one field: any row with two tells the file's layout.
+    const bool withSlots = std::any_of(
+        records.begin(), records.end(), [](const CsvRecord& record) { return record.fields.size() >= 2; });
     const std::size_t columns = withSlots ? 2 : 1;
     std::vector<Accepted> accepted;
     std::map<std::string, int> lineOfNumber;
     std::map<int, int> lineOfSlot;
     for (const CsvRecord& record : records) {
         const auto reject = [&](const std::string& reason) { result.rejected.push_back({record.line, reason}); };
-        if (record.fields.size() != columns) {
+        if (record.fields.size() > columns) {
             reject(withSlots ? "expected \"slot,number\"" : "expected one number");
             continue;
         }
-        const std::string number = WithoutSeparators(record.fields.back());
+        const std::string number = WithoutSeparators(record.fields.size() == columns ? record.fields.back() : "");
         if (number.empty())
             continue; // a slot left empty
         if (const std::string problem = NumberProblem(number); !problem.empty()) {
