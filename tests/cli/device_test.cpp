@@ -129,7 +129,7 @@ TEST_F(CliWithDevice, failuresNameTheirStepAndWriteNothing)
 TEST_F(CliWithDevice, ctrlCCancelsAWriteAndLeavesThePortFree)
 {
     relaysim::Options slowLine;
-    slowLine.baud = 9600;
+    slowLine.baud = 38400;
     StartDevice(slowLine).SetImage(BookA);
     const std::unique_ptr<ChildProcess> cli = Launch({"write", File("b.kalc", BookB)});
     ASSERT_TRUE(device->WaitUntil([](const relaysim::Status& status) { return status.framesReceived >= 20; }, 30s));
