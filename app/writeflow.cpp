@@ -18,13 +18,17 @@
 
 void TForm1::BTN_WriteToDeviceClick()
 {
-    const CloseDeferral deferral(*this);
+    // A cancel acts at once, also inside a handler's pending-message
+    // processing; a start waits until no device call is in progress.
+    if (!WriteRunning() && PutOffWhileDeviceCallRuns(BTN_WriteToDevice))
+        return;
+    const DeviceCallScope scope(*this);
     // Every click saves, a cancelling one too, so that relay settings edited
     // during a write reach the file.
     SaveToCurrentFile = true;
     BTN_SaveToFileClick();
 
-    if (BTN_WriteToDevice->text() != QStringLiteral("Write To Device")) {
+    if (WriteRunning()) {
         // The cancel sequence: no message, the caption back at once.
         if (Worker)
             Worker->CancelAll();
@@ -56,7 +60,7 @@ void TForm1::BTN_WriteToDeviceClick()
 void TForm1::OnWriteConnect(void* owner, TMainThreat* worker, std::string, std::uint8_t outcome)
 {
     TForm1& form = *static_cast<TForm1*>(owner);
-    const CloseDeferral deferral(form);
+    const DeviceCallScope scope(form);
     if (outcome != OutcomeReply) {
         ShowErrorMessage(L"Unable to connect to the device!");
         form.IdleAfterWriting();
@@ -68,17 +72,19 @@ void TForm1::OnWriteConnect(void* owner, TMainThreat* worker, std::string, std::
     std::optional<std::string> image = files::ReadFileStart(form.CurrentFile);
     form.SetStatus(L"Prepearing to write data to device...", 50);
     form.ChunksAcknowledged = 0;
-    // A click on "Cancel" can run between the frames; its cancel also drops
-    // the frames posted after it.
+    // A click on "Cancel" can run between the frames; the write then posts
+    // nothing more (the worker would drop it anyway).
     form.ChunksQueued = sequence::PostWriteBody(*worker, std::move(image),
-        {&OnWriteHandshake, &OnFirstChunkWritten, &OnChunkWritten, &OnWriteFinished}, &form,
-        [] { QCoreApplication::processEvents(); });
+        {&OnWriteHandshake, &OnFirstChunkWritten, &OnChunkWritten, &OnWriteFinished}, &form, [&form] {
+            QCoreApplication::processEvents();
+            return form.WriteRunning();
+        });
 }
 
 void TForm1::OnWriteHandshake(void* owner, TMainThreat* worker, std::string, std::uint8_t outcome)
 {
     TForm1& form = *static_cast<TForm1*>(owner);
-    const CloseDeferral deferral(form);
+    const DeviceCallScope scope(form);
     if (outcome == OutcomeReply)
         return;
     worker->CancelAll();
@@ -90,7 +96,7 @@ void TForm1::OnWriteHandshake(void* owner, TMainThreat* worker, std::string, std
 void TForm1::OnFirstChunkWritten(void* owner, TMainThreat*, std::string, std::uint8_t outcome)
 {
     TForm1& form = *static_cast<TForm1*>(owner);
-    const CloseDeferral deferral(form);
+    const DeviceCallScope scope(form);
     if (outcome != OutcomeReply) {
         form.FailOperation(Operation::Write, L"There was error while connecting to the device!");
         return;
@@ -101,7 +107,7 @@ void TForm1::OnFirstChunkWritten(void* owner, TMainThreat*, std::string, std::ui
 void TForm1::OnChunkWritten(void* owner, TMainThreat*, std::string, std::uint8_t outcome)
 {
     TForm1& form = *static_cast<TForm1*>(owner);
-    const CloseDeferral deferral(form);
+    const DeviceCallScope scope(form);
     if (outcome != OutcomeReply) {
         form.FailOperation(Operation::Write, L"There was error while writing to device!");
         return;
@@ -118,7 +124,7 @@ void TForm1::OnChunkWritten(void* owner, TMainThreat*, std::string, std::uint8_t
 void TForm1::OnWriteFinished(void* owner, TMainThreat*, std::string, std::uint8_t)
 {
     TForm1& form = *static_cast<TForm1*>(owner);
-    const CloseDeferral deferral(form);
+    const DeviceCallScope scope(form);
     // Whatever the outcome: the device has had every frame. The status area
     // went with the last frames.
     form.SetControlsEnabled(true, true);

@@ -114,13 +114,11 @@ void DeviceSession::OnWriteConnect(void* owner, TMainThreat* worker, std::string
     if (outcome != OutcomeReply)
         return session.Fail(*worker, "no answer to the hello within " + Seconds(sequence::WriteHelloTimeout));
     session.progress_.Step("preparing to write");
-    // A Ctrl-C during the pause or the posting cancels as the window's
-    // "Cancel" does between the frames.
+    // After a Ctrl-C during the pause or the posting nothing more is
+    // posted, as after the window's "Cancel"; Serve then cancels.
     session.framesQueued_ = sequence::PostWriteBody(*worker, session.image_,
-        {&OnWriteHandshake, &OnFrameWritten, &OnFrameWritten, &OnWriteFinished}, owner, [worker] {
-            if (InterruptRequested())
-                worker->CancelAll();
-        });
+        {&OnWriteHandshake, &OnFrameWritten, &OnFrameWritten, &OnWriteFinished}, owner,
+        [] { return !InterruptRequested(); });
     session.progress_.Step("writing");
 }
 

@@ -35,7 +35,7 @@ void PostWriteHello(TMainThreat& worker, TRequestHandler handler, void* owner)
 }
 
 std::uint32_t PostWriteBody(TMainThreat& worker, std::optional<std::string> image, const WriteHandlers& handlers,
-    void* owner, const std::function<void()>& beforeEachPass)
+    void* owner, const std::function<bool()>& goOn)
 {
     // The frames are cut as from the file itself, so a short last read
     // keeps the previous frame's tail.
@@ -50,7 +50,8 @@ std::uint32_t PostWriteBody(TMainThreat& worker, std::optional<std::string> imag
         protocol::FrameReader frames(file.get());
         bool firstPass = true;
         for (;;) {
-            beforeEachPass();
+            if (!goOn())
+                return frameCount;
             if (firstPass) {
                 PostAwaiting(worker, std::string(1, protocol::Hello), protocol::HelloAck, WriteHelloTimeout,
                     handlers.handshake, owner);

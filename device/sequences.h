@@ -56,10 +56,11 @@ struct WriteHandlers {
 // After the pause between the hellos: the second hello, write start (its
 // outcome not looked at), one request per 16-byte frame of the image and the
 // closing wait. Without an image (it could not be read) only the closing
-// wait is posted. beforeEachPass runs before each frame is cut (the window
-// lets a "Cancel" click run there). Returns the number of frames posted.
+// wait is posted. goOn runs before each frame is cut (the window lets a
+// "Cancel" click run there); once it says no, nothing more is posted, not
+// even the closing wait. Returns the number of frames posted.
 std::uint32_t PostWriteBody(TMainThreat& worker, std::optional<std::string> image, const WriteHandlers& handlers,
-    void* owner, const std::function<void()>& beforeEachPass);
+    void* owner, const std::function<bool()>& goOn);
 
 // The hello and the read request, each with its handler for all outcomes.
 void PostRead(TMainThreat& worker, TRequestHandler handshake, TRequestHandler data, void* owner);
