@@ -54,7 +54,8 @@ TEST(LocateFiles, besideTheProgramUnlessInstalled)
     const LocationCase cases[] = {
         {"build folder", "build/app/qem", {}, {}, "build/app/qem.INI", "build/app/qem.kalc"},
         // An unpacked package keeps its files beside it, whatever its folder is called.
-        {"unpacked folder", "qem_1.0/usr/bin/qem", "cfg", "data", "qem_1.0/usr/bin/qem.INI", "qem_1.0/usr/bin/qem.kalc"},
+        {"unpacked folder", "qem_1.0/usr/bin/qem", "cfg", "data", "qem_1.0/usr/bin/qem.INI",
+            "qem_1.0/usr/bin/qem.kalc"},
         {"installed, XDG set", "/usr/bin/qem", "cfg", "data", "cfg/qem/qem.INI", "data/qem/qem.kalc"},
         {"installed, XDG unset", "/usr/local/bin/qem", {}, {}, "home/.config/qem/qem.INI",
             "home/.local/share/qem/qem.kalc"},
