@@ -191,6 +191,9 @@ private:
     // Reopens the worker's port with its current settings; whether it is
     // open afterwards (a failure of the reopen itself is judged by that).
     bool ReopenWorkerPort();
+    // The message for a port that could not be reopened; when the user was
+    // refused, a second line says why and how to fix it.
+    std::wstring WithAccessAdvice(const std::wstring& message);
 
     void BuildLayout();
     void ShowCurrentFile();

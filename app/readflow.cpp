@@ -34,7 +34,7 @@ void TForm1::BTN_LoadFromDeviceClick()
     if (!ReopenWorkerPort()) {
         IdleAfterReading();
         Worker->CancelAll();
-        ShowErrorMessage(L"Unable to start reading process! Please check connection to the device.");
+        ShowErrorMessage(WithAccessAdvice(L"Unable to start reading process! Please check connection to the device."));
         return;
     }
     Worker->PostRequest(std::string(1, protocol::Hello), protocol::AnswerContaining(protocol::HelloAck), HelloTimeout,

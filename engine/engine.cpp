@@ -118,6 +118,7 @@ void TTestEngine::OnReplyTimer()
 
 bool TTestEngine::OpenPort()
 {
+    lastOpenError_ = 0;
     try {
         if (port_->Connected())
             port_->Close();
@@ -127,7 +128,9 @@ bool TTestEngine::OpenPort()
         port_->SetRTS(true);
         port_->SetDTR(true);
         return port_->Connected();
-    } catch (const EComPort&) {
+    } catch (const EComPort& e) {
+        if (e.Code() == static_cast<int>(ComError::OpenFailed))
+            lastOpenError_ = e.OsError();
         return false;
     }
 }
