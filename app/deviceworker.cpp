@@ -1,6 +1,6 @@
 // The main window's device worker: built at the end of start-up, destroyed
-// when the window closes, and the guard that keeps a close from destroying
-// it under a handler that is still running.
+// when the window closes, and the guard that keeps a close, a new operation
+// or a new worker from coming in under a handler that is still running.
 
 #include "app/form1.h"
 
@@ -11,6 +11,7 @@
 #include "serial/comsettings.h"
 
 #include <QCloseEvent>
+#include <QPushButton>
 #include <QTimer>
 
 #include <exception>
@@ -49,7 +50,7 @@ void TForm1::FormClose()
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    if (closeDeferrals_ > 0) {
+    if (deviceCalls_ > 0) {
         closePending_ = true;
         // Nothing more of the running operation should go out meanwhile.
         if (Worker)
@@ -61,19 +62,34 @@ void TForm1::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-TForm1::CloseDeferral::CloseDeferral(TForm1& form)
+TForm1::DeviceCallScope::DeviceCallScope(TForm1& form)
     : form_(form)
 {
-    ++form_.closeDeferrals_;
+    ++form_.deviceCalls_;
 }
 
-TForm1::CloseDeferral::~CloseDeferral()
+TForm1::DeviceCallScope::~DeviceCallScope()
 {
-    if (--form_.closeDeferrals_ > 0 || !form_.closePending_)
+    if (--form_.deviceCalls_ > 0)
         return;
-    form_.closePending_ = false;
-    // From the event loop, once the worker has left the handler.
-    QTimer::singleShot(0, &form_, &QWidget::close);
+    std::vector<QPushButton*> clicks;
+    clicks.swap(form_.putOffClicks_);
+    if (form_.closePending_) {
+        form_.closePending_ = false;
+        // From the event loop, once the worker has left the handler.
+        QTimer::singleShot(0, &form_, &QWidget::close);
+        return;
+    }
+    for (QPushButton* button : clicks)
+        QTimer::singleShot(0, button, &QAbstractButton::click);
+}
+
+bool TForm1::PutOffWhileDeviceCallRuns(QPushButton* button)
+{
+    if (deviceCalls_ == 0)
+        return false;
+    putOffClicks_.push_back(button);
+    return true;
 }
 
 void TForm1::ShowErrorMessage(const std::wstring& message)

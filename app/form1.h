@@ -23,6 +23,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class ClickableLabel;
 class QCheckBox;
@@ -84,7 +85,8 @@ public:
     std::unique_ptr<TMainThreat> Worker;
 
     // Operation state. A running write is marked by the caption "Cancel" on
-    // BTN_WriteToDevice, a running read by ReadingFromDevice.
+    // BTN_WriteToDevice (see WriteRunning), a running read by
+    // ReadingFromDevice.
     bool ReadingFromDevice = false;
     std::uint32_t ChunksQueued = 0;       // frames posted by the current write
     std::uint32_t ChunksAcknowledged = 0; // frames after the first shown as progress
@@ -113,6 +115,8 @@ public:
     // Shows the status area with the text; the gauge shows percent, or 0
     // when percent is over 100.
     void SetStatus(const std::wstring& text, unsigned percent);
+    // Whether a write is running: BTN_WriteToDevice reads "Cancel".
+    bool WriteRunning() const;
     // Enables or disables the operation controls. In write mode the enabled
     // state of BTN_WriteToDevice is left alone and its caption follows
     // (enabled: "Write To Device", disabled: "Cancel").
@@ -150,18 +154,26 @@ protected:
 private:
     enum class Operation { Write, Read };
 
-    // Keeps closes off while a handler or device click runs; the last one
-    // to end issues a close that came meanwhile.
-    class CloseDeferral {
+    // Marks a device handler or device click in progress. While one is, a
+    // close and the clicks that would start an operation or replace the
+    // worker are put off; the last scope to end issues the close, or else
+    // the put-off clicks, in their order, from the event loop.
+    class DeviceCallScope {
     public:
-        explicit CloseDeferral(TForm1& form);
-        ~CloseDeferral();
-        CloseDeferral(const CloseDeferral&) = delete;
-        CloseDeferral& operator=(const CloseDeferral&) = delete;
+        explicit DeviceCallScope(TForm1& form);
+        ~DeviceCallScope();
+        DeviceCallScope(const DeviceCallScope&) = delete;
+        DeviceCallScope& operator=(const DeviceCallScope&) = delete;
 
     private:
         TForm1& form_;
     };
+
+    // A click that arrives while a device call is in progress (clicks queued
+    // while the window was frozen are delivered by its pending-message
+    // processing) is put off and true returned; it is clicked again once the
+    // call has returned, and then does what a click at that moment does.
+    bool PutOffWhileDeviceCallRuns(QPushButton* button);
 
     // Builds a worker with the settings, the parity and flow-control
     // objects made for this call only. Throws what the construction throws.
@@ -205,6 +217,7 @@ private:
 
     platform::WindowThread& window_;
     settings::FileLocations files_;
-    int closeDeferrals_ = 0;
+    int deviceCalls_ = 0;
     bool closePending_ = false;
+    std::vector<QPushButton*> putOffClicks_;
 };

@@ -47,6 +47,11 @@ void TForm1::SetGauge(int percent)
     ProgressBar->setValue(std::clamp(percent, ProgressBar->minimum(), ProgressBar->maximum()));
 }
 
+bool TForm1::WriteRunning() const
+{
+    return BTN_WriteToDevice->text() != WriteCaption;
+}
+
 void TForm1::SetControlsEnabled(bool enable, bool writeMode)
 {
     BTN_LoadFromFile->setEnabled(enable);

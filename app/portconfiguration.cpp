@@ -12,7 +12,11 @@
 
 void TForm1::BTN_PortSettingsClick()
 {
-    const CloseDeferral deferral(*this);
+    // Replacing the worker under one of its own handlers would destroy it
+    // while it waits for that handler.
+    if (PutOffWhileDeviceCallRuns(BTN_PortSettings))
+        return;
+    const DeviceCallScope scope(*this);
     // Without a worker (its creation failed at start-up or after the last
     // configuration) one is built from the current settings first, so the
     // operator can recover without restarting the program.

@@ -25,7 +25,9 @@ constexpr int DumpStartTimeout = 1500;
 
 void TForm1::BTN_LoadFromDeviceClick()
 {
-    const CloseDeferral deferral(*this);
+    if (PutOffWhileDeviceCallRuns(BTN_LoadFromDevice))
+        return;
+    const DeviceCallScope scope(*this);
     if (!Worker) {
         RefuseWithoutWorker();
         return;
@@ -48,7 +50,7 @@ void TForm1::BTN_LoadFromDeviceClick()
 void TForm1::OnReadHandshake(void* owner, TMainThreat* worker, std::string, std::uint8_t outcome)
 {
     TForm1& form = *static_cast<TForm1*>(owner);
-    const CloseDeferral deferral(form);
+    const DeviceCallScope scope(form);
     // A read the watchdog has given up on is over; its late outcomes change
     // nothing.
     if (outcome == OutcomeReply || !form.ReadingFromDevice)
@@ -63,7 +65,7 @@ void TForm1::OnReadHandshake(void* owner, TMainThreat* worker, std::string, std:
 void TForm1::OnReadData(void* owner, TMainThreat*, std::string reply, std::uint8_t outcome)
 {
     TForm1& form = *static_cast<TForm1*>(owner);
-    const CloseDeferral deferral(form);
+    const DeviceCallScope scope(form);
     if (!form.ReadingFromDevice)
         return; // the watchdog has already given up: the data are dropped
 

@@ -44,13 +44,17 @@ void PostAwaiting(TMainThreat& worker, std::string command, char answer, int tim
 
 void TForm1::BTN_WriteToDeviceClick()
 {
-    const CloseDeferral deferral(*this);
+    // A cancel acts at once, also inside a handler's pending-message
+    // processing; a start waits until no device call is in progress.
+    if (!WriteRunning() && PutOffWhileDeviceCallRuns(BTN_WriteToDevice))
+        return;
+    const DeviceCallScope scope(*this);
     // Every click saves, a cancelling one too, so that relay settings edited
     // during a write reach the file.
     SaveToCurrentFile = true;
     BTN_SaveToFileClick();
 
-    if (BTN_WriteToDevice->text() != QStringLiteral("Write To Device")) {
+    if (WriteRunning()) {
         // The cancel sequence: no message, the caption back at once.
         if (Worker)
             Worker->CancelAll();
@@ -82,7 +86,7 @@ void TForm1::BTN_WriteToDeviceClick()
 void TForm1::OnWriteConnect(void* owner, TMainThreat* worker, std::string, std::uint8_t outcome)
 {
     TForm1& form = *static_cast<TForm1*>(owner);
-    const CloseDeferral deferral(form);
+    const DeviceCallScope scope(form);
     if (outcome != OutcomeReply) {
         ShowErrorMessage(L"Unable to connect to the device!");
         form.IdleAfterWriting();
@@ -104,9 +108,11 @@ void TForm1::OnWriteConnect(void* owner, TMainThreat* worker, std::string, std::
         protocol::FrameReader frames(file.get());
         bool firstPass = true;
         for (;;) {
-            // A click on "Cancel" can run here; its cancel also drops the
-            // frames posted after it.
+            // A click on "Cancel" can run here; the write then posts nothing
+            // more (the worker would drop it anyway).
             QCoreApplication::processEvents();
+            if (!form.WriteRunning())
+                return;
             if (firstPass) {
                 PostAwaiting(*worker, std::string(1, protocol::Hello), protocol::HelloAck, HelloTimeout,
                     &OnWriteHandshake, &form);
@@ -129,7 +135,7 @@ void TForm1::OnWriteConnect(void* owner, TMainThreat* worker, std::string, std::
 void TForm1::OnWriteHandshake(void* owner, TMainThreat* worker, std::string, std::uint8_t outcome)
 {
     TForm1& form = *static_cast<TForm1*>(owner);
-    const CloseDeferral deferral(form);
+    const DeviceCallScope scope(form);
     if (outcome == OutcomeReply)
         return;
     worker->CancelAll();
@@ -141,7 +147,7 @@ void TForm1::OnWriteHandshake(void* owner, TMainThreat* worker, std::string, std
 void TForm1::OnFirstChunkWritten(void* owner, TMainThreat*, std::string, std::uint8_t outcome)
 {
     TForm1& form = *static_cast<TForm1*>(owner);
-    const CloseDeferral deferral(form);
+    const DeviceCallScope scope(form);
     if (outcome != OutcomeReply) {
         form.FailOperation(Operation::Write, L"There was error while connecting to the device!");
         return;
@@ -152,7 +158,7 @@ void TForm1::OnFirstChunkWritten(void* owner, TMainThreat*, std::string, std::ui
 void TForm1::OnChunkWritten(void* owner, TMainThreat*, std::string, std::uint8_t outcome)
 {
     TForm1& form = *static_cast<TForm1*>(owner);
-    const CloseDeferral deferral(form);
+    const DeviceCallScope scope(form);
     if (outcome != OutcomeReply) {
         form.FailOperation(Operation::Write, L"There was error while writing to device!");
         return;
@@ -169,7 +175,7 @@ void TForm1::OnChunkWritten(void* owner, TMainThreat*, std::string, std::uint8_t
 void TForm1::OnWriteFinished(void* owner, TMainThreat*, std::string, std::uint8_t)
 {
     TForm1& form = *static_cast<TForm1*>(owner);
-    const CloseDeferral deferral(form);
+    const DeviceCallScope scope(form);
     // Whatever the outcome: the device has had every frame. The status area
     // went with the last frames.
     form.SetControlsEnabled(true, true);

@@ -57,7 +57,7 @@ TMainThreat::~TMainThreat()
 void TMainThreat::PostRequest(std::string command, const TAts& ats, int timeout, TRequestHandler onReply,
     TRequestHandler onErrorReply, TRequestHandler onTimeout, void* owner, std::int8_t priority)
 {
-    Queued request;
+    Request request;
     request.packet.Ats = ats;
     request.packet.CommandText = std::move(command);
     request.packet.Timeout = timeout;
@@ -66,6 +66,7 @@ void TMainThreat::PostRequest(std::string command, const TAts& ats, int timeout,
     request.packet.OnTimeout = onTimeout;
     request.packet.Owner = owner;
     request.packet.Priority = priority;
+    request.generation = handlerGeneration_.value_or(generation_.load());
 
     std::lock_guard lock(lock_);
     request.id = nextId_++;
@@ -76,7 +77,7 @@ void TMainThreat::PostRequest(std::string command, const TAts& ats, int timeout,
     auto at = requests_.end();
     if (!requests_.empty())
         at = std::upper_bound(requests_.begin() + 1, requests_.end(), priority,
-            [](std::int8_t p, const Queued& q) { return p < q.packet.Priority; });
+            [](std::int8_t p, const Request& r) { return p < r.packet.Priority; });
     requests_.insert(at, std::move(request));
     wakeEvent_.Set();
 }
@@ -84,16 +85,14 @@ void TMainThreat::PostRequest(std::string command, const TAts& ats, int timeout,
 void TMainThreat::BeginOperation()
 {
     enabled_ = true;
-    busy_ = false;
     stopped_ = false;
     wakeEvent_.Set();
 }
 
 bool TMainThreat::Connect(const std::string& portName, int baudRate)
 {
-    clearRequested_ = false;
+    // A cancel is not undone here: what it dropped stays dropped.
     stopped_ = false;
-    busy_ = false;
     const bool configured = engine_->ConfigurePort(portName, baudRate);
     const bool opened = configured && engine_->OpenPort();
     return opened && engine_->IsPortOpen();
@@ -101,7 +100,8 @@ bool TMainThreat::Connect(const std::string& portName, int baudRate)
 
 void TMainThreat::CancelAll()
 {
-    clearRequested_ = true;
+    ++generation_;
+    wakeEvent_.Set();
 }
 
 bool TMainThreat::Stop(bool clear)
@@ -109,7 +109,6 @@ bool TMainThreat::Stop(bool clear)
     if (clear)
         CancelAll();
     stopped_ = true;
-    busy_ = false;
     platform::SleepMs(100);
     engine_->ClosePort();
     return !engine_->IsPortOpen();
@@ -140,25 +139,26 @@ size_t TMainThreat::QueuedCount()
     return requests_.size();
 }
 
-bool TMainThreat::QueueEmpty()
+void TMainThreat::Advance(Request& request, RequestState state)
 {
-    std::lock_guard lock(lock_);
-    return requests_.empty();
+    request.state = state;
+    request.packet.Sent = state != RequestState::Queued;
+    request.packet.Answered = state == RequestState::Answered || state == RequestState::Reported;
+    request.packet.Reported = state == RequestState::Reported;
 }
 
-TMainThreat::Queued* TMainThreat::FindLocked(std::uint64_t id)
+bool TMainThreat::InFlightLocked() const
 {
-    for (auto& q : requests_)
-        if (q.id == id)
-            return &q;
-    return nullptr;
+    return std::any_of(requests_.begin(), requests_.end(),
+        [](const Request& r) { return r.state == RequestState::InFlight; });
 }
 
-void TMainThreat::ClearQueue()
+void TMainThreat::DropCancelledLocked()
 {
-    std::lock_guard lock(lock_);
-    requests_.clear();
-    clearRequested_ = false;
+    const std::uint64_t current = generation_;
+    // An outcome that still comes for a dropped request in flight carries
+    // the engine's number of that command, which no request holds any more.
+    std::erase_if(requests_, [current](const Request& r) { return r.generation != current; });
 }
 
 void TMainThreat::Execute()
@@ -168,146 +168,129 @@ void TMainThreat::Execute()
         if (thread_.Terminated())
             break;
         try {
-            switch (which) {
-            case 0:
-                TakeOutcome(OutcomeReply);
-                break;
-            case 1:
-                TakeOutcome(OutcomeTimeout);
-                break;
-            case 2:
-                TakeOutcome(OutcomeErrorReply);
-                break;
-            default:
-                // The turn is over, or was cut short because there is work:
-                // serve the queue. (Teardown has left the loop above.)
-                if (!QueueEmpty()) {
-                    std::lock_guard lock(lock_);
-                    std::erase_if(requests_, [](const Queued& q) { return q.packet.Reported; });
-                }
-                if (!QueueEmpty() && !busy_ && enabled_ && Dispatch())
-                    Report();
-                break;
-            }
+            // Which outcome event woke us does not matter: the engine keeps
+            // each command's first outcome with the command's number.
+            if (which >= 0 && which <= 2)
+                TakeOutcome();
+            Serve();
         } catch (...) {
             // A failing step must not end the worker: the next turn goes on.
         }
     }
 }
 
-void TMainThreat::TakeOutcome(std::uint8_t outcome)
+void TMainThreat::TakeOutcome()
 {
-    {
+    std::lock_guard lock(lock_);
+    auto inFlight = std::find_if(requests_.begin(), requests_.end(),
+        [](const Request& r) { return r.state == RequestState::InFlight; });
+    // An outcome nobody awaits (a late error text, a dropped command) is ignored.
+    if (inFlight == requests_.end())
+        return;
+    const std::optional<TTestEngine::Outcome> outcome = engine_->OutcomeOf(inFlight->command);
+    if (!outcome)
+        return;
+    inFlight->packet.Outcome = outcome->code;
+    inFlight->packet.ReplyText = outcome->reply;
+    Advance(*inFlight, RequestState::Answered);
+}
+
+void TMainThreat::Serve()
+{
+    while (!thread_.Terminated()) {
+        std::optional<HandlerCall> report;
+        {
+            std::lock_guard lock(lock_);
+            DropCancelledLocked();
+            if (!enabled_)
+                return;
+            report = NextReportLocked();
+            if (!report && (stopped_ || InFlightLocked()))
+                return;
+        }
+        if (!report) {
+            if (!SendNext())
+                return;
+            continue;
+        }
+        RunHandler(*report);
         std::lock_guard lock(lock_);
-        // The most recently sent request still waiting for its answer.
-        auto awaiting = std::find_if(requests_.rbegin(), requests_.rend(), [](const Queued& q) {
-            return q.packet.Sent && !q.packet.Answered && !q.packet.Reported;
-        });
-        // An outcome nobody awaits (a late error text, say) is ignored.
-        if (awaiting == requests_.rend())
-            return;
-        busy_ = false;
-        awaiting->packet.Outcome = outcome;
-        awaiting->packet.Answered = true;
-        if (outcome != OutcomeTimeout)
-            awaiting->packet.ReplyText = engine_->Reply();
-    }
-    Report();
-}
-
-void TMainThreat::Report()
-{
-    for (;;) {
-        if (QueueEmpty() || !enabled_ || clearRequested_) {
-            if (clearRequested_)
-                ClearQueue();
-            return;
-        }
-        TRequestHandler handler = nullptr;
-        void* owner = nullptr;
-        std::string reply;
-        std::uint8_t outcome = 0;
-        {
-            std::lock_guard lock(lock_);
-            auto done = std::find_if(requests_.begin(), requests_.end(), [](const Queued& q) {
-                return q.packet.Sent && q.packet.Answered && !q.packet.Reported;
-            });
-            if (done != requests_.end()) {
-                done->packet.Reported = true;
-                handler = done->packet.HandlerFor(done->packet.Outcome);
-                owner = done->packet.Owner;
-                reply = done->packet.ReplyText;
-                outcome = done->packet.Outcome;
-            }
-        }
-        if (handler != nullptr && !tearingDown_) {
-            window_.RunAndWait([&] {
-                // Teardown, or a cancel (the window thread may have run one
-                // while this call waited in its queue), may have come since.
-                if (!tearingDown_ && !clearRequested_)
-                    handler(owner, this, reply, outcome);
-            });
-        }
-        {
-            std::lock_guard lock(lock_);
-            std::erase_if(requests_, [](const Queued& q) { return q.packet.Reported; });
-        }
-        busy_ = false;
-        if (!Dispatch())
-            return;
-        // The request just dispatched was lost to a closed port: report it too.
+        std::erase_if(requests_, [](const Request& r) { return r.state == RequestState::Reported; });
     }
 }
 
-bool TMainThreat::Dispatch()
+std::optional<TMainThreat::HandlerCall> TMainThreat::NextReportLocked()
 {
-    if (busy_ || clearRequested_) {
-        if (clearRequested_)
-            ClearQueue();
-        return false;
-    }
-    busy_ = true;
+    auto answered = std::find_if(requests_.begin(), requests_.end(),
+        [](const Request& r) { return r.state == RequestState::Answered; });
+    if (answered == requests_.end())
+        return std::nullopt;
+    Advance(*answered, RequestState::Reported);
+    return HandlerCall{answered->packet.HandlerFor(answered->packet.Outcome), answered->packet.Owner,
+        answered->packet.ReplyText, answered->packet.Outcome, answered->generation};
+}
+
+void TMainThreat::RunHandler(const HandlerCall& call)
+{
+    if (call.handler == nullptr || tearingDown_)
+        return;
+    window_.RunAndWait([&] {
+        // Teardown or a cancel may have come while this call waited for the
+        // window thread.
+        if (tearingDown_ || call.generation != generation_)
+            return;
+        const std::optional<std::uint64_t> outer = handlerGeneration_;
+        handlerGeneration_ = call.generation;
+        struct Restore {
+            std::optional<std::uint64_t>& slot;
+            std::optional<std::uint64_t> value;
+            ~Restore() { slot = value; }
+        } restore{handlerGeneration_, outer};
+        call.handler(call.owner, this, call.reply, call.outcome);
+    });
+}
+
+bool TMainThreat::SendNext()
+{
     std::uint64_t id = 0;
     std::string command;
     TAts ats;
     int timeout = 0;
     {
         std::lock_guard lock(lock_);
-        auto next = std::find_if(requests_.begin(), requests_.end(), [](const Queued& q) { return !q.packet.Sent; });
-        if (next == requests_.end()) {
-            busy_ = false;
+        auto next = std::find_if(requests_.begin(), requests_.end(),
+            [](const Request& r) { return r.state == RequestState::Queued; });
+        if (next == requests_.end())
             return false;
-        }
         id = next->id;
         command = next->packet.CommandText;
         ats = next->packet.Ats;
         timeout = next->packet.Timeout;
     }
-    engine_->PrepareCommand(command, ats, timeout);
+    const std::uint64_t number = engine_->PrepareCommand(command, ats, timeout);
     if (!engine_->IsPortOpen() && !stopped_)
         engine_->OpenPort();
+    if (stopped_)
+        return false;
 
-    bool lost = false;
-    if (!stopped_) {
-        const bool open = engine_->IsPortOpen();
-        {
-            std::lock_guard lock(lock_);
-            if (Queued* request = FindLocked(id)) {
-                request->packet.Sent = true;
-                // The engine drops a command while the port is closed and no
-                // outcome would ever follow; report it as unanswered at once
-                // so the operation ends with its own failure message.
-                if (!open) {
-                    request->packet.Answered = true;
-                    request->packet.Outcome = OutcomeTimeout;
-                    lost = true;
-                }
-            }
+    const bool open = engine_->IsPortOpen();
+    {
+        std::lock_guard lock(lock_);
+        auto request = std::find_if(requests_.begin(), requests_.end(), [id](const Request& r) { return r.id == id; });
+        // Cancelled meanwhile: the next turn drops it unsent.
+        if (request == requests_.end() || request->generation != generation_)
+            return true;
+        request->command = number;
+        Advance(*request, RequestState::InFlight);
+        // The engine drops a command while the port is closed and no outcome
+        // would ever follow; it is reported as unanswered at once so the
+        // operation ends with its own failure message.
+        if (!open) {
+            request->packet.Outcome = OutcomeTimeout;
+            Advance(*request, RequestState::Answered);
+            return true;
         }
-        if (open)
-            sendEvent_.Set();
     }
-    if (!engine_->IsPortOpen())
-        busy_ = false;
-    return lost;
+    sendEvent_.Set();
+    return true;
 }

@@ -3,18 +3,26 @@
 // them to the engine strictly one at a time; each outcome goes to the
 // request's handler on the window thread, which may post further requests.
 //
+// A request goes queued -> in flight -> answered -> reported, one state at a
+// time, changed in one place. A cancel starts a new generation: requests
+// carry the generation they were posted under, and anything of an older one
+// is dropped unsent and unreported, whatever comes next (a reopen, a new
+// operation). Requests posted by a handler belong to that handler's
+// generation, so a cancel that runs inside a handler (its nested event loop)
+// also drops what the handler posts afterwards. The worker is busy exactly
+// while one of its requests is in flight.
+//
 // Thread safety:
 // - Every public member but the loop runs on the window thread.
-// - The worker thread runs the loop, dispatch and report. It calls handlers
+// - The worker thread runs the serve loop: it records outcomes, reports
+//   answered requests in order and sends the next. It calls handlers
 //   through WindowThread::RunAndWait and waits for them; the queue lock is
 //   never held while a handler runs (handlers post, and posting takes it).
-// - Busy, Enabled, Stopped and ClearRequested are single atomic flags read
-//   and written by both threads.
+// - The cancel generation, Enabled and Stopped are atomics written on the
+//   window thread and read by both.
 // - Destruction (window thread) stops the loop while serving its pending
 //   hand-overs; once teardown has begun no handler is called, and queued
 //   requests are dropped.
-// - After CancelAll no handler is called until the next Connect, not even
-//   one whose call was already waiting for the window thread.
 
 #include "device/packet.h"
 #include "engine/engine.h"
@@ -28,6 +36,7 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 
 class TComParity;
@@ -44,10 +53,14 @@ public:
     TMainThreat(const TMainThreat&) = delete;
     TMainThreat& operator=(const TMainThreat&) = delete;
 
+    // Queues a request under the current generation, or under the
+    // generation of the handler that is running, when called from one.
     void PostRequest(std::string command, const TAts& ats, int timeout, TRequestHandler onReply,
         TRequestHandler onErrorReply, TRequestHandler onTimeout, void* owner, std::int8_t priority);
     void BeginOperation();
     bool Connect(const std::string& portName, int baudRate);
+    // Drops every request posted so far, the one in flight included: none is
+    // sent or reported any more.
     void CancelAll();
     bool Stop(bool clear);
     void ShowPortSetup();
@@ -59,14 +72,44 @@ public:
     size_t QueuedCount();
 
 private:
+    enum class RequestState { Queued, InFlight, Answered, Reported };
+
+    struct Request {
+        TPacket packet;
+        std::uint64_t id = 0;
+        std::uint64_t generation = 0;
+        // The engine's number for the command once it is in flight.
+        std::uint64_t command = 0;
+        RequestState state = RequestState::Queued;
+    };
+
+    // A handler call taken off the queue, run without the lock.
+    struct HandlerCall {
+        TRequestHandler handler = nullptr;
+        void* owner = nullptr;
+        std::string reply;
+        std::uint8_t outcome = 0;
+        std::uint64_t generation = 0;
+    };
+
+    // The one place where a request's state, and the packet's flags that
+    // mirror it, change.
+    static void Advance(Request& request, RequestState state);
+
     void Execute();
-    // Both return true when the request just dispatched was lost to a closed
-    // port and now awaits its report.
-    bool Dispatch();
-    void Report();
-    void TakeOutcome(std::uint8_t outcome);
-    void ClearQueue();
-    bool QueueEmpty();
+    // Records the in-flight request's outcome once the engine has one.
+    void TakeOutcome();
+    // Reports answered requests and sends the next until the worker has to
+    // wait for the line, a post or a click.
+    void Serve();
+    // Marks the first answered request reported and returns its call.
+    std::optional<HandlerCall> NextReportLocked();
+    void RunHandler(const HandlerCall& call);
+    // Hands the first queued request to the engine; false when there is
+    // none or the worker is stopped.
+    bool SendNext();
+    bool InFlightLocked() const;
+    void DropCancelledLocked();
 
     platform::WindowThread& window_;
     void* owner_;
@@ -74,29 +117,22 @@ private:
     platform::Event replyEvent_;
     platform::Event errorReplyEvent_;
     platform::Event timeoutEvent_;
-    // Wakes the loop before its turn is over: for teardown, and to serve a
-    // queue that has work now (a post, the start of an operation) instead
-    // of at the end of the turn.
+    // Wakes the loop before its turn is over: for teardown, a cancel, and to
+    // serve a queue that has work now (a post, the start of an operation)
+    // instead of at the end of the turn.
     platform::Event wakeEvent_;
     std::unique_ptr<TTestEngine> engine_;
 
-    // A queued request and the number that identifies it while the window
-    // thread inserts requests around it.
-    struct Queued {
-        TPacket packet;
-        std::uint64_t id;
-    };
-
-    Queued* FindLocked(std::uint64_t id);
-
     std::mutex lock_;
-    std::deque<Queued> requests_;
+    std::deque<Request> requests_;
     std::uint64_t nextId_ = 0;
 
-    std::atomic<bool> busy_{false};
+    std::atomic<std::uint64_t> generation_{0};
+    // The generation of the handler running on the window thread, if any;
+    // window thread only.
+    std::optional<std::uint64_t> handlerGeneration_;
     std::atomic<bool> enabled_{false};
     std::atomic<bool> stopped_{false};
-    std::atomic<bool> clearRequested_{false};
     std::atomic<bool> tearingDown_{false};
 
     platform::ServedThread thread_;

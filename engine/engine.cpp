@@ -22,8 +22,7 @@ TTestEngine::TTestEngine(platform::WindowThread& window, const std::string& port
     , matcher_(*this)
     , thread_(window)
 {
-    // The port list is read as the original port selector did: a system
-    // whose list cannot be read fails here (EComPort code 23).
+    // A system whose port list cannot be read fails here (EComPort code 23).
     std::vector<std::string> ports;
     EnumComPorts(ports);
 
@@ -58,14 +57,22 @@ TTestEngine::~TTestEngine()
     ClosePort();
 }
 
-void TTestEngine::PrepareCommand(const std::string& command, const TAts& ats, int replyTimeout)
+std::uint64_t TTestEngine::PrepareCommand(const std::string& command, const TAts& ats, int replyTimeout)
 {
     std::lock_guard lock(matchLock_);
     command_ = command;
     replyTimeout_ = replyTimeout;
     matcher_.Prepare(ats);
-    ++commandNumber_;
     answered_ = false;
+    return ++commandNumber_;
+}
+
+std::optional<TTestEngine::Outcome> TTestEngine::OutcomeOf(std::uint64_t command) const
+{
+    std::lock_guard lock(matchLock_);
+    if (command == 0 || command != outcomeCommand_)
+        return std::nullopt;
+    return outcome_;
 }
 
 std::string TTestEngine::Reply() const
@@ -104,8 +111,10 @@ void TTestEngine::SendLoop()
         // is already complete.
         window_.RunAndWait([this, number] {
             std::lock_guard lock(matchLock_);
-            if (number == commandNumber_ && !answered_)
+            if (number == commandNumber_ && !answered_) {
+                timerCommand_ = number;
                 replyTimer_.SetEnabled(true);
+            }
         });
     }
 }
@@ -113,7 +122,22 @@ void TTestEngine::SendLoop()
 void TTestEngine::OnReplyTimer()
 {
     std::lock_guard lock(matchLock_);
+    // Armed for a command that has been replaced since: it ends nothing.
+    if (timerCommand_ != commandNumber_) {
+        replyTimer_.SetEnabled(false);
+        return;
+    }
     matcher_.OnReplyTimer();
+}
+
+void TTestEngine::ForgetReplyState()
+{
+    window_.RunAndWait([this] {
+        std::lock_guard lock(matchLock_);
+        matcher_.Forget();
+        replyTimer_.SetEnabled(false);
+        framer_->EmptyBuffer();
+    });
 }
 
 bool TTestEngine::OpenPort()
@@ -122,6 +146,7 @@ bool TTestEngine::OpenPort()
     try {
         if (port_->Connected())
             port_->Close();
+        ForgetReplyState();
         platform::SleepMs(OpenPauseMs);
         port_->Open();
         platform::SleepMs(OpenPauseMs);
@@ -141,6 +166,7 @@ bool TTestEngine::ClosePort()
         if (!port_->Connected())
             return true;
         port_->Close();
+        ForgetReplyState();
         return !port_->Connected();
     } catch (const EComPort&) {
         return false;
@@ -152,6 +178,7 @@ bool TTestEngine::ConfigurePort(const std::string& portName, int baudRate)
     try {
         if (port_->Connected())
             port_->Close();
+        ForgetReplyState();
         if (baudRate > 0)
             port_->SetCustomBaudRate(baudRate);
         if (!portName.empty())
@@ -186,6 +213,7 @@ void TTestEngine::SetTimerInterval(int milliseconds)
 
 void TTestEngine::RestartTimer(int milliseconds)
 {
+    timerCommand_ = commandNumber_;
     replyTimer_.SetEnabled(false);
     replyTimer_.SetInterval(milliseconds);
     replyTimer_.SetEnabled(true);
@@ -196,20 +224,30 @@ void TTestEngine::DisableTimer()
     replyTimer_.SetEnabled(false);
 }
 
-void TTestEngine::SignalReply()
+void TTestEngine::RecordOutcome(std::uint8_t code, platform::Event& event)
 {
     answered_ = true;
-    events_.reply.Set();
+    // Only the first outcome counts: a late error text after a reply, say,
+    // must not change what the command got.
+    if (outcomeCommand_ != commandNumber_) {
+        outcomeCommand_ = commandNumber_;
+        outcome_.code = code;
+        outcome_.reply = code == 3 ? std::string() : matcher_.Reply();
+    }
+    event.Set();
+}
+
+void TTestEngine::SignalReply()
+{
+    RecordOutcome(1, events_.reply);
 }
 
 void TTestEngine::SignalErrorReply()
 {
-    answered_ = true;
-    events_.errorReply.Set();
+    RecordOutcome(2, events_.errorReply);
 }
 
 void TTestEngine::SignalTimeout()
 {
-    answered_ = true;
-    events_.timeout.Set();
+    RecordOutcome(3, events_.timeout);
 }

@@ -15,10 +15,13 @@
 // - The matching state is shared between PrepareCommand (worker thread) and
 //   the receive side (window thread) and guarded by one lock.
 //
-// A command's reply timer is started only while that command is still
-// unanswered: on a fast line the answer can be complete before the write
-// returns, and a timer started after it would raise a time-out that belongs
-// to no command.
+// Every prepared command has a number. A command's reply timer is started
+// only while that command is still unanswered (on a fast line the answer can
+// be complete before the write returns), and a timer armed for an earlier
+// command never ends a later one. The first outcome of each command is kept
+// with its number, so the worker attributes an outcome event to the command
+// it belongs to and to no other. Closing or reconfiguring the port forgets
+// the current command's collection and timer: nothing of it reaches the next.
 
 #include "engine/ats.h"
 #include "engine/replymatcher.h"
@@ -33,6 +36,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 
 class TTestEngine : private ReplyMatcher::Host {
@@ -44,14 +48,22 @@ public:
         platform::Event& timeout;
     };
 
-    // Reads the system's port list as the port selector of the original
-    // design did, so an unreadable list fails construction with EComPort
-    // code 23; the port is not opened.
+    // Reads the system's port list, so that a system whose list cannot be
+    // read fails construction with EComPort code 23; the port is not opened.
     TTestEngine(platform::WindowThread& window, const std::string& portName, int baudRate, Events events);
     ~TTestEngine() override;
 
-    void PrepareCommand(const std::string& command, const TAts& ats, int replyTimeout);
+    struct Outcome {
+        std::uint8_t code = 0; // 1 reply, 2 error reply, 3 no reply in time
+        std::string reply;     // the reply for codes 1 and 2
+    };
+
+    // Takes the next command; it starts with an empty collection. Returns
+    // the command's number.
+    std::uint64_t PrepareCommand(const std::string& command, const TAts& ats, int replyTimeout);
     std::string Reply() const;
+    // The first outcome of the numbered command, once it has one.
+    std::optional<Outcome> OutcomeOf(std::uint64_t command) const;
 
     bool OpenPort();
     bool ClosePort();
@@ -66,6 +78,9 @@ public:
 private:
     void SendLoop();
     void OnReplyTimer();
+    // Drops the current command's collection, framer buffer and timer.
+    void ForgetReplyState();
+    void RecordOutcome(std::uint8_t code, platform::Event& event);
 
     // ReplyMatcher::Host, window thread.
     void EmptyFramerBuffer() override;
@@ -91,6 +106,10 @@ private:
     int replyTimeout_ = 0;
     std::uint64_t commandNumber_ = 0;
     bool answered_ = false;
+    // The command the reply timer was last armed for.
+    std::uint64_t timerCommand_ = 0;
+    std::uint64_t outcomeCommand_ = 0;
+    Outcome outcome_;
 
     // OpenPort runs on the window or the worker thread.
     std::atomic<int> lastOpenError_{0};

@@ -29,6 +29,19 @@ void ReplyMatcher::Prepare(const TAts& ats)
 {
     ats_ = ats;
     countDone_ = false;
+    collected_.clear();
+    collectStarted_ = false;
+    errorSeen_ = false;
+}
+
+void ReplyMatcher::Forget()
+{
+    ats_.Mode = AtsIdle;
+    ats_.ErrorText.clear();
+    countDone_ = false;
+    collected_.clear();
+    collectStarted_ = false;
+    errorSeen_ = false;
 }
 
 bool ReplyMatcher::HandleErrorText(const std::string& buffer, int& pos)

@@ -39,9 +39,12 @@ public:
     {
     }
 
-    // Takes the matching record of the next command and clears CountDone;
-    // nothing else changes.
+    // Takes the matching record of the next command; the command starts
+    // with nothing collected and nothing seen.
     void Prepare(const TAts& ats);
+    // The line was closed or changed: what was collected is dropped and
+    // nothing is an answer until the next Prepare.
+    void Forget();
 
     // Framer hooks: pos arrives as -1; -1 leaves the framer's own rule, a
     // value above 0 is a 1-based position, 0 means "not yet".

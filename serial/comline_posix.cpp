@@ -27,6 +27,9 @@ struct ComLine::OpenLine {
     int fd = -1;
     int wakeFd = -1;
     termios2 original{};
+    // Set when opening switched the driver to low latency: closing puts
+    // the line's own setting back, like the rest of its settings.
+    bool addedLowLatency = false;
     std::uint32_t writeMultiplier = 0;
     std::uint32_t writeConstant = 0;
 };
@@ -47,12 +50,22 @@ int ChangeModemLine(int fd, ModemLine line, bool on)
 }
 
 // USB serial adapters hold received bytes up to 16 ms unless asked not to;
-// lines that do not know the request keep their latency.
-void RequestLowLatency(int fd)
+// lines that do not know the request keep their latency. True when the
+// request changed the line.
+bool RequestLowLatency(int fd)
+{
+    serial_struct info{};
+    if (ioctl(fd, TIOCGSERIAL, &info) != 0 || (info.flags & ASYNC_LOW_LATENCY) != 0)
+        return false;
+    info.flags |= ASYNC_LOW_LATENCY;
+    return ioctl(fd, TIOCSSERIAL, &info) == 0;
+}
+
+void DropLowLatency(int fd)
 {
     serial_struct info{};
     if (ioctl(fd, TIOCGSERIAL, &info) == 0) {
-        info.flags |= ASYNC_LOW_LATENCY;
+        info.flags &= ~ASYNC_LOW_LATENCY;
         ioctl(fd, TIOCSSERIAL, &info);
     }
 }
@@ -113,7 +126,7 @@ void ComLine::Open(const std::string& portName)
         CloseAndThrow(fd, errno);
     if (ioctl(fd, TIOCEXCL) != 0)
         CloseAndThrow(fd, errno);
-    RequestLowLatency(fd);
+    line->addedLowLatency = RequestLowLatency(fd);
 
     termios2 raw = line->original;
     MakeRaw(raw);
@@ -122,6 +135,8 @@ void ComLine::Open(const std::string& portName)
         const int error = errno;
         if (line->wakeFd >= 0)
             close(line->wakeFd);
+        if (line->addedLowLatency)
+            DropLowLatency(fd);
         ioctl(fd, TIOCNXCL);
         CloseAndThrow(fd, error);
     }
@@ -135,6 +150,8 @@ void ComLine::Close() noexcept
         return;
     // Each of these fails on a line that was hung up; closing goes on.
     ioctl(open_->fd, TCSETS2, &open_->original);
+    if (open_->addedLowLatency)
+        DropLowLatency(open_->fd);
     // The exclusive flag would outlive us on a pseudo-terminal.
     ioctl(open_->fd, TIOCNXCL);
     close(open_->fd);
