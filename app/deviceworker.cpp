@@ -7,6 +7,8 @@
 #include "device/mainthreat.h"
 #include "device/sequences.h"
 #include "dialogs/errorwindow.h"
+#include "dialogs/widetext.h"
+#include "serial/comaccess.h"
 #include "serial/comsettings.h"
 
 #include <QCloseEvent>
@@ -99,6 +101,13 @@ void TForm1::ShowErrorMessage(const std::wstring& message)
 void TForm1::RefuseWithoutWorker()
 {
     ShowErrorMessage(L"The serial port is not available. Please choose the port with \"Configure Port...\".");
+}
+
+std::wstring TForm1::WithAccessAdvice(const std::wstring& message)
+{
+    TTestEngine& engine = Worker->Engine();
+    const std::string advice = serial::AccessAdvice(engine.Port().Port(), engine.LastOpenError());
+    return advice.empty() ? message : message + L"\n" + ToWideText(advice);
 }
 
 bool TForm1::ReopenWorkerPort()

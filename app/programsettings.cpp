@@ -2,7 +2,6 @@
 
 #include "app/profilefile.h"
 #include "phonebook/fileaccess.h"
-#include "platform/programpath.h"
 
 #include <utility>
 
@@ -46,11 +45,11 @@ Stored FormOf(Value value, const std::pair<Stored, Value> (&forms)[N], const Sto
     return fallback;
 }
 
-void CreateSettingsFile(ProfileFile& file, const std::string& programPath)
+void CreateSettingsFile(ProfileFile& file, const FileLocations& locations)
 {
     // The keys of a first start, in this order; baudrate is added by the
     // first read, after them.
-    file.Write(PortSection, CurrentFileKey, DefaultPhoneBookPathFor(programPath));
+    file.Write(PortSection, CurrentFileKey, locations.DefaultPhoneBookPath);
     file.Write(PortSection, PortKey, Defaults.Port);
     file.Write(PortSection, DataBitsKey, "8");
     file.Write(PortSection, StopBitsKey, "1");
@@ -78,26 +77,15 @@ TPortSettings TranslatePortSettings(ReadString readString, ReadInteger readInteg
 
 } // namespace
 
-std::string SettingsPathFor(const std::string& programPath)
+StartupSettings ReadStartupSettings(const FileLocations& locations)
 {
-    return platform::ChangeFileExt(programPath, ".INI");
-}
-
-std::string DefaultPhoneBookPathFor(const std::string& programPath)
-{
-    return platform::ChangeFileExt(programPath, ".kalc");
-}
-
-StartupSettings ReadStartupSettings(const std::string& programPath)
-{
-    const std::string path = SettingsPathFor(programPath);
-    const bool existed = files::IsExistingFile(path);
-    ProfileFile file(path);
+    const bool existed = files::IsExistingFile(locations.SettingsPath);
+    ProfileFile file(locations.SettingsPath);
     if (!existed)
-        CreateSettingsFile(file, programPath);
+        CreateSettingsFile(file, locations);
 
     StartupSettings result;
-    result.CurrentFile = ReadIniString(file, PortSection, CurrentFileKey, DefaultPhoneBookPathFor(programPath));
+    result.CurrentFile = ReadIniString(file, PortSection, CurrentFileKey, locations.DefaultPhoneBookPath);
     // Each missing key is written with its default as it is read.
     result.PortSettings = TranslatePortSettings(
         [&](const char* key, const std::string& fallback) { return ReadIniString(file, PortSection, key, fallback); },

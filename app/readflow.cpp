@@ -28,7 +28,7 @@ void TForm1::BTN_LoadFromDeviceClick()
     if (!ReopenWorkerPort()) {
         IdleAfterReading();
         Worker->CancelAll();
-        ShowErrorMessage(L"Unable to start reading process! Please check connection to the device.");
+        ShowErrorMessage(WithAccessAdvice(L"Unable to start reading process! Please check connection to the device."));
         return;
     }
     sequence::PostRead(*Worker, &OnReadHandshake, &OnReadData, this);

@@ -49,7 +49,7 @@ void TForm1::BTN_WriteToDeviceClick()
     if (!ReopenWorkerPort()) {
         IdleAfterWriting();
         Worker->CancelAll();
-        ShowErrorMessage(L"Unable to start writing process! Please check connection to the device.");
+        ShowErrorMessage(WithAccessAdvice(L"Unable to start writing process! Please check connection to the device."));
         return;
     }
     sequence::PostWriteHello(*Worker, &OnWriteConnect, this);

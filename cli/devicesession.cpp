@@ -4,7 +4,7 @@
 #include "cli/interrupt.h"
 #include "device/mainthreat.h"
 #include "device/sequences.h"
-#include "serial/comerror.h"
+#include "serial/comaccess.h"
 #include "serial/comsettings.h"
 
 #include <cstring>
@@ -58,14 +58,10 @@ void DeviceSession::OpenPort()
     progress_.Begin("connecting to " + portName_);
     if (sequence::ReopenPort(*worker_))
         return;
-    // The worker only says that it failed; opening once more tells why.
-    std::string why = "reason unknown";
-    try {
-        worker_->Engine().Port().Open();
-        worker_->Engine().ClosePort();
-    } catch (const EComPort& error) {
-        why = error.OsError() > 0 ? std::strerror(error.OsError()) : error.what();
-    }
+    const int error = worker_->Engine().LastOpenError();
+    std::string why = serial::AccessAdvice(worker_->Engine().Port().Port(), error);
+    if (why.empty())
+        why = error > 0 ? std::strerror(error) : "reason unknown";
     throw DeviceFailure("port " + portName_ + " cannot be opened: " + why);
 }
 

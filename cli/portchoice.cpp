@@ -31,7 +31,7 @@ std::string WindowSettingsPath()
 {
     // The command line tool is installed and built beside the window program.
     const std::filesystem::path program = platform::ProgramPath();
-    return settings::SettingsPathFor((program.parent_path() / "qem").string());
+    return settings::LocateFiles((program.parent_path() / "qem").string()).SettingsPath;
 }
 
 } // namespace cli

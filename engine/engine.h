@@ -32,6 +32,7 @@
 #include "serial/comport.h"
 #include "serial/comdatapacket.h"
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -68,6 +69,9 @@ public:
     bool ClosePort();
     bool ConfigurePort(const std::string& portName, int baudRate);
     bool IsPortOpen() const;
+    // The operating system's error number of the last OpenPort that could
+    // not open the line; 0 after one that could, or that failed otherwise.
+    int LastOpenError() const { return lastOpenError_; }
 
     TComPort& Port() { return *port_; }
 
@@ -106,6 +110,9 @@ private:
     std::uint64_t timerCommand_ = 0;
     std::uint64_t outcomeCommand_ = 0;
     Outcome outcome_;
+
+    // OpenPort runs on the window or the worker thread.
+    std::atomic<int> lastOpenError_{0};
 
     platform::ServedThread thread_;
 };

@@ -39,12 +39,6 @@ fs::path UsbDeviceOf(const std::string& sysfsEntry)
     return {};
 }
 
-std::string DriverOf(const std::string& sysfsEntry)
-{
-    std::error_code error;
-    return fs::read_symlink(fs::path(sysfsEntry) / "device/driver", error).filename().string();
-}
-
 void DescribeUsb(ComPortInfo& port, const fs::path& usb)
 {
     port.Manufacturer = Attribute(usb, "manufacturer");
@@ -70,8 +64,6 @@ void Describe(ComPortInfo& port, const std::string& sysfsEntry)
     else if (fs::exists(fs::path(sysfsEntry) / "type"))
         // Only serial-core UARTs publish a type.
         port.Description = "built-in serial port";
-    else
-        port.Description = "serial port (" + DriverOf(sysfsEntry) + ")";
 }
 
 // The by-id links, each to be matched against the listed devices.

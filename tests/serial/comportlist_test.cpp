@@ -3,12 +3,12 @@
 #include "serial/comportlist.h"
 
 #include "serial/comerror.h"
+#include "tests/support/fakesysfs.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -18,82 +18,29 @@ namespace fs = std::filesystem;
 
 class ComPortListTest : public ::testing::Test {
 protected:
-    ComPortListTest()
-    {
-        char name[] = "/tmp/qem-sysfs-XXXXXX";
-        root_ = mkdtemp(name);
-        serial::SetComPortListRoots(root_ + "/class/tty", "/dev");
-    }
-    ~ComPortListTest() override
-    {
-        serial::SetComPortListRoots("/sys/class/tty", "/dev");
-        fs::remove_all(root_);
-    }
-
-    // One tty entry: with a driver bound (driver non-empty) and, for serial
-    // core ports, the UART type.
-    void AddTty(const std::string& name, const std::string& driver, const std::string& type = "")
-    {
-        const fs::path entry = fs::path(root_) / "class/tty" / name;
-        fs::create_directories(entry);
-        if (!driver.empty()) {
-            fs::create_directories(entry / "device");
-            fs::create_symlink("../../../../bus/drivers/" + driver, entry / "device/driver");
-        }
-        if (!type.empty())
-            std::ofstream(entry / "type") << type << "\n";
-    }
-
-    // A tty on a USB adapter, laid out as the kernel does: the device with
-    // the attributes, its interface, and for usb-serial drivers (serialPort)
-    // a port device below the interface, which is what the tty's device
-    // link points at. The device node is a plain file under dev/.
-    void AddUsbTty(const std::string& name, const std::string& driver, bool serialPort,
-        const std::map<std::string, std::string>& attributes)
-    {
-        const fs::path usb = fs::path(root_) / "devices/pci0000:00/usb1" / ("1-" + name);
-        fs::path device = usb / (usb.filename().string() + ":1.0");
-        if (serialPort)
-            device /= name;
-        fs::create_directories(device);
-        fs::create_symlink(fs::path(root_) / "bus/drivers" / driver, device / "driver");
-        for (const auto& [attribute, value] : attributes)
-            std::ofstream(usb / attribute) << value << "\n";
-        const fs::path entry = fs::path(root_) / "class/tty" / name;
-        fs::create_directories(entry);
-        fs::create_symlink(device, entry / "device");
-        fs::create_directories(fs::path(root_) / "dev");
-        std::ofstream(fs::path(root_) / "dev" / name);
-    }
-
-    void AddStableName(const std::string& link, const std::string& name)
-    {
-        fs::create_directories(fs::path(root_) / "dev/serial/by-id");
-        fs::create_symlink("../../" + name, fs::path(root_) / "dev/serial/by-id" / link);
-    }
-
-    std::string root_;
+    FakeSysfs sysfs;
 };
 
 TEST_F(ComPortListTest, listsPortsWithHardwareSortedAsTexts)
 {
-    AddTty("ttyS0", "serial8250", "0");
-    AddTty("ttyS1", "serial8250", "4");
-    AddTty("ttyS10", "port", "4");
-    AddTty("ttyS2", "port", "0");
-    AddTty("ttyUSB0", "ftdi_sio");
-    AddTty("ttyACM0", "cdc_acm");
-    AddTty("tty0", "");
-    AddTty("console", "");
+    sysfs.AddTty("ttyS0", "serial8250", "0");
+    sysfs.AddTty("ttyS1", "serial8250", "4");
+    sysfs.AddTty("ttyS10", "port", "4");
+    sysfs.AddTty("ttyS2", "port", "0");
+    sysfs.AddTty("ttyUSB0", "ftdi_sio");
+    sysfs.AddTty("ttyACM0", "cdc_acm");
+    sysfs.AddTty("tty0", "");
+    sysfs.AddTty("console", "");
 
     std::vector<std::string> list = {"stale entry"};
     EnumComPorts(list);
-    EXPECT_EQ(list, (std::vector<std::string>{"/dev/ttyACM0", "/dev/ttyS1", "/dev/ttyS10", "/dev/ttyUSB0"}));
+    const std::string dev = sysfs.DevDir() + "/";
+    EXPECT_EQ(list, (std::vector<std::string>{dev + "ttyACM0", dev + "ttyS1", dev + "ttyS10", dev + "ttyUSB0"}));
 }
 
 TEST_F(ComPortListTest, emptyTreeGivesAnEmptyList)
 {
-    fs::create_directories(fs::path(root_) / "class/tty");
+    fs::create_directories(sysfs.ClassDir());
     std::vector<std::string> list = {"stale entry"};
     EnumComPorts(list);
     EXPECT_TRUE(list.empty());
@@ -102,8 +49,8 @@ TEST_F(ComPortListTest, emptyTreeGivesAnEmptyList)
 TEST_F(ComPortListTest, unreadableListIsARegistryError)
 {
     // Missing, and a file where the folder should be.
-    std::ofstream(fs::path(root_) / "file") << "x";
-    for (const std::string& dir : {root_ + "/class/tty", root_ + "/file"}) {
+    std::ofstream(sysfs.Root() + "/file") << "x";
+    for (const std::string& dir : {sysfs.ClassDir(), sysfs.Root() + "/file"}) {
         serial::SetComPortListRoots(dir, "/dev");
         std::vector<std::string> list = {"kept"};
         try {
@@ -121,21 +68,20 @@ class ComPortInfoTest : public ComPortListTest {
 protected:
     ComPortInfoTest()
     {
-        serial::SetComPortListRoots(root_ + "/class/tty", root_ + "/dev");
-        AddUsbTty("ttyUSB0", "ftdi_sio", true,
+        sysfs.AddUsbTty("ttyUSB0", "ftdi_sio", true,
             {{"manufacturer", "FTDI"}, {"product", "FT232R USB UART"}, {"serial", "A50285BI"},
                 {"idVendor", "0403"}, {"idProduct", "6001"}});
-        AddStableName("usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0", "ttyUSB0");
+        sysfs.AddStableName("usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0", "ttyUSB0");
         // A CDC modem without a serial number, whose product repeats the maker.
-        AddUsbTty("ttyACM0", "cdc_acm", false,
+        sysfs.AddUsbTty("ttyACM0", "cdc_acm", false,
             {{"manufacturer", "Arduino"}, {"product", "Arduino Uno"}, {"idVendor", "2341"}, {"idProduct", "0043"}});
         // An adapter that names nothing but its ids.
-        AddUsbTty("ttyUSB1", "pl2303", true, {{"idVendor", "067b"}, {"idProduct", "2303"}});
-        AddTty("ttyS0", "serial8250", "4");
-        AddTty("ttyS1", "serial8250", "0");
+        sysfs.AddUsbTty("ttyUSB1", "pl2303", true, {{"idVendor", "067b"}, {"idProduct", "2303"}});
+        sysfs.AddTty("ttyS0", "serial8250", "4");
+        sysfs.AddTty("ttyS1", "serial8250", "0");
     }
 
-    std::string Dev(const std::string& name) const { return root_ + "/dev/" + name; }
+    std::string Dev(const std::string& name) const { return sysfs.DevDir() + "/" + name; }
 };
 
 TEST_F(ComPortInfoTest, describesUsbAdaptersAndBuiltInPortsInListOrder)
@@ -201,7 +147,7 @@ TEST_F(ComPortInfoTest, currentPortStaysInTheListPresentOrNot)
 TEST_F(ComPortInfoTest, vanishedAdapterLeavesTheListAndItsStableNameDangles)
 {
     const std::string current = Dev("ttyUSB0");
-    fs::remove_all(fs::path(root_) / "class/tty/ttyUSB0");
+    fs::remove_all(sysfs.ClassDir() + "/ttyUSB0");
     fs::remove(current);
 
     std::vector<ComPortInfo> ports = DescribeComPorts();
@@ -214,7 +160,7 @@ TEST_F(ComPortInfoTest, vanishedAdapterLeavesTheListAndItsStableNameDangles)
 
 TEST_F(ComPortInfoTest, unreadableListIsARegistryErrorToo)
 {
-    serial::SetComPortListRoots(root_ + "/missing", root_ + "/dev");
+    serial::SetComPortListRoots(sysfs.Root() + "/missing", sysfs.DevDir());
     try {
         DescribeComPorts();
         ADD_FAILURE() << "no error";
