@@ -45,14 +45,17 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 }
 
 // The filter "KAL Phone Book Files|*.kalc|All Files|*.*" in Qt's form;
-// "*.*" means every file, with or without an extension.
+// "*.*" means every file, with or without an extension. Only the save dialog
+// adds ".kalc" to a name typed without an extension: the open dialog takes
+// the name as typed, so an existing file without one opens.
 void SetUpPhoneBookDialog(QFileDialog& dialog, QFileDialog::AcceptMode mode)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters({QStringLiteral("KAL Phone Book Files (*.kalc)"), QStringLiteral("All Files (*)")});
-    dialog.setDefaultSuffix(QStringLiteral("kalc"));
+    if (mode == QFileDialog::AcceptSave)
+        dialog.setDefaultSuffix(QStringLiteral("kalc"));
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
 }
 

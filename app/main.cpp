@@ -4,6 +4,7 @@
 
 #include "app/exceptionbox.h"
 #include "app/form1.h"
+#include "app/toolkitsettings.h"
 #include "dialogs/pictures.h"
 #include "platform/qtwindowthread.h"
 #include "serial/comsetupfrm.h"
@@ -18,6 +19,8 @@ int main(int argc, char* argv[])
     // File names reach messages through the locale's multibyte conversion.
     std::setlocale(LC_ALL, "");
     QApplication application(argc, argv);
+    // Outlives the window and its file dialogs.
+    const PrivateToolkitSettings toolkitSettings;
     application.setWindowIcon(dialogs::ProgramIcon());
     // "Configure Port..." shows the serial component's own setup dialog.
     InstallComSetupDialog();

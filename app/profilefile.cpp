@@ -18,6 +18,9 @@ std::string_view Trimmed(std::string_view text)
     return text.substr(first, last - first + 1);
 }
 
+// Written by some editors at the start of a UTF-8 file.
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
 bool SameName(std::string_view a, std::string_view b)
 {
     const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
@@ -35,6 +38,25 @@ std::optional<std::string_view> SectionName(std::string_view line)
     return Trimmed(text.substr(1, close - 1));
 }
 
+// A value is read without the blanks around it and without one pair of
+// double quotes around all of it (so a hand-written "COM3" means COM3).
+std::string_view ValueOf(std::string_view written)
+{
+    const std::string_view value = Trimmed(written);
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+// The form of a value that reads back as the value itself: quoted when
+// reading would otherwise take something off it.
+std::string WrittenForm(std::string_view value)
+{
+    if (ValueOf(value) == value)
+        return std::string(value);
+    return "\"" + std::string(value) + "\"";
+}
+
 struct KeyValue {
     std::string_view key;
     std::string_view value;
@@ -49,7 +71,7 @@ std::optional<KeyValue> KeyValueOf(std::string_view line)
     const std::string_view key = Trimmed(text.substr(0, equals));
     if (key.empty())
         return std::nullopt;
-    return KeyValue{key, Trimmed(text.substr(equals + 1))};
+    return KeyValue{key, ValueOf(text.substr(equals + 1))};
 }
 
 bool IsHexDigit(char c)
@@ -74,6 +96,10 @@ ProfileFile::ProfileFile(std::string path) : path_(std::move(path))
         return;
     }
     std::string_view rest = *content;
+    if (rest.substr(0, ByteOrderMark.size()) == ByteOrderMark) {
+        byteOrderMark_ = true;
+        rest.remove_prefix(ByteOrderMark.size());
+    }
     while (!rest.empty()) {
         const auto newline = rest.find('\n');
         std::string_view text = rest.substr(0, newline);
@@ -128,7 +154,7 @@ void ProfileFile::Write(std::string_view section, const std::vector<Entry>& entr
 void ProfileFile::SetEntry(std::vector<Line>& lines, std::string_view section, std::string_view key,
     std::string_view value) const
 {
-    const std::string entry = std::string(key) + "=" + std::string(value);
+    const std::string entry = std::string(key) + "=" + WrittenForm(value);
     const std::string ending = NewLineEnding();
 
     // The existing key, or else the end of the first section of that name.
@@ -154,24 +180,27 @@ void ProfileFile::SetEntry(std::vector<Line>& lines, std::string_view section, s
     }
 
     if (keyLine) {
-        lines[*keyLine].text = std::string(KeyValueOf(lines[*keyLine].text)->key) + "=" + std::string(value);
+        lines[*keyLine].text = std::string(KeyValueOf(lines[*keyLine].text)->key) + "=" + WrittenForm(value);
         return;
     }
-    std::size_t at = lines.size();
-    if (sectionEnd) {
-        at = *sectionEnd + 1;
-    } else {
+    // A line that was the file's last may have had no line ending; whatever
+    // goes after it starts on a line of its own.
+    const auto endLineBefore = [&](std::size_t at) {
+        if (at > 0 && lines[at - 1].ending.empty())
+            lines[at - 1].ending = ending;
+    };
+    if (!sectionEnd) {
+        endLineBefore(lines.size());
         lines.push_back({"[" + std::string(section) + "]", ending});
-        at = lines.size();
+        sectionEnd = lines.size() - 1;
     }
-    if (at > 0 && lines[at - 1].ending.empty())
-        lines[at - 1].ending = ending;
-    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), Line{entry, ending});
+    endLineBefore(*sectionEnd + 1);
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*sectionEnd + 1), Line{entry, ending});
 }
 
 void ProfileFile::Save(std::vector<Line> lines)
 {
-    std::string content;
+    std::string content(byteOrderMark_ ? ByteOrderMark : std::string_view());
     for (const Line& line : lines)
         content += line.text + line.ending;
     if (!files::WriteFileAtomically(path_, content))

@@ -3,13 +3,16 @@
 // "key=value" lines.
 //
 // Section and key names compare without regard to (ASCII) case; values are
-// returned as written, less the blanks around them. The first occurrence of
-// a key wins. Lines that are neither a header nor a key (junk, comments
-// starting with ';') are ignored and kept. Lines may end in LF or CR LF; a
-// write keeps every other line, and its line ending, as it was. New lines
-// take the file's own line ending (LF for a new file). Every write replaces
-// the whole file through a temporary file, so the file is never left half
-// written.
+// returned as written, less the blanks around them and one pair of double
+// quotes enclosing the rest. A value that would lose something that way
+// (blanks at either end, enclosing quotes) is written in quotes, so every
+// value reads back exactly as it was written. The first occurrence of a key
+// wins. Lines that are neither a header nor a key (junk, comments starting
+// with ';') are ignored and kept. Lines may end in LF or CR LF; a write keeps
+// every other line, and its line ending, as it was. New lines take the
+// file's own line ending (LF for a new file). A UTF-8 byte-order mark at the
+// start is read through and kept. Every write replaces the whole file by the
+// rules of files::WriteFileAtomically.
 
 #include <optional>
 #include <stdexcept>
@@ -64,6 +67,7 @@ private:
 
     std::string path_;
     std::vector<Line> lines_;
+    bool byteOrderMark_ = false;
     bool unreadable_ = false;
 };
 

@@ -3,9 +3,14 @@
 #include "cli/csvrecords.h"
 #include "phonebook/compaction.h"
 #include "phonebook/phonebookfile.h"
+#include "phonebook/phonenumber.h"
+
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <map>
 
 namespace cli {
@@ -18,36 +23,47 @@ bool IsBlank(std::string_view field)
     return std::all_of(field.begin(), field.end(), [](unsigned char c) { return std::isspace(c); });
 }
 
-bool HasDigit(const CsvRecord& record)
+// The number in a field: blanks, dashes and brackets dropped, digits of
+// other scripts taken as the window takes them when typed; nothing when
+// anything else is in it (a letter, a "+" after the start, bytes that are
+// no UTF-8).
+std::optional<std::string> NumberIn(std::string_view field)
 {
-    return std::any_of(record.fields.begin(), record.fields.end(), [](const std::string& field) {
-        return std::any_of(field.begin(), field.end(), [](unsigned char c) { return std::isdigit(c); });
-    });
-}
-
-// The number without the blanks, dashes and brackets people type in it.
-std::string WithoutSeparators(std::string_view field)
-{
+    constexpr auto npos = std::u32string_view::npos;
     std::string number;
-    for (const char c : field)
-        if (!std::isspace(static_cast<unsigned char>(c)) && std::string_view("-()[]").find(c) == std::string_view::npos)
-            number += c;
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(field.data());
+    const auto length = static_cast<std::int32_t>(std::min<std::size_t>(field.size(), INT32_MAX));
+    for (std::int32_t i = 0; i < length;) {
+        UChar32 c = 0;
+        U8_NEXT(bytes, i, length, c);
+        if (c >= 0 && (u_isUWhiteSpace(c) || std::u32string_view(U"-()[]").find(static_cast<char32_t>(c)) != npos))
+            continue;
+        const std::optional<char> kept =
+            c < 0 ? std::nullopt : phonebook::PhoneNumberChar(static_cast<char32_t>(c), number.empty());
+        if (!kept)
+            return std::nullopt;
+        number.push_back(*kept);
+    }
     return number;
 }
 
 // Why the number cannot be stored; empty when it can.
-std::string NumberProblem(const std::string& number)
+std::string LengthProblem(const std::string& number)
 {
-    const std::size_t digitsFrom = number.starts_with('+') ? 1 : 0;
-    const bool digitsOnly = std::all_of(
-        number.begin() + static_cast<long>(digitsFrom), number.end(), [](unsigned char c) { return std::isdigit(c); });
-    if (!digitsOnly)
-        return "\"" + number + "\" is not a phone number (only digits and a leading + are allowed)";
     if (number.size() > PhoneNumberLength)
         return "\"" + number + "\" is longer than 15 characters";
     if (number.size() < ShortestNumber)
         return "\"" + number + "\" is too short (at least 2 characters)";
     return {};
+}
+
+// A header names its columns: no field of it holds a number.
+bool IsHeader(const CsvRecord& record)
+{
+    return std::none_of(record.fields.begin(), record.fields.end(), [](const std::string& field) {
+        const std::optional<std::string> number = NumberIn(field);
+        return number && !number->empty();
+    });
 }
 
 // The slot a field names, or nothing when it names none.
@@ -78,8 +94,7 @@ ImportResult ImportCsv(std::string_view bytes, const ImportOptions& options)
         while (!record.fields.empty() && IsBlank(record.fields.back()))
             record.fields.pop_back();
     std::erase_if(records, [](const CsvRecord& record) { return record.fields.empty(); });
-    // A first line without any digit is a header.
-    if (!records.empty() && !HasDigit(records.front()))
+    if (!records.empty() && IsHeader(records.front()))
         records.erase(records.begin());
 
     ImportResult result;
@@ -97,10 +112,15 @@ ImportResult ImportCsv(std::string_view bytes, const ImportOptions& options)
             reject(withSlots ? "expected \"slot,number\"" : "expected one number");
             continue;
         }
-        const std::string number = WithoutSeparators(record.fields.size() == columns ? record.fields.back() : "");
-        if (number.empty())
+        const std::string field = record.fields.size() == columns ? record.fields.back() : "";
+        const std::optional<std::string> number = NumberIn(field);
+        if (!number) {
+            reject("\"" + field + "\" is not a phone number (only digits and a leading + are allowed)");
+            continue;
+        }
+        if (number->empty())
             continue; // a slot left empty
-        if (const std::string problem = NumberProblem(number); !problem.empty()) {
+        if (const std::string problem = LengthProblem(*number); !problem.empty()) {
             reject(problem);
             continue;
         }
@@ -122,10 +142,10 @@ ImportResult ImportCsv(std::string_view bytes, const ImportOptions& options)
                 result.warnings.push_back({record.line, "slot " + std::to_string(order) + " also on line "
                     + std::to_string(at->second) + "; both numbers kept"});
         }
-        if (const auto [at, fresh] = lineOfNumber.emplace(number, record.line); !fresh)
+        if (const auto [at, fresh] = lineOfNumber.emplace(*number, record.line); !fresh)
             result.warnings.push_back(
-                {record.line, "\"" + number + "\" also on line " + std::to_string(at->second) + "; kept twice"});
-        accepted.push_back({order, number});
+                {record.line, "\"" + *number + "\" also on line " + std::to_string(at->second) + "; kept twice"});
+        accepted.push_back({order, *number});
     }
 
     std::stable_sort(accepted.begin(), accepted.end(),

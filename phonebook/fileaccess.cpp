@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -87,15 +88,16 @@ std::optional<std::string> ReplacedFile(const std::string& path)
 }
 
 // Creates a new file beside target, with the permissions a new file gets
-// (0666 less the umask); the name is returned in tempPath.
+// (0666 less the umask); the name is returned in tempPath. The name is short
+// and independent of the target's, so a target name near the file system's
+// limit still gets a temporary file.
 int CreateTemporaryBeside(const std::string& target, std::string& tempPath)
 {
     static std::atomic<unsigned> counter{0};
-    const auto slash = target.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    char name[32];
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = folder + "." + name + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        std::snprintf(name, sizeof name, "/.qem%x-%x", static_cast<unsigned>(::getpid()), counter++);
+        tempPath = FolderOf(target) + name;
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -112,6 +114,43 @@ void SyncFolder(const std::string& folder)
         ::fsync(fd);
         ::close(fd);
     }
+}
+
+// Writes bytes to a temporary file beside target and renames it over
+// target. The temporary file takes the permissions and the owner of the
+// existing file; where the owner cannot be given (only the superuser can give
+// a file away), nothing is replaced. False, with no temporary file left, when
+// any step fails.
+bool WriteThroughTemporary(const std::string& target, std::string_view bytes, const struct stat* existing)
+{
+    std::string tempPath;
+    FileDescriptor fd(CreateTemporaryBeside(target, tempPath));
+    if (fd.get() < 0)
+        return false;
+    struct stat created {};
+    const bool sameOwner = existing == nullptr
+        || (::fstat(fd.get(), &created) == 0 && created.st_uid == existing->st_uid
+            && created.st_gid == existing->st_gid);
+    // The owner first: a change of owner clears the set-user-ID bits.
+    const bool written = (sameOwner || ::fchown(fd.get(), existing->st_uid, existing->st_gid) == 0)
+        && (existing == nullptr || ::fchmod(fd.get(), existing->st_mode & 07777) == 0)
+        && WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0 && fd.Close()
+        && ::rename(tempPath.c_str(), target.c_str()) == 0;
+    if (!written) {
+        ::unlink(tempPath.c_str());
+        return false;
+    }
+    SyncFolder(FolderOf(target));
+    return true;
+}
+
+// Overwrites an open file from its start and cuts it to the new length. The
+// new bytes go first, so a phone book (always the same length) is never seen
+// empty or short, only old or new.
+bool WriteInPlace(FileDescriptor& fd, std::string_view bytes)
+{
+    return ::lseek(fd.get(), 0, SEEK_SET) == 0 && WriteAll(fd.get(), bytes)
+        && ::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd.get()) == 0 && fd.Close();
 }
 
 } // namespace
@@ -160,22 +199,19 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
     const std::optional<std::string> target = ReplacedFile(path);
     if (!target)
         return false;
-    std::string tempPath;
-    FileDescriptor fd(CreateTemporaryBeside(*target, tempPath));
-    if (fd.get() < 0)
+    // The open is the permission check: mode bits, ownership, access control
+    // lists and read-only mounts all decide it, as they would for an editor
+    // that saves in place.
+    FileDescriptor existing(::open(target->c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (existing.get() < 0)
+        return errno == ENOENT && WriteThroughTemporary(*target, bytes, nullptr);
+    struct stat st {};
+    if (::fstat(existing.get(), &st) != 0 || !S_ISREG(st.st_mode))
         return false;
-
-    struct stat existing {};
-    const bool keepMode = ::stat(target->c_str(), &existing) == 0 && S_ISREG(existing.st_mode);
-    const bool written = (!keepMode || ::fchmod(fd.get(), existing.st_mode & 07777) == 0)
-        && WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0 && fd.Close()
-        && ::rename(tempPath.c_str(), target->c_str()) == 0;
-    if (!written) {
-        ::unlink(tempPath.c_str());
-        return false;
-    }
-    SyncFolder(FolderOf(*target));
-    return true;
+    // A rename would split a hard link into an old and a new file.
+    if (st.st_nlink == 1 && WriteThroughTemporary(*target, bytes, &st))
+        return true;
+    return WriteInPlace(existing, bytes);
 }
 
 } // namespace files

@@ -1,9 +1,13 @@
 #pragma once
 // File access for the phone book and settings files.
 //
-// Writes go to a temporary file in the target's folder, which is flushed to
-// disk and then renamed over the target: a crash or a full disk in the middle
+// A write replaces a file only if the user could open it for writing; it
+// then goes to a temporary file in the target's folder, which is flushed to
+// disk and renamed over the target: a crash or a full disk in the middle
 // leaves either the old or the new complete file, never a truncated one.
+// Where that would lose something (the folder takes no new files, the file
+// has other hard links or belongs to someone else), the file is overwritten
+// in place and flushed instead.
 // Reads accept regular files only, so a name that points at a folder, a pipe
 // or a device reads as "cannot be opened" instead of blocking or streaming.
 
@@ -28,10 +32,11 @@ bool IsExistingFile(const std::string& path);
 std::optional<std::string> ReadFileStart(const std::string& path,
     std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 
-// Replaces the file's content with bytes through a temporary file and a
-// rename. An existing file keeps its permission bits; a symbolic link keeps
-// pointing at the replaced file. False, with the target untouched and no
-// temporary file left behind, when any step fails.
+// Replaces the file's content with bytes, as described above. An existing
+// file keeps its permission bits, owner and hard links; a symbolic link keeps
+// pointing at the replaced file. False when the file exists but cannot be
+// opened for writing or is no regular file (it is left untouched), and when
+// a new file cannot be created; no temporary file is ever left behind.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 } // namespace files

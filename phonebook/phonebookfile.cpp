@@ -1,20 +1,11 @@
 #include "phonebook/phonebookfile.h"
 
 #include "phonebook/crc16.h"
+#include "phonebook/phonenumber.h"
 
 #include <algorithm>
 #include <charconv>
 #include <limits>
-
-std::string RemoveSpaces(std::string_view text)
-{
-    std::string result;
-    result.reserve(text.size());
-    for (char c : text)
-        if (c != ' ')
-            result.push_back(c);
-    return result;
-}
 
 namespace phonebook {
 namespace {
@@ -34,9 +25,9 @@ std::uint8_t ByteAt(std::string_view bytes, std::size_t offset)
 
 std::string EncodeSlot(std::string_view value)
 {
-    // Fifteen spaces become nothing once spaces are removed, so blank values
-    // need no rule of their own.
-    std::string record = RemoveSpaces(value);
+    // Spaces (the blanks of the cell template) go with everything else that
+    // is no phone number character, so fifteen spaces become an empty slot.
+    std::string record = PhoneNumberOf(value);
     record.resize(PhoneNumberLength, '\0');
     return record;
 }
@@ -46,7 +37,9 @@ std::string DecodeSlot(std::string_view record)
     record = record.substr(0, PhoneNumberLength);
     if (record.size() < 2 || record[1] == '\0')
         return {};
-    return std::string(record.substr(0, record.find('\0')));
+    // A hand-made or damaged file may hold any byte; only the phone number
+    // characters reach the window, and from there the device.
+    return PhoneNumberOf(record.substr(0, record.find('\0')));
 }
 
 RelayTimeout ParseRelayTimeout(std::string_view fieldText)

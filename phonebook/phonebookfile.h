@@ -22,20 +22,19 @@ struct PhoneBook {
     bool externalOff = false;
 };
 
-// The text without any space character.
-std::string RemoveSpaces(std::string_view text);
-
 namespace phonebook {
 
 inline constexpr std::size_t SlotsSize = PhoneSlotCount * PhoneNumberLength; // 7500
 inline constexpr std::size_t CheckedSize = SlotsSize + 3;                   // 7503
 inline constexpr std::size_t FileSize = CheckedSize + 4;                    // 7507
 
-// The 15-byte record of one slot: the value without spaces, cut to 15
-// bytes, padded with zero bytes. Empty and blank values give 15 zero bytes.
+// The 15-byte record of one slot: the value's phone number (PhoneNumberOf:
+// spaces and anything else that is no phone number character removed), cut
+// to 15 bytes, padded with zero bytes. Empty and blank values give 15 zero
+// bytes.
 std::string EncodeSlot(std::string_view value);
 // The value of a 15-byte record: empty when its second byte is zero,
-// otherwise the bytes up to the first zero byte.
+// otherwise the phone number of the bytes up to the first zero byte.
 std::string DecodeSlot(std::string_view record);
 
 // What saving makes of the relay time-out field's text.

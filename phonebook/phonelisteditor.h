@@ -7,9 +7,10 @@
 // for another control of the window compacts the list (see compaction.h):
 // the move runs it before the cell editor is closed or reopened, the
 // departure before the control that takes the focus acts, so a click on
-// "Write To File..." saves the compacted list. Values are byte strings; a
-// cell shows each byte as the character of the same code (Latin-1), so any
-// loaded byte survives a save unchanged.
+// "Write To File..." saves the compacted list. Values are byte strings of
+// phone number characters and blanks (the cell editor lets in nothing else,
+// and loading keeps nothing else); a cell shows each byte as the character
+// of the same code.
 
 #include <QTableWidget>
 

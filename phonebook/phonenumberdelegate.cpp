@@ -1,11 +1,13 @@
 #include "phonebook/phonenumberdelegate.h"
 
 #include "phonebook/phonelisteditor.h"
+#include "phonebook/phonenumber.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPersistentModelIndex>
+#include <QValidator>
 
 namespace phonebook {
 namespace {
@@ -23,6 +25,30 @@ QString EditorValue(const QLineEdit& editor)
     return value;
 }
 
+// The template's digit positions take a decimal digit of any script (a
+// full-width digit from an East Asian input method, an Arabic-Indic one from
+// an Arabic layout), however it arrives: typed, composed by an input method,
+// pasted or dropped. Every change then passes here, and each character
+// becomes its phone number character, so the cell only ever holds ASCII
+// digits, a leading plus sign and blanks.
+class PhoneNumberValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& text, int&) const override
+    {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text.at(i) == QLatin1Char(' '))
+                continue;
+            const std::optional<char> kept = PhoneNumberChar(text.at(i).unicode(), i == 0);
+            if (!kept)
+                return Invalid;
+            text[i] = QLatin1Char(*kept);
+        }
+        return Acceptable;
+    }
+};
+
 } // namespace
 
 PhoneNumberDelegate::PhoneNumberDelegate(PhoneListEditor& list) : QStyledItemDelegate(&list), list_(list) {}
@@ -31,6 +57,7 @@ QWidget* PhoneNumberDelegate::createEditor(QWidget* parent, const QStyleOptionVi
 {
     auto* editor = new QLineEdit(parent);
     editor->setInputMask(QString::fromLatin1(PhoneNumberInputMask));
+    editor->setValidator(new PhoneNumberValidator(editor));
     editor->setFrame(false);
     QAbstractItemModel* model = const_cast<QAbstractItemModel*>(index.model());
     const QPersistentModelIndex cell(index);

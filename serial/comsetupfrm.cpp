@@ -1,14 +1,15 @@
 #include "serial/comsetupfrm.h"
 
+#include "dialogs/dialogframe.h"
 #include "serial/comconvert.h"
 #include "serial/comport.h"
 
+#include <QBoxLayout>
+#include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QAbstractItemView>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -142,34 +143,52 @@ TComSetupFrm::TComSetupFrm(QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle("Setup");
-    setFixedSize(231, 216);
+    // The program's font, like the main window; the layout below sizes every
+    // label and list from it (never below the sizes of the classic 96 dpi
+    // layout), so no caption is cut whatever face the font resolves to.
+    setFont(dialogs::FontOf("MS Sans Serif", 11));
 
     auto* group = new QGroupBox(" Settings ", this);
-    group->setGeometry(8, 8, 217, 169);
+    auto* grid = new QGridLayout(group);
+    grid->setHorizontalSpacing(2);
+    grid->setVerticalSpacing(3);
     for (std::size_t i = 0; i < kRows.size(); ++i) {
-        const int top = 16 + 24 * static_cast<int>(i);
+        const int row = static_cast<int>(i);
         auto* list = new TComComboBox(kRows[i].kind, group);
         list->setObjectName(kRows[i].objectName);
-        list->setGeometry(80, top, 129, 21);
+        list->setMinimumSize(129, 21);
         auto* label = new QLabel(kRows[i].label, group);
+        label->setMinimumSize(70, 21);
         // The label's text sits on the list's bottom line.
-        label->setGeometry(8, top, 70, 21);
         label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(list, row, 1);
         lists_[i] = list;
     }
 
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("OK");
-    ok->setGeometry(70, 184, 75, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* cancel = new QPushButton("Cancel", this);
     cancel->setObjectName("Cancel");
-    cancel->setGeometry(150, 184, 75, 25);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* button : {ok, cancel}) {
+        button->setMinimumSize(75, 25);
+        buttons->addWidget(button);
+    }
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 6, 7);
+    layout->setSpacing(7);
+    layout->addWidget(group);
+    layout->addLayout(buttons);
+    // The dialog takes exactly the size its contents need, and keeps it.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->activate();
+    dialogs::CentreOnDesktop(*this);
 }
 
 void TComSetupFrm::Bind(const TCustomComPort& port)

@@ -131,6 +131,18 @@ TEST_F(Form1FilesTest, loadFromFileKeepsTheCurrentFileButRecordsTheChoice)
     EXPECT_TRUE(SameBytes(ReadBytes(other), BookBytes({{0, "900"}, {5, "905"}}, 40000)));
 }
 
+TEST_F(Form1FilesTest, openDialogTakesATypedNameWithoutExtensionAsItIs)
+{
+    WriteBytes(dir / "book", BookBytes({{0, "111"}}));
+    WriteBytes(dir / "book.kalc", BookBytes({{0, "999"}}));
+    NextFileDialogChooses(dir / "book");
+
+    form->BTN_LoadFromFileClick();
+
+    EXPECT_EQ(form->VLE_Telefonai->Value(0), "111");
+    EXPECT_EQ(ReadBytes(SettingsPath()), SettingsWith(dir / "book"));
+}
+
 TEST_F(Form1FilesTest, clickOnCurrentFileSwitchesToTheChosenFile)
 {
     const std::string other = dir / "other.kalc";

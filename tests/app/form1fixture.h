@@ -5,6 +5,7 @@
 // builds its device worker as the program does.
 
 #include "app/form1.h"
+#include "app/toolkitsettings.h"
 #include "phonebook/phonebookfile.h"
 #include "platform/qtwindowthread.h"
 #include "phonebook/phonelisteditor.h"
@@ -15,7 +16,6 @@
 
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QSettings>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -23,13 +23,9 @@
 
 class Form1Test : public ::testing::Test {
 protected:
-    // The file dialogs keep their history in the user's settings; the tests
-    // keep theirs in a folder of their own, removed when the tests end.
-    static void SetUpTestSuite()
-    {
-        static TempDir userSettings;
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(userSettings.Path()));
-    }
+    // As in the program, the file dialogs keep their state out of the user's
+    // settings.
+    static void SetUpTestSuite() { static const PrivateToolkitSettings toolkitSettings; }
 
     std::string ProgramPath() const { return dir / "qem"; }
     std::string SettingsPath() const { return dir / "qem.INI"; }

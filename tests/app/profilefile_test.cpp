@@ -49,6 +49,9 @@ INSTANTIATE_TEST_SUITE_P(Files, ProfileReadTest,
         ReadCase{"emptyValue", "[PortSettings]\nport=\n", ""},
         ReadCase{"equalsInValue", "[PortSettings]\nport=a=b\n", "a=b"},
         ReadCase{"veryLongLine", "[PortSettings]\nport=" + std::string(200000, '7') + "\n", std::string(200000, '7')},
+        ReadCase{"byteOrderMarkBeforeSection", "\xEF\xBB\xBF[PortSettings]\r\nport=COM3\r\n", "COM3"},
+        ReadCase{"quotesAroundValueDropped", "[PortSettings]\nport = \" COM3 \" \n", " COM3 "},
+        ReadCase{"loneQuoteKept", "[PortSettings]\nport=\"COM3\n", "\"COM3"},
         ReadCase{"emptyFile", "", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -85,7 +88,41 @@ INSTANTIATE_TEST_SUITE_P(Files, ProfileWriteTest,
             "[PortSettings]\r\nport=COM3\r\njunk line\r\nbaudrate=9600\r\n"},
         WriteCase{"keepsJunkAndComments", "; settings\n\x01junk\n[PortSettings]\n;baudrate=1\nport=COM3\n",
             "; settings\n\x01junk\n[PortSettings]\n;baudrate=1\nport=COM3\nbaudrate=9600\n"},
+        WriteCase{"missingSectionAfterUnterminatedLine", "[Other]\nx=1", "[Other]\nx=1\n[PortSettings]\nbaudrate=9600\n"},
+        WriteCase{"keepsByteOrderMark", "\xEF\xBB\xBF[PortSettings]\nport=COM3\n",
+            "\xEF\xBB\xBF[PortSettings]\nport=COM3\nbaudrate=9600\n"},
         WriteCase{"emptyFile", "", "[PortSettings]\nbaudrate=9600\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct RoundTripCase {
+    const char* name;
+    std::string value;
+    std::string written; // the value's form in the file
+};
+
+class ProfileRoundTripTest : public ::testing::TestWithParam<RoundTripCase> {};
+
+TEST_P(ProfileRoundTripTest, everyValueWrittenReadsBackUnchanged)
+{
+    TempDir dir;
+    ProfileFile(dir / "qem.INI").Write("PortSettings", "current_file", GetParam().value);
+    EXPECT_EQ(ReadBytes(dir / "qem.INI"), "[PortSettings]\ncurrent_file=" + GetParam().written + "\n");
+    EXPECT_EQ(ProfileFile(dir / "qem.INI").Read("PortSettings", "current_file"), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, ProfileRoundTripTest,
+    ::testing::Values(RoundTripCase{"path", "/home/op/book.kalc", "/home/op/book.kalc"},
+        RoundTripCase{"trailingBlank", "/home/op/book.kalc ", "\"/home/op/book.kalc \""},
+        RoundTripCase{"leadingBlank", " book.kalc", "\" book.kalc\""},
+        RoundTripCase{"trailingTab", "book\t", "\"book\t\""},
+        RoundTripCase{"enclosedInQuotes", "\"a b\"", "\"\"a b\"\""},
+        RoundTripCase{"quoteAtOneEnd", "\"a", "\"a"},
+        RoundTripCase{"onlyBlanks", "  ", "\"  \""},
+        RoundTripCase{"empty", "", ""},
+        RoundTripCase{"innerBlanksAndSigns", "/a b/x=y;[z].kalc", "/a b/x=y;[z].kalc"},
+        RoundTripCase{"anyBytes", "/home/\xc3\xbc/\xff.kalc", "/home/\xc3\xbc/\xff.kalc"},
+        RoundTripCase{"portPath", "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0",
+            "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProfileFile, createsMissingFile)

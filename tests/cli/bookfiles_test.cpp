@@ -42,7 +42,7 @@ TEST(BookFile, onlyWholePhoneBookFilesLoad)
              {book, true}, {book.substr(0, 7506), false}, {book + "x", false}, {"", false}}) {
         WriteBytes(dir / "book.kalc", bytes);
         if (loads) {
-            EXPECT_EQ(LoadBookFile(dir / "book.kalc"), book);
+            EXPECT_TRUE(LoadBookFile(dir / "book.kalc") == book);
             continue;
         }
         try {
@@ -87,7 +87,7 @@ TEST(BookFile, deviceDumpBecomesTheFileTheWindowSaves)
 {
     std::string dump = GoldenBook({{0, "+37060000001"}, {2, "42"}}, 500, 1).substr(0, 7503);
     dump += "\x12\x34"; // the device's trailing bytes are not looked at
-    EXPECT_EQ(ImageFromDump(dump), GoldenBook({{0, "+37060000001"}, {2, "42"}}, 500, 1));
+    EXPECT_TRUE(ImageFromDump(dump) == GoldenBook({{0, "+37060000001"}, {2, "42"}}, 500, 1));
     for (const std::size_t length : {0u, 7504u, 7506u}) {
         try {
             ImageFromDump(dump.substr(0, length) + std::string(length > 7505 ? 1 : 0, '\0'));

@@ -29,6 +29,8 @@ TEST(CsvImport, spreadsheetFormsGiveThePackedBook)
         {"quoted line break inside a header field", "\"Phone\nnumbers\"\n+1 23\n", {"+123"}},
         {"UTF-16 with byte-order mark, tab separated",
             std::string("\xFF\xFE" "1\0\t\0" "7\0" "7\0\r\0\n\0", 14), {"77"}},
+        {"digits of other scripts and a no-break space",
+            "\xEF\xBC\x91\xEF\xBC\x92\xEF\xBC\x93\n+370\xC2\xA0" "600\n", {"123", "+370600"}},
         {"a slot left empty is skipped", "0,\n1,12\n", {"12"}},
         {"duplicates are kept", "12\n34\n12\n", {"12", "12", "34"}},
     };
@@ -41,7 +43,7 @@ TEST(CsvImport, spreadsheetFormsGiveThePackedBook)
         for (std::size_t i = 0; i < c.numbers.size(); ++i)
             slots[static_cast<int>(i)] = c.numbers[i];
         ASSERT_TRUE(result.image);
-        EXPECT_EQ(*result.image, GoldenBook(slots));
+        EXPECT_TRUE(*result.image == GoldenBook(slots)); // equal bytes, not printed
     }
 }
 
@@ -58,14 +60,15 @@ TEST(CsvImport, badRowsAreListedAndNothingIsMade)
         tooMany += std::to_string(1000 + i) + "\n";
     const std::vector<BadCase> cases = {
         {"letters", "slot,number\n0,12\n1,12ab\n", {{3, "\"12ab\" is not a phone number"}}},
-        {"a plus sign inside", "12+3\n", {{1, "\"12+3\" is not a phone number"}}},
+        {"a plus sign inside", "12\n12+3\n", {{2, "\"12+3\" is not a phone number"}}},
         {"longer than 15", "0,1234567890123456\n", {{1, "\"1234567890123456\" is longer than 15"}}},
         {"one character", "0,7\n", {{1, "\"7\" is too short"}}},
         {"slot outside 0-499", "500,12\n-1,13\nx,14\n",
             {{1, "slot \"500\" is not between"}, {2, "slot \"-1\" is not between"}, {3, "slot \"x\" is not between"}}},
         {"a third column", "0,12\n1,13,14\n", {{2, "expected \"slot,number\""}}},
         {"more than 500 numbers", tooMany, {{501, "more than 500 numbers"}}},
-        {"spreadsheet number format", "3.706E+10\n", {{1, "\"3.706E+10\" is not a phone number"}}},
+        {"a letter of another script", "12\n12\xD0\x90\n", {{2, "\"12\xD0\x90\" is not a phone number"}}},
+        {"spreadsheet number format", "12\n3.706E+10\n", {{2, "\"3.706E+10\" is not a phone number"}}},
     };
     for (const BadCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -91,7 +94,7 @@ TEST(CsvImport, skipBadWritesTheGoodRowsAndWarningsNameTheOtherLine)
     EXPECT_EQ(result.warnings,
         (std::vector<RowNote>{{3, "slot 0 also on line 1; both numbers kept"}, {4, "\"12\" also on line 1; kept twice"}}));
     ASSERT_TRUE(result.image);
-    EXPECT_EQ(*result.image, GoldenBook({{0, "12"}, {1, "12"}, {2, "34"}}, 500, 1));
+    EXPECT_TRUE(*result.image == GoldenBook({{0, "12"}, {1, "12"}, {2, "34"}}, 500, 1));
 }
 
 TEST(CsvImport, exportThenImportGivesTheWindowsFileByteForByte)
@@ -104,7 +107,7 @@ TEST(CsvImport, exportThenImportGivesTheWindowsFileByteForByte)
     options.externalOff = true;
     const ImportResult result = ImportCsv(ExportCsv(saved), options);
     ASSERT_TRUE(result.image);
-    EXPECT_EQ(*result.image, saved);
+    EXPECT_TRUE(*result.image == saved);
 }
 
 } // namespace

@@ -41,7 +41,9 @@ INSTANTIATE_TEST_SUITE_P(Records, EncodeSlotTest,
         SlotCase{"plusAndFifteenDigitsCut", "+123456789012345", "+12345678901234"},
         SlotCase{"spacesRemovedBeforeCut", "1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6", "123456789012345"},
         SlotCase{"oneCharacter", "7", "7" + Zeros(14)},
-        SlotCase{"lonePlus", "+", "+" + Zeros(14)}),
+        SlotCase{"lonePlus", "+", "+" + Zeros(14)},
+        SlotCase{"otherScriptsAsAsciiDigits", "\xef\xbc\x91\xef\xbc\x92\xef\xbc\x93\xd9\xa4", "1234" + Zeros(11)},
+        SlotCase{"noByteOutsideDigitsAndPlus", "-1?2\xff" "A", "+12" + Zeros(12)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class DecodeSlotTest : public ::testing::TestWithParam<SlotCase> {};
@@ -58,7 +60,9 @@ INSTANTIATE_TEST_SUITE_P(Records, DecodeSlotTest,
         SlotCase{"lonePlusReadsEmpty", "", "+" + Zeros(14)},
         SlotCase{"zeroFirstByte", "", std::string("\0" "2345", 5) + Zeros(10)},
         SlotCase{"stopsAtFirstZero", "12", std::string("12\0" "45", 5) + Zeros(10)},
-        SlotCase{"anyByteKept", "\xff\x01", "\xff\x01" + Zeros(13)}),
+        SlotCase{"onlyPhoneNumberCharactersKept", "+123", "+\xff" "1?2A3+" + Zeros(8)},
+        SlotCase{"fullWidthDigitsInFileBecomeAscii", "12", "\xef\xbc\x91\xef\xbc\x92" + Zeros(9)},
+        SlotCase{"nothingLeftReadsEmpty", "", "\x01\x02" + Zeros(13)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct TimeoutCase {

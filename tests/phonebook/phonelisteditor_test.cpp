@@ -2,6 +2,8 @@
 
 #include "tests/support/phonelistoperator.h"
 
+#include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -74,6 +76,56 @@ INSTANTIATE_TEST_SUITE_P(Keys, TemplateTest,
         TypingCase{"sixteenPositions", "+12345678901234567", "+123456789012345"},
         TypingCase{"innerBlankKept", "1 2", "1 2"},
         TypingCase{"trailingBlanksDropped", "12  ", "12"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// How text from other keyboard layouts and input methods reaches the cell
+// editor: key by key, composed by an input method and committed at once, or
+// pasted from the clipboard.
+enum class Entry { Typed, Composed, Pasted };
+
+struct ScriptCase {
+    const char* name;
+    Entry entry;
+    const char* text; // UTF-8
+    const char* value;
+};
+
+class OtherScriptsTest : public PhoneListEditorTest, public ::testing::WithParamInterface<ScriptCase> {};
+
+TEST_P(OtherScriptsTest, cellHoldsAsciiPhoneNumberCharactersOnly)
+{
+    ClickPhoneCell(*list_, 5);
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(qobject_cast<QLineEdit*>(editor), nullptr);
+    const QString text = QString::fromUtf8(GetParam().text);
+    switch (GetParam().entry) {
+    case Entry::Typed:
+        for (QChar key : text)
+            QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QString(key), Qt::NoModifier);
+        break;
+    case Entry::Composed: {
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(editor, &commit);
+        break;
+    }
+    case Entry::Pasted:
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+        break;
+    }
+    EXPECT_EQ(list_->Value(5), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, OtherScriptsTest,
+    ::testing::Values(ScriptCase{"typedFullWidth", Entry::Typed, "\uFF11\uFF12\uFF13", "123"},
+        ScriptCase{"typedArabicIndic", Entry::Typed, "\u0664\u0665", "45"},
+        ScriptCase{"typedSuperscriptRefused", Entry::Typed, "1\u00B2", "1"},
+        ScriptCase{"composedFullWidthAndArabicIndic", Entry::Composed, "\uFF11\uFF12\uFF13\u0664", "1234"},
+        ScriptCase{"composedDevanagariAfterMinus", Entry::Composed, "-\u096A\u0968", "+42"},
+        ScriptCase{"pastedFullWidth", Entry::Pasted, "\uFF0B\uFF14\uFF14", "44"},
+        ScriptCase{"pastedWithMinus", Entry::Pasted, "-370 612", "+370 612"},
+        ScriptCase{"pastedPunctuationDropped", Entry::Pasted, "(8)5-5", "855"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PhoneListEditorTest, minusTypedOnTheListItselfBecomesPlus)

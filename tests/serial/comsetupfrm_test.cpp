@@ -131,6 +131,39 @@ TEST_F(SetupDialogTest, showsSixFixedListsWithTheCurrentValuesSelected)
     });
 }
 
+// The font the dialog gets: none (its own, the program's), or the desktop
+// font at the sizes desktops commonly use.
+class SetupDialogFontTest : public SetupDialogTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(SetupDialogFontTest, noCaptionIsCut)
+{
+    TComSetupFrm dialog;
+    EXPECT_EQ(dialog.font().pixelSize(), 11) << "the program's font";
+    if (GetParam() > 0) {
+        QFont desktop = QApplication::font();
+        desktop.setPointSize(GetParam());
+        dialog.setFont(desktop);
+    }
+    dialog.show();
+    QApplication::processEvents();
+
+    std::vector<QWidget*> captioned;
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        captioned.push_back(label);
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        captioned.push_back(button);
+    captioned.push_back(dialog.findChild<QGroupBox*>());
+    for (QWidget* widget : captioned) {
+        SCOPED_TRACE(widget->objectName().toStdString() + " " + widget->metaObject()->className());
+        EXPECT_GE(widget->width(), widget->sizeHint().width());
+        EXPECT_GE(widget->height(), widget->sizeHint().height());
+        EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry()));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fonts, SetupDialogFontTest, ::testing::Values(0, 9, 10, 11, 12, 14),
+    [](const auto& info) { return info.param == 0 ? std::string("ownFont") : "desktop" + std::to_string(info.param) + "pt"; });
+
 TEST_F(SetupDialogTest, okStoresEveryChoiceAndAppliesThemToTheOpenLine)
 {
     port.Open();
