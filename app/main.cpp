@@ -19,6 +19,8 @@ int main(int argc, char* argv[])
     std::setlocale(LC_ALL, "");
     QApplication application(argc, argv);
     application.setWindowIcon(dialogs::ProgramIcon());
+    // Lets the desktop match the window with the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.qem.QEM"));
     // "Configure Port..." shows the serial component's own setup dialog.
     InstallComSetupDialog();
     try {
