@@ -3,10 +3,10 @@
 #include "serial/comconvert.h"
 #include "serial/comport.h"
 
+#include <QAbstractItemView>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QAbstractItemView>
 #include <QPushButton>
 #include <QScreen>
 
