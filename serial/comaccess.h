@@ -1,6 +1,6 @@
 #pragma once
 // Why a port that exists could not be opened by this user, and what fixes
-// it, in one line for the operator.
+// it, in one short line for the operator.
 //
 // Thread safety: any thread.
 

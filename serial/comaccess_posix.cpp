@@ -36,14 +36,12 @@ std::string AccessAdvice(const std::string& portName, int osError)
 {
     if (osError != EACCES && osError != EPERM)
         return {};
-    const std::string path = DevicePathOf(portName);
-    const std::string group = UsersGroupOf(path);
-    const std::string fix = " (sudo adduser " + UserName() + " " + (group.empty() ? "dialout" : group)
-        + "), then log out and in again.";
-    if (!group.empty())
-        return "Permission denied: " + path + " belongs to the group \"" + group + "\". Add your user to it" + fix;
-    return "Permission denied: your user may not open " + path
-        + ". Add it to the group that owns serial ports, usually \"dialout\"" + fix;
+    std::string group = UsersGroupOf(DevicePathOf(portName));
+    if (group.empty())
+        group = "dialout";
+    // Two lines of the error window, below the message it explains.
+    return "Permission denied. Join group \"" + group + "\": sudo adduser " + UserName() + " " + group
+        + ", then log in again.";
 }
 
 } // namespace serial

@@ -4,11 +4,11 @@
 #include "serial/comconvert.h"
 #include "serial/comport.h"
 
+#include <QAbstractItemView>
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QAbstractItemView>
 #include <QPushButton>
 
 namespace {
@@ -85,11 +85,9 @@ TComComboBox::TComComboBox(TComSettingKind kind, QWidget* parent)
     switch (kind) {
     case TComSettingKind::Port:
         ports_ = DescribeComPorts();
+        view()->setTextElideMode(Qt::ElideNone);
         for (const ComPortInfo& port : ports_)
             AddPort(count(), port);
-        // The descriptions may be wider than the closed list.
-        view()->setTextElideMode(Qt::ElideNone);
-        view()->setMinimumWidth(view()->sizeHintForColumn(0));
         break;
     case TComSettingKind::BaudRate: addItems(TextsOf<TBaudRate>(br256000 + 1, BaudRateToStr)); break;
     case TComSettingKind::DataBits: addItems(TextsOf<TDataBits>(dbEight + 1, DataBitsToStr)); break;
@@ -120,6 +118,8 @@ void TComComboBox::AddPort(int index, const ComPortInfo& port)
     // The exact bytes of the path ride along, whatever their encoding.
     insertItem(index, PortText(port), QByteArray::fromStdString(port.Path));
     setItemData(index, PortTip(port), Qt::ToolTipRole);
+    // The descriptions may be wider than the closed list.
+    view()->setMinimumWidth(view()->sizeHintForColumn(0));
 }
 
 void TComComboBox::StoreTo(TCustomComPort& port) const
