@@ -165,6 +165,7 @@ void TTestEngine::ForgetReplyState()
 
 bool TTestEngine::OpenPort()
 {
+    lastOpenError_ = 0;
     try {
         if (port_->Connected())
             port_->Close();
@@ -175,7 +176,9 @@ bool TTestEngine::OpenPort()
         port_->SetRTS(true);
         port_->SetDTR(true);
         return port_->Connected();
-    } catch (const EComPort&) {
+    } catch (const EComPort& e) {
+        if (e.Code() == static_cast<int>(ComError::OpenFailed))
+            lastOpenError_ = e.OsError();
         return false;
     }
 }

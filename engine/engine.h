@@ -34,6 +34,7 @@
 #include "serial/comport.h"
 #include "serial/comdatapacket.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -77,6 +78,9 @@ public:
     bool ClosePort();
     bool ConfigurePort(const std::string& portName, int baudRate);
     bool IsPortOpen() const;
+    // The operating system's error number of the last OpenPort that could
+    // not open the line; 0 after one that could, or that failed otherwise.
+    int LastOpenError() const { return lastOpenError_; }
 
     TComPort& Port() { return *port_; }
 
@@ -127,6 +131,9 @@ private:
     // Calls posted to the window thread hold it weakly: one that runs after
     // the engine has gone does nothing.
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+
+    // OpenPort runs on the window or the worker thread.
+    std::atomic<int> lastOpenError_{0};
 
     platform::ServedThread thread_;
 };
