@@ -209,7 +209,7 @@ void TMainThreat::Serve()
                 return;
         }
         if (!report) {
-            if (!SendNext())
+            if (!SendNext(Sender::Worker))
                 return;
             continue;
         }
@@ -239,18 +239,25 @@ void TMainThreat::RunHandler(const HandlerCall& call)
         // window thread.
         if (tearingDown_ || call.generation != generation_)
             return;
-        const std::optional<std::uint64_t> outer = handlerGeneration_;
-        handlerGeneration_ = call.generation;
-        struct Restore {
-            std::optional<std::uint64_t>& slot;
-            std::optional<std::uint64_t> value;
-            ~Restore() { slot = value; }
-        } restore{handlerGeneration_, outer};
-        call.handler(call.owner, this, call.reply, call.outcome);
+        {
+            const std::optional<std::uint64_t> outer = handlerGeneration_;
+            handlerGeneration_ = call.generation;
+            struct Restore {
+                std::optional<std::uint64_t>& slot;
+                std::optional<std::uint64_t> value;
+                ~Restore() { slot = value; }
+            } restore{handlerGeneration_, outer};
+            call.handler(call.owner, this, call.reply, call.outcome);
+        }
+        // Already on the window thread: the next command is sent from here,
+        // which spares the worker's and the engine's threads a hand-over
+        // each on the way from an answer to the next command.
+        if (!tearingDown_)
+            SendNext(Sender::WindowThread);
     });
 }
 
-bool TMainThreat::SendNext()
+bool TMainThreat::SendNext(Sender sender)
 {
     std::uint64_t id = 0;
     std::string command;
@@ -258,17 +265,26 @@ bool TMainThreat::SendNext()
     int timeout = 0;
     {
         std::lock_guard lock(lock_);
+        const std::uint64_t current = generation_;
+        const bool waiting = std::any_of(requests_.begin(), requests_.end(), [current](const Request& r) {
+            return r.generation == current && (r.state == RequestState::InFlight || r.state == RequestState::Answered);
+        });
         auto next = std::find_if(requests_.begin(), requests_.end(),
-            [](const Request& r) { return r.state == RequestState::Queued; });
-        if (next == requests_.end())
+            [current](const Request& r) { return r.state == RequestState::Queued && r.generation == current; });
+        if (waiting || next == requests_.end())
             return false;
         id = next->id;
         command = next->packet.CommandText;
         ats = next->packet.Ats;
         timeout = next->packet.Timeout;
     }
+    // Opening a closed port takes its pauses: that is left to the worker.
+    if (sender == Sender::WindowThread && (stopped_ || !engine_->IsPortOpen()))
+        return false;
     const std::uint64_t number = engine_->PrepareCommand(command, ats, timeout);
-    if (!engine_->IsPortOpen() && !stopped_)
+    if (sender == Sender::WindowThread)
+        engine_->ReadyReceiveSide();
+    else if (!engine_->IsPortOpen() && !stopped_)
         engine_->OpenPort();
     if (stopped_)
         return false;

@@ -105,9 +105,12 @@ private:
     // Marks the first answered request reported and returns its call.
     std::optional<HandlerCall> NextReportLocked();
     void RunHandler(const HandlerCall& call);
-    // Hands the first queued request to the engine; false when there is
-    // none or the worker is stopped.
-    bool SendNext();
+    enum class Sender { Worker, WindowThread };
+    // Hands the first queued request to the engine, unless one is in flight
+    // or awaits its report; false when there is none to send or the worker
+    // is stopped. From the window thread (after a handler, while the worker
+    // waits for it) only onto an open port.
+    bool SendNext(Sender sender);
     bool InFlightLocked() const;
     void DropCancelledLocked();
 

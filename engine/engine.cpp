@@ -81,6 +81,15 @@ std::string TTestEngine::Reply() const
     return matcher_.Reply();
 }
 
+void TTestEngine::ReadyReceiveSide()
+{
+    std::lock_guard lock(matchLock_);
+    replyTimer_.SetEnabled(false);
+    replyTimer_.SetInterval(replyTimeout_);
+    framer_->SetBuffer({});
+    readiedCommand_ = commandNumber_;
+}
+
 void TTestEngine::SendLoop()
 {
     while (!thread_.Terminated()) {
@@ -89,27 +98,26 @@ void TTestEngine::SendLoop()
         if (!IsPortOpen())
             continue; // dropped: no outcome follows
         std::string command;
-        int timeout = 0;
         std::uint64_t number = 0;
+        bool readied = false;
         {
             std::lock_guard lock(matchLock_);
             command = command_;
-            timeout = replyTimeout_;
             number = commandNumber_;
+            readied = readiedCommand_ == number;
         }
-        window_.RunAndWait([this, timeout] {
-            replyTimer_.SetEnabled(false);
-            replyTimer_.SetInterval(timeout);
-            framer_->SetBuffer({});
-        });
+        if (!readied)
+            window_.RunAndWait([this] { ReadyReceiveSide(); });
         try {
             port_->WriteStr(command);
         } catch (const EComPort&) {
             // A failed write is left to the time-out.
         }
         // The time-out counts from the end of the write, unless the answer
-        // is already complete.
-        window_.RunAndWait([this, number] {
+        // is already complete. Nothing here needs to wait for it.
+        window_.Post([this, alive = std::weak_ptr<int>(alive_), number] {
+            if (alive.expired())
+                return;
             std::lock_guard lock(matchLock_);
             if (number == commandNumber_ && !answered_) {
                 timerCommand_ = number;

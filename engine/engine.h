@@ -5,13 +5,15 @@
 //
 // Thread safety:
 // - Construction and destruction on the window thread.
-// - PrepareCommand and Reply on the worker thread (ordered by the send and
-//   outcome events); the port operations on the worker or window thread (the
+// - PrepareCommand and Reply on the worker thread, or on the window thread
+//   while the worker waits for it (ordered by the send and outcome events);
+//   the port operations on the worker or window thread (the
 //   port serialises them).
 // - The engine's own thread writes the prepared command when SendEvent is
 //   set. Its steps on the reply timer and the framer are handed to the
-//   window thread, where the receive handlers and the timer's expiry run, so
-//   the framer and the timer are only ever touched there.
+//   window thread (unless ReadyReceiveSide has done them there already),
+//   where the receive handlers and the timer's expiry run, so the framer
+//   and the timer are only ever touched there.
 // - The matching state is shared between PrepareCommand (worker thread) and
 //   the receive side (window thread) and guarded by one lock.
 //
@@ -62,6 +64,11 @@ public:
     // the command's number.
     std::uint64_t PrepareCommand(const std::string& command, const TAts& ats, int replyTimeout);
     std::string Reply() const;
+    // Window thread, after PrepareCommand: the receive side's steps that
+    // must come before the command is written (the reply timer stopped and
+    // given the command's time-out, the framer's buffer emptied). The send
+    // loop then writes without handing them to the window thread itself.
+    void ReadyReceiveSide();
     // The first outcome of the numbered command, once it has one.
     std::optional<Outcome> OutcomeOf(std::uint64_t command) const;
 
@@ -110,6 +117,11 @@ private:
     std::uint64_t timerCommand_ = 0;
     std::uint64_t outcomeCommand_ = 0;
     Outcome outcome_;
+    // The command whose receive side is ready for its write.
+    std::uint64_t readiedCommand_ = 0;
+    // Calls posted to the window thread hold it weakly: one that runs after
+    // the engine has gone does nothing.
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 
     // OpenPort runs on the window or the worker thread.
     std::atomic<int> lastOpenError_{0};

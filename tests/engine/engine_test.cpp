@@ -271,4 +271,40 @@ TEST(Engine, unreadablePortListFailsConstructionWithRegistryError)
     serial::SetComPortListRoots("/sys/class/tty", "/dev");
 }
 
+// A read given up while its dump was still being collected, then a reopen
+// for the next operation: the old collection and its quiet-time timer must
+// not answer the next command, nor start the next collection.
+TEST(Engine, reopeningForgetsTheCollectionAndTheTimerOfTheCommandInProgress)
+{
+    EngineOnPty bench;
+    bool received = false;
+    TComLink link;
+    link.OnRxBuf = [&](TCustomComPort&, const char*, int) { received = true; };
+    bench.engine.Port().RegisterLink(&link);
+    TAts collect;
+    collect.Mode = AtsCollect;
+    collect.QuietTime = 300;
+
+    bench.Send("w", collect, 1500);
+    bench.pty.ReadFromPort(1, 5s);
+    bench.pty.WriteToPort("old");
+    ASSERT_TRUE(bench.window.RunUntil([&] { return received; }, 5s));
+    ASSERT_TRUE(bench.engine.ConfigurePort("", 0));
+    ASSERT_TRUE(bench.engine.OpenPort());
+
+    // A silent device: the hello is not answered by what came before.
+    const std::uint64_t hello = bench.engine.PrepareCommand("U", MatchAts("\xAA"), 600);
+    bench.send.Set();
+    EXPECT_EQ(bench.AwaitOutcome(), Outcome::Timeout);
+    ASSERT_TRUE(bench.engine.OutcomeOf(hello).has_value());
+    EXPECT_EQ(bench.engine.OutcomeOf(hello)->code, 3);
+
+    bench.Send("w", collect, 1500);
+    bench.pty.ReadFromPort(2, 5s);
+    bench.pty.WriteToPort("new");
+    EXPECT_EQ(bench.AwaitOutcome(), Outcome::Reply);
+    EXPECT_EQ(bench.engine.Reply(), "new");
+    bench.engine.Port().UnRegisterLink(&link);
+}
+
 } // namespace
