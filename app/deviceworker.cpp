@@ -5,7 +5,10 @@
 #include "app/form1.h"
 
 #include "device/mainthreat.h"
+#include "device/sequences.h"
 #include "dialogs/errorwindow.h"
+#include "dialogs/widetext.h"
+#include "serial/comaccess.h"
 #include "serial/comsettings.h"
 
 #include <QCloseEvent>
@@ -100,11 +103,14 @@ void TForm1::RefuseWithoutWorker()
     ShowErrorMessage(L"The serial port is not available. Please choose the port with \"Configure Port...\".");
 }
 
+std::wstring TForm1::WithAccessAdvice(const std::wstring& message)
+{
+    TTestEngine& engine = Worker->Engine();
+    const std::string advice = serial::AccessAdvice(engine.Port().Port(), engine.LastOpenError());
+    return advice.empty() ? message : message + L"\n" + ToWideText(advice);
+}
+
 bool TForm1::ReopenWorkerPort()
 {
-    try {
-        Worker->Connect("", 0);
-    } catch (const std::exception&) {
-    }
-    return Worker->Engine().IsPortOpen();
+    return sequence::ReopenPort(*Worker);
 }

@@ -65,8 +65,7 @@ TForm1::TForm1(platform::WindowThread& window, const std::string& programPath, Q
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
               | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       window_(window),
-      programPath_(programPath),
-      settingsPath_(settings::SettingsPathFor(programPath))
+      files_(settings::LocateFiles(programPath))
 {
     // 1. The window from its layout; 2. CollectedNumbers (in the list) has
     // its room reserved and CurrentFile is empty.
@@ -77,7 +76,7 @@ TForm1::TForm1(platform::WindowThread& window, const std::string& programPath, Q
     setWindowTitle(windowTitle() + QStringLiteral("  v. ") + QString::fromStdString(GetFileVersionText()));
 
     // 4.-7. The settings file, created or completed, and the port settings.
-    settings::StartupSettings startup = settings::ReadStartupSettings(programPath_);
+    settings::StartupSettings startup = settings::ReadStartupSettings(files_);
     CurrentFile = std::move(startup.CurrentFile);
     ShowCurrentFile();
     PortSettings = startup.PortSettings;

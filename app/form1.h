@@ -12,6 +12,7 @@
 // Everything here runs on the window thread. The worker calls the request
 // handlers (OnWriteConnect, ...) there too, and waits for them to return.
 
+#include "app/programsettings.h"
 #include "platform/programpath.h"
 #include "platform/windowthread.h"
 #include "serial/portsettings.h"
@@ -45,7 +46,8 @@ class TForm1 : public QWidget {
 public:
     // window is the window thread the device worker hands its calls to; it
     // must outlive the window. programPath places the settings file and the
-    // default phone book file (tests give a path in a folder of their own).
+    // default phone book file (settings::LocateFiles; tests give a path in a
+    // folder of their own).
     // Throws settings::WriteError when the settings file cannot be written.
     explicit TForm1(platform::WindowThread& window, const std::string& programPath = platform::ProgramPath(),
         QWidget* parent = nullptr);
@@ -201,6 +203,9 @@ private:
     // Reopens the worker's port with its current settings; whether it is
     // open afterwards (a failure of the reopen itself is judged by that).
     bool ReopenWorkerPort();
+    // The message for a port that could not be reopened; when the user was
+    // refused, a second line says why and how to fix it.
+    std::wstring WithAccessAdvice(const std::wstring& message);
 
     void BuildLayout();
     void ShowCurrentFile();
@@ -211,8 +216,7 @@ private:
     void ShowLoadedPhoneBook(const phonebook::LoadedPhoneBook& loaded);
 
     platform::WindowThread& window_;
-    std::string programPath_;
-    std::string settingsPath_;
+    settings::FileLocations files_;
     int deviceCalls_ = 0;
     bool closePending_ = false;
     std::vector<QPushButton*> putOffClicks_;

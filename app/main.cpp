@@ -22,6 +22,8 @@ int main(int argc, char* argv[])
     // Outlives the window and its file dialogs.
     const PrivateToolkitSettings toolkitSettings;
     application.setWindowIcon(dialogs::ProgramIcon());
+    // Lets the desktop match the window with the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.qem.QEM"));
     // "Configure Port..." shows the serial component's own setup dialog.
     InstallComSetupDialog();
     try {

@@ -70,7 +70,7 @@ void TForm1::OpenCurrentFile()
     VLE_Telefonai->BuildRows();
 
     if (CurrentFile.empty()) {
-        CurrentFile = settings::DefaultPhoneBookPathFor(programPath_);
+        CurrentFile = files_.DefaultPhoneBookPath;
         if (!files::IsExistingFile(CurrentFile))
             files::WriteFileAtomically(CurrentFile, {});
         ShowCurrentFile();
@@ -117,7 +117,7 @@ void TForm1::ShowCurrentFile()
 void TForm1::RememberCurrentFile(const std::string& path)
 {
     try {
-        settings::RememberCurrentFile(settingsPath_, path);
+        settings::RememberCurrentFile(files_.SettingsPath, path);
     } catch (const std::exception& error) {
         ShowExceptionMessage(this, error);
     }

@@ -44,7 +44,7 @@ void TForm1::ReplaceWorker()
 {
     const TPortSettings chosen = Worker->GetPortSettings();
     try {
-        settings::StorePortSettings(settingsPath_, chosen);
+        settings::StorePortSettings(files_.SettingsPath, chosen);
     } catch (const std::exception& error) {
         ShowExceptionMessage(this, error); // the old worker stays
         return;

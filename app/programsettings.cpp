@@ -2,7 +2,6 @@
 
 #include "app/profilefile.h"
 #include "phonebook/fileaccess.h"
-#include "platform/programpath.h"
 
 #include <utility>
 
@@ -46,11 +45,11 @@ Stored FormOf(Value value, const std::pair<Stored, Value> (&forms)[N], const Sto
     return fallback;
 }
 
-void CreateSettingsFile(ProfileFile& file, const std::string& programPath)
+void CreateSettingsFile(ProfileFile& file, const FileLocations& locations)
 {
     // The keys of a first start, in this order; baudrate is added by the
     // first read, after them.
-    file.Write(PortSection, CurrentFileKey, DefaultPhoneBookPathFor(programPath));
+    file.Write(PortSection, CurrentFileKey, locations.DefaultPhoneBookPath);
     file.Write(PortSection, PortKey, Defaults.Port);
     file.Write(PortSection, DataBitsKey, "8");
     file.Write(PortSection, StopBitsKey, "1");
@@ -58,40 +57,54 @@ void CreateSettingsFile(ProfileFile& file, const std::string& programPath)
     file.Write(PortSection, FlowControlKey, "None");
 }
 
-} // namespace
-
-std::string SettingsPathFor(const std::string& programPath)
+// The port settings read key by key through the two readers (each given the
+// key and its default), their stored forms translated.
+template <typename ReadString, typename ReadInteger>
+TPortSettings TranslatePortSettings(ReadString readString, ReadInteger readInteger)
 {
-    return platform::ChangeFileExt(programPath, ".INI");
-}
-
-std::string DefaultPhoneBookPathFor(const std::string& programPath)
-{
-    return platform::ChangeFileExt(programPath, ".kalc");
-}
-
-StartupSettings ReadStartupSettings(const std::string& programPath)
-{
-    const std::string path = SettingsPathFor(programPath);
-    const bool existed = files::IsExistingFile(path);
-    ProfileFile file(path);
-    if (!existed)
-        CreateSettingsFile(file, programPath);
-
-    StartupSettings result;
-    result.CurrentFile = ReadIniString(file, PortSection, CurrentFileKey, DefaultPhoneBookPathFor(programPath));
-    TPortSettings& port = result.PortSettings;
-    port.Port = ReadIniString(file, PortSection, PortKey, Defaults.Port);
+    TPortSettings port;
+    port.Port = readString(PortKey, Defaults.Port);
     // Any positive rate is passed on (the port accepts custom rates); zero
     // and negative values have no meaning as a rate.
-    const int baudRate = ReadIniInteger(file, PortSection, BaudRateKey, static_cast<int>(Defaults.BaudRate));
+    const int baudRate = readInteger(BaudRateKey, static_cast<int>(Defaults.BaudRate));
     port.BaudRate = baudRate > 0 ? static_cast<std::uint32_t>(baudRate) : Defaults.BaudRate;
-    port.DataBits = Translate(ReadIniInteger(file, PortSection, DataBitsKey, 8), DataBitsForms, Defaults.DataBits);
-    port.StopBits = Translate(ReadIniInteger(file, PortSection, StopBitsKey, 1), StopBitsForms, Defaults.StopBits);
-    port.Parity = Translate(ReadIniString(file, PortSection, ParityKey, "None"), ParityForms, Defaults.Parity);
-    port.FlowControl =
-        Translate(ReadIniString(file, PortSection, FlowControlKey, "None"), FlowControlForms, Defaults.FlowControl);
+    port.DataBits = Translate(readInteger(DataBitsKey, 8), DataBitsForms, Defaults.DataBits);
+    port.StopBits = Translate(readInteger(StopBitsKey, 1), StopBitsForms, Defaults.StopBits);
+    port.Parity = Translate(readString(ParityKey, "None"), ParityForms, Defaults.Parity);
+    port.FlowControl = Translate(readString(FlowControlKey, "None"), FlowControlForms, Defaults.FlowControl);
+    return port;
+}
+
+} // namespace
+
+StartupSettings ReadStartupSettings(const FileLocations& locations)
+{
+    const bool existed = files::IsExistingFile(locations.SettingsPath);
+    ProfileFile file(locations.SettingsPath);
+    if (!existed)
+        CreateSettingsFile(file, locations);
+
+    StartupSettings result;
+    result.CurrentFile = ReadIniString(file, PortSection, CurrentFileKey, locations.DefaultPhoneBookPath);
+    // Each missing key is written with its default as it is read.
+    result.PortSettings = TranslatePortSettings(
+        [&](const char* key, const std::string& fallback) { return ReadIniString(file, PortSection, key, fallback); },
+        [&](const char* key, int fallback) { return ReadIniInteger(file, PortSection, key, fallback); });
     return result;
+}
+
+TPortSettings ReadPortSettings(const std::string& settingsPath)
+{
+    const ProfileFile file(settingsPath);
+    return TranslatePortSettings(
+        [&](const char* key, const std::string& fallback) {
+            return file.Read(PortSection, key).value_or(fallback);
+        },
+        [&](const char* key, int fallback) {
+            // A present value that is not an integer reads as the window reads it.
+            const std::optional<std::string> value = file.Read(PortSection, key);
+            return value ? ParseIniInteger(*value).value_or(1) : fallback;
+        });
 }
 
 void StorePortSettings(const std::string& settingsPath, const TPortSettings& port)

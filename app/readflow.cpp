@@ -6,6 +6,7 @@
 
 #include "device/mainthreat.h"
 #include "device/protocol.h"
+#include "device/sequences.h"
 #include "phonebook/phonelisteditor.h"
 
 #include <QCheckBox>
@@ -13,15 +14,6 @@
 #include <QTimer>
 
 #include <exception>
-
-namespace {
-
-constexpr std::int8_t ReadPriority = 1;
-constexpr int HelloTimeout = 5000;
-// The dump must start within this time; it ends after its quiet time.
-constexpr int DumpStartTimeout = 1500;
-
-} // namespace
 
 void TForm1::BTN_LoadFromDeviceClick()
 {
@@ -36,13 +28,10 @@ void TForm1::BTN_LoadFromDeviceClick()
     if (!ReopenWorkerPort()) {
         IdleAfterReading();
         Worker->CancelAll();
-        ShowErrorMessage(L"Unable to start reading process! Please check connection to the device.");
+        ShowErrorMessage(WithAccessAdvice(L"Unable to start reading process! Please check connection to the device."));
         return;
     }
-    Worker->PostRequest(std::string(1, protocol::Hello), protocol::AnswerContaining(protocol::HelloAck), HelloTimeout,
-        &OnReadHandshake, &OnReadHandshake, &OnReadHandshake, this, ReadPriority);
-    Worker->PostRequest(std::string(1, protocol::ReadRequest), protocol::DumpAts(), DumpStartTimeout, &OnReadData,
-        &OnReadData, &OnReadData, this, ReadPriority);
+    sequence::PostRead(*Worker, &OnReadHandshake, &OnReadData, this);
     ReadingFromDevice = true;
     BusyForReading();
 }

@@ -6,41 +6,15 @@
 #include "app/form1.h"
 
 #include "device/mainthreat.h"
-#include "device/protocol.h"
+#include "device/sequences.h"
 #include "dialogs/widetext.h"
 #include "phonebook/fileaccess.h"
-#include "platform/deadline.h"
 
 #include <QCoreApplication>
 #include <QProgressBar>
 #include <QPushButton>
 
 #include <cmath>
-#include <cstdio>
-#include <exception>
-#include <memory>
-
-namespace {
-
-constexpr std::int8_t WritePriority = 1;
-constexpr int HelloTimeout = 10000;
-constexpr int WriteStartTimeout = 50;
-constexpr int FrameTimeout = 10000;
-constexpr int ClosingWaitTimeout = 1000;
-// The device is given time to get ready between the two hellos.
-constexpr int PauseAfterFirstHelloMs = 2000;
-// A current file shorter than this is not a phone book.
-constexpr std::uint64_t SmallestImageSize = 7000;
-
-// Posts a request whose one handler serves all three outcomes.
-void PostAwaiting(TMainThreat& worker, std::string command, char answer, int timeout, TRequestHandler handler,
-    void* owner)
-{
-    worker.PostRequest(std::move(command), protocol::AnswerContaining(answer), timeout, handler, handler, handler,
-        owner, WritePriority);
-}
-
-} // namespace
 
 void TForm1::BTN_WriteToDeviceClick()
 {
@@ -61,7 +35,7 @@ void TForm1::BTN_WriteToDeviceClick()
         IdleAfterWriting();
         return;
     }
-    if (FileSizeOf(CurrentFile) < SmallestImageSize) {
+    if (FileSizeOf(CurrentFile) < sequence::SmallestImageSize) {
         ShowErrorMessage(L"The file You are trying to load to device ( " + ToWideText(CurrentFile)
             + L" ) is empty or uncomplete!");
         return;
@@ -75,10 +49,10 @@ void TForm1::BTN_WriteToDeviceClick()
     if (!ReopenWorkerPort()) {
         IdleAfterWriting();
         Worker->CancelAll();
-        ShowErrorMessage(L"Unable to start writing process! Please check connection to the device.");
+        ShowErrorMessage(WithAccessAdvice(L"Unable to start writing process! Please check connection to the device."));
         return;
     }
-    PostAwaiting(*Worker, std::string(1, protocol::Hello), protocol::HelloAck, HelloTimeout, &OnWriteConnect, this);
+    sequence::PostWriteHello(*Worker, &OnWriteConnect, this);
     Worker->BeginOperation();
     BusyForWriting();
 }
@@ -96,40 +70,15 @@ void TForm1::OnWriteConnect(void* owner, TMainThreat* worker, std::string, std::
     // The image is the file as the click saved it; a file that cannot be
     // read gives no frames, and only the closing wait is posted.
     std::optional<std::string> image = files::ReadFileStart(form.CurrentFile);
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
-        image ? fmemopen(image->data(), image->size(), "rb") : nullptr, &std::fclose);
     form.SetStatus(L"Prepearing to write data to device...", 50);
     form.ChunksAcknowledged = 0;
-    form.ChunksQueued = 0;
-    // The worker waits for this handler, so nothing goes out meanwhile.
-    platform::SleepMs(PauseAfterFirstHelloMs);
-
-    if (file) {
-        protocol::FrameReader frames(file.get());
-        bool firstPass = true;
-        for (;;) {
-            // A click on "Cancel" can run here; the write then posts nothing
-            // more (the worker would drop it anyway).
+    // A click on "Cancel" can run between the frames; the write then posts
+    // nothing more (the worker would drop it anyway).
+    form.ChunksQueued = sequence::PostWriteBody(*worker, std::move(image),
+        {&OnWriteHandshake, &OnFirstChunkWritten, &OnChunkWritten, &OnWriteFinished}, &form, [&form] {
             QCoreApplication::processEvents();
-            if (!form.WriteRunning())
-                return;
-            if (firstPass) {
-                PostAwaiting(*worker, std::string(1, protocol::Hello), protocol::HelloAck, HelloTimeout,
-                    &OnWriteHandshake, &form);
-                // Its outcome is not looked at: the first frame follows at once.
-                worker->PostRequest(std::string(1, protocol::WriteStart), protocol::AnswerContaining(protocol::Ack),
-                    WriteStartTimeout, nullptr, nullptr, nullptr, nullptr, WritePriority);
-                firstPass = false;
-            }
-            std::optional<std::string> frame = frames.Next();
-            if (!frame)
-                break;
-            ++form.ChunksQueued;
-            PostAwaiting(*worker, std::move(*frame), protocol::Ack, FrameTimeout,
-                form.ChunksQueued == 1 ? &OnFirstChunkWritten : &OnChunkWritten, &form);
-        }
-    }
-    PostAwaiting(*worker, std::string(), protocol::Ack, ClosingWaitTimeout, &OnWriteFinished, &form);
+            return form.WriteRunning();
+        });
 }
 
 void TForm1::OnWriteHandshake(void* owner, TMainThreat* worker, std::string, std::uint8_t outcome)

@@ -31,17 +31,12 @@ TTestEngine::TTestEngine(platform::WindowThread& window, const std::string& port
     port_->SetCustomBaudRate(baudRate);
 
     framer_->OnDiscard = [](const std::string&) {};
-    framer_->OnPacket = [this](const std::string& text) {
-        std::lock_guard lock(matchLock_);
-        matcher_.OnPacketReceived(text);
-    };
+    framer_->OnPacket = [this](const std::string& text) { Match([&] { matcher_.OnPacketReceived(text); }); };
     framer_->OnCustomStart = [this](const std::string& buffer, int& pos) {
-        std::lock_guard lock(matchLock_);
-        matcher_.OnPacketStart(buffer, pos);
+        Match([&] { matcher_.OnPacketStart(buffer, pos); });
     };
     framer_->OnCustomStop = [this](const std::string& buffer, int& pos) {
-        std::lock_guard lock(matchLock_);
-        matcher_.OnPacketStop(buffer, pos);
+        Match([&] { matcher_.OnPacketStop(buffer, pos); });
     };
     framer_->SetComPort(port_.get());
 
@@ -129,13 +124,33 @@ void TTestEngine::SendLoop()
 
 void TTestEngine::OnReplyTimer()
 {
-    std::lock_guard lock(matchLock_);
-    // Armed for a command that has been replaced since: it ends nothing.
-    if (timerCommand_ != commandNumber_) {
-        replyTimer_.SetEnabled(false);
-        return;
+    Match([this] {
+        // Armed for a command that has been replaced since: it ends nothing.
+        if (timerCommand_ != commandNumber_) {
+            replyTimer_.SetEnabled(false);
+            return;
+        }
+        matcher_.OnReplyTimer();
+    });
+}
+
+void TTestEngine::Match(const std::function<void()>& step)
+{
+    std::vector<platform::Event*> signals;
+    {
+        std::lock_guard lock(matchLock_);
+        ++matchDepth_;
+        try {
+            step();
+        } catch (...) {
+            --matchDepth_;
+            throw;
+        }
+        if (--matchDepth_ == 0)
+            signals.swap(pendingSignals_);
     }
-    matcher_.OnReplyTimer();
+    for (platform::Event* event : signals)
+        event->Set();
 }
 
 void TTestEngine::ForgetReplyState()
@@ -150,6 +165,7 @@ void TTestEngine::ForgetReplyState()
 
 bool TTestEngine::OpenPort()
 {
+    lastOpenError_ = 0;
     try {
         if (port_->Connected())
             port_->Close();
@@ -160,7 +176,9 @@ bool TTestEngine::OpenPort()
         port_->SetRTS(true);
         port_->SetDTR(true);
         return port_->Connected();
-    } catch (const EComPort&) {
+    } catch (const EComPort& e) {
+        if (e.Code() == static_cast<int>(ComError::OpenFailed))
+            lastOpenError_ = e.OsError();
         return false;
     }
 }
@@ -239,7 +257,7 @@ void TTestEngine::RecordOutcome(std::uint8_t code, platform::Event& event)
         outcome_.code = code;
         outcome_.reply = code == 3 ? std::string() : matcher_.Reply();
     }
-    event.Set();
+    pendingSignals_.push_back(&event);
 }
 
 void TTestEngine::SignalReply()

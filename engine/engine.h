@@ -34,11 +34,14 @@
 #include "serial/comport.h"
 #include "serial/comdatapacket.h"
 
+#include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
+#include <vector>
 
 class TTestEngine : private ReplyMatcher::Host {
 public:
@@ -75,6 +78,9 @@ public:
     bool ClosePort();
     bool ConfigurePort(const std::string& portName, int baudRate);
     bool IsPortOpen() const;
+    // The operating system's error number of the last OpenPort that could
+    // not open the line; 0 after one that could, or that failed otherwise.
+    int LastOpenError() const { return lastOpenError_; }
 
     TComPort& Port() { return *port_; }
 
@@ -84,6 +90,11 @@ private:
     // Drops the current command's collection, framer buffer and timer.
     void ForgetReplyState();
     void RecordOutcome(std::uint8_t code, platform::Event& event);
+    // Runs a matching step under the matching lock. The outcome events it
+    // raises are set once the outermost step has let go of the lock: the
+    // worker reads the outcome under that lock and would otherwise wake
+    // only to wait for it.
+    void Match(const std::function<void()>& step);
 
     // ReplyMatcher::Host, window thread.
     void EmptyFramerBuffer() override;
@@ -113,11 +124,16 @@ private:
     std::uint64_t timerCommand_ = 0;
     std::uint64_t outcomeCommand_ = 0;
     Outcome outcome_;
+    int matchDepth_ = 0;
+    std::vector<platform::Event*> pendingSignals_;
     // The command whose receive side is ready for its write.
     std::uint64_t readiedCommand_ = 0;
     // Calls posted to the window thread hold it weakly: one that runs after
     // the engine has gone does nothing.
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
+
+    // OpenPort runs on the window or the worker thread.
+    std::atomic<int> lastOpenError_{0};
 
     platform::ServedThread thread_;
 };

@@ -148,33 +148,40 @@ void SyncFolder(const std::string& folder)
     }
 }
 
+enum class TemporaryWrite { Done, Failed, Unavailable };
+
 // Writes bytes to a temporary file beside target and renames it over
 // target. The temporary file takes the permissions and the owner of the
-// existing file; where the owner cannot be given (only the superuser can give
-// a file away), nothing is replaced. False, with no temporary file left, when
-// any step fails.
-bool WriteThroughTemporary(const std::string& target, std::string_view bytes, const struct stat* existing)
+// existing file. Unavailable when no temporary file can be made there, or
+// none with that owner (only the superuser can give a file away); Failed
+// when writing it fails (a full disk, a file size limit), when overwriting
+// in place would fail the same way and lose the old content. Either way no
+// temporary file is left and the target is untouched.
+TemporaryWrite WriteThroughTemporary(const std::string& target, std::string_view bytes, const struct stat* existing)
 {
     std::string tempPath;
     FileDescriptor fd(CreateTemporaryBeside(target, tempPath));
     if (fd.get() < 0)
-        return false;
+        return TemporaryWrite::Unavailable;
     struct stat created {};
     const bool sameOwner = existing == nullptr
         || (::fstat(fd.get(), &created) == 0 && created.st_uid == existing->st_uid
             && created.st_gid == existing->st_gid);
     // The owner first: a change of owner clears the set-user-ID bits.
-    const bool written = (sameOwner || ::fchown(fd.get(), existing->st_uid, existing->st_gid) == 0)
-        && (existing == nullptr || ::fchmod(fd.get(), existing->st_mode & 07777) == 0)
+    if (!sameOwner && ::fchown(fd.get(), existing->st_uid, existing->st_gid) != 0) {
+        ::unlink(tempPath.c_str());
+        return TemporaryWrite::Unavailable;
+    }
+    const bool written = (existing == nullptr || ::fchmod(fd.get(), existing->st_mode & 07777) == 0)
         && WriteAll(fd.get(), bytes) && ::fsync(fd.get()) == 0 && fd.Close()
         && ::rename(tempPath.c_str(), target.c_str()) == 0;
     if (!written) {
         ::unlink(tempPath.c_str());
-        return false;
+        return TemporaryWrite::Failed;
     }
     SyncFolder(FolderOf(target));
     RemoveOrphanedTemporaries(FolderOf(target));
-    return true;
+    return TemporaryWrite::Done;
 }
 
 // Overwrites an open file from its start and cuts it to the new length. The
@@ -237,13 +244,15 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
     // that saves in place.
     FileDescriptor existing(::open(target->c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (existing.get() < 0)
-        return errno == ENOENT && WriteThroughTemporary(*target, bytes, nullptr);
+        return errno == ENOENT && WriteThroughTemporary(*target, bytes, nullptr) == TemporaryWrite::Done;
     struct stat st {};
     if (::fstat(existing.get(), &st) != 0 || !S_ISREG(st.st_mode))
         return false;
     // A rename would split a hard link into an old and a new file.
-    if (st.st_nlink == 1 && WriteThroughTemporary(*target, bytes, &st))
-        return true;
+    const TemporaryWrite temporary =
+        st.st_nlink == 1 ? WriteThroughTemporary(*target, bytes, &st) : TemporaryWrite::Unavailable;
+    if (temporary != TemporaryWrite::Unavailable)
+        return temporary == TemporaryWrite::Done;
     return WriteInPlace(existing, bytes);
 }
 

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QSignalBlocker>
 
 namespace phonebook {
 namespace {
@@ -98,12 +99,29 @@ std::vector<std::string> PhoneListEditor::Values() const
 
 void PhoneListEditor::SetValues(const std::vector<std::string>& values)
 {
-    const int count = std::min(static_cast<int>(values.size()), rowCount());
-    for (int slot = 0; slot < count; ++slot) {
-        QTableWidgetItem* cell = item(slot, ValueColumn);
-        if (cell != nullptr && CellValue(cell) != values[slot])
-            cell->setText(CellText(values[slot]));
+    WriteChangedRows(Values(), values);
+}
+
+void PhoneListEditor::WriteChangedRows(const std::vector<std::string>& before, const std::vector<std::string>& after)
+{
+    const int count = std::min({static_cast<int>(before.size()), static_cast<int>(after.size()), rowCount()});
+    int first = -1;
+    int last = -1;
+    {
+        // A cell's own change notice costs more than writing it; the views
+        // hear of the whole span once below.
+        const QSignalBlocker quiet(model());
+        for (int slot = 0; slot < count; ++slot) {
+            QTableWidgetItem* cell = item(slot, ValueColumn);
+            if (cell == nullptr || before[slot] == after[slot])
+                continue;
+            cell->setText(CellText(after[slot]));
+            first = first < 0 ? slot : first;
+            last = slot;
+        }
     }
+    if (first >= 0)
+        emit model()->dataChanged(model()->index(first, ValueColumn), model()->index(last, ValueColumn));
 }
 
 void PhoneListEditor::ClearValues()
@@ -168,9 +186,10 @@ void PhoneListEditor::scrollTo(const QModelIndex& index, ScrollHint hint)
 
 void PhoneListEditor::Compact()
 {
-    std::vector<std::string> numbers = Values();
+    const std::vector<std::string> before = Values();
+    std::vector<std::string> numbers = before;
     CompactPhoneList(numbers, LastSelectedRow, CollectedNumbers);
-    SetValues(numbers);
+    WriteChangedRows(before, numbers);
 }
 
 void PhoneListEditor::OnFocusChanged(QWidget* old, QWidget* now)

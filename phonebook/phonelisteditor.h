@@ -67,6 +67,9 @@ protected:
 
 private:
     void Compact();
+    // Writes the slots where after differs from before (the rows' current
+    // values), telling the views once for all of them.
+    void WriteChangedRows(const std::vector<std::string>& before, const std::vector<std::string>& after);
     void OnFocusChanged(QWidget* old, QWidget* now);
     bool Holds(const QWidget* widget) const;
 

@@ -2,7 +2,9 @@
 // The in-place editor of the phone list's "Phone Number" cells.
 //
 // The editor is a line edit under the entry template: sixteen positions, the
-// first a digit, blank, plus or minus, the other fifteen digits or blanks.
+// first a digit, blank, plus or minus, the other fifteen digits or blanks;
+// a digit of another script becomes its ASCII digit and a leading minus a
+// plus sign (phonenumber.h), however the text arrives.
 // Every change is written into the cell at once, so the cell always holds
 // what the editor shows; closing the editor writes nothing, because by then
 // a compaction may already have rearranged the rows.

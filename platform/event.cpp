@@ -12,8 +12,13 @@ void Event::Set()
     std::lock_guard lock(mutex_);
     signalled_ = true;
     for (Waiter* w : waiters_) {
-        std::lock_guard wl(w->mutex);
-        w->woken = true;
+        {
+            std::lock_guard wl(w->mutex);
+            w->woken = true;
+        }
+        // Notified with the waiter's mutex free, so the waiter does not wake
+        // only to wait for it. The waiter stays registered (and alive) while
+        // the event's mutex is held.
         w->cv.notify_all();
     }
 }

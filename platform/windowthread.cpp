@@ -39,9 +39,13 @@ void WindowThread::RunAndWait(std::function<void()> call)
         } catch (...) {
             error = std::current_exception();
         }
-        std::lock_guard lock(completion->mutex);
-        completion->error = error;
-        completion->done = true;
+        {
+            std::lock_guard lock(completion->mutex);
+            completion->error = error;
+            completion->done = true;
+        }
+        // Outside the lock, so the caller does not wake only to wait for it;
+        // this call's copy of the completion keeps it alive meanwhile.
         completion->cv.notify_all();
     });
     std::unique_lock lock(completion->mutex);

@@ -1,6 +1,7 @@
 #include "serial/comportlist.h"
 
 #include "serial/comerror.h"
+#include "serial/sysfstty_linux.h"
 
 #include <dirent.h>
 #include <limits.h>
@@ -11,6 +12,7 @@
 #include <fstream>
 #include <memory>
 #include <mutex>
+#include <utility>
 
 namespace {
 
@@ -45,19 +47,21 @@ bool HasHardware(const std::string& entry)
 
 } // namespace
 
-void EnumComPorts(std::vector<std::string>& list)
+namespace serial {
+
+SerialTtys ListSerialTtys()
 {
-    std::string ttyClassDir, deviceDir;
+    SerialTtys result;
+    std::string ttyClassDir;
     {
         std::lock_guard guard(Roots().mutex);
         ttyClassDir = Roots().ttyClassDir;
-        deviceDir = Roots().deviceDir;
+        result.DeviceDir = Roots().deviceDir;
     }
     const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(ttyClassDir.c_str()), closedir);
     if (!dir)
         ThrowLastComError(ComError::RegError);
 
-    std::vector<std::string> names;
     for (;;) {
         errno = 0;
         const dirent* e = readdir(dir.get());
@@ -71,9 +75,20 @@ void EnumComPorts(std::vector<std::string>& list)
             continue;
         const std::string entry = ttyClassDir + "/" + name;
         if (HasDriver(entry) && HasHardware(entry))
-            names.push_back(deviceDir + "/" + name);
+            result.Ttys.push_back({entry, result.DeviceDir + "/" + name});
     }
-    std::sort(names.begin(), names.end());
+    std::sort(result.Ttys.begin(), result.Ttys.end(),
+        [](const SerialTty& a, const SerialTty& b) { return a.DevicePath < b.DevicePath; });
+    return result;
+}
+
+} // namespace serial
+
+void EnumComPorts(std::vector<std::string>& list)
+{
+    std::vector<std::string> names;
+    for (serial::SerialTty& tty : serial::ListSerialTtys().Ttys)
+        names.push_back(std::move(tty.DevicePath));
     list.swap(names);
 }
 

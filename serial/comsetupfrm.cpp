@@ -3,8 +3,8 @@
 #include "dialogs/dialogframe.h"
 #include "serial/comconvert.h"
 #include "serial/comport.h"
-#include "serial/comportlist.h"
 
+#include <QAbstractItemView>
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -52,6 +52,29 @@ QString CurrentText(TComSettingKind kind, const TCustomComPort& port)
     return {};
 }
 
+// What a port is, after its path: the list shows it, the tip adds the rest.
+QString PortText(const ComPortInfo& port)
+{
+    const QString path = QString::fromLocal8Bit(port.Path);
+    if (!port.Present)
+        return path + QStringLiteral(" \u2014 not present");
+    if (port.Description.empty())
+        return path;
+    return path + QStringLiteral(" \u2014 ") + QString::fromStdString(port.Description);
+}
+
+QString PortTip(const ComPortInfo& port)
+{
+    QStringList lines = {QString::fromLocal8Bit(port.Path)};
+    if (!port.StableName.empty())
+        lines << QString::fromLocal8Bit(port.StableName);
+    if (!port.SerialNumber.empty())
+        lines << QStringLiteral("serial number ") + QString::fromStdString(port.SerialNumber);
+    if (!port.VendorId.empty())
+        lines << QStringLiteral("USB id ") + QString::fromStdString(port.VendorId + ":" + port.ProductId);
+    return lines.join(u'\n');
+}
+
 } // namespace
 
 TComComboBox::TComComboBox(TComSettingKind kind, QWidget* parent)
@@ -60,14 +83,12 @@ TComComboBox::TComComboBox(TComSettingKind kind, QWidget* parent)
 {
     setEditable(false);
     switch (kind) {
-    case TComSettingKind::Port: {
-        std::vector<std::string> names;
-        EnumComPorts(names);
-        // The exact bytes of each name ride along, whatever their encoding.
-        for (const std::string& name : names)
-            addItem(QString::fromLocal8Bit(name), QByteArray::fromStdString(name));
+    case TComSettingKind::Port:
+        ports_ = DescribeComPorts();
+        view()->setTextElideMode(Qt::ElideNone);
+        for (const ComPortInfo& port : ports_)
+            AddPort(count(), port);
         break;
-    }
     case TComSettingKind::BaudRate: addItems(TextsOf<TBaudRate>(br256000 + 1, BaudRateToStr)); break;
     case TComSettingKind::DataBits: addItems(TextsOf<TDataBits>(dbEight + 1, DataBitsToStr)); break;
     case TComSettingKind::StopBits: addItems(TextsOf<TStopBits>(sbTwoStopBits + 1, StopBitsToStr)); break;
@@ -82,13 +103,23 @@ void TComComboBox::Bind(const TCustomComPort& port)
         const std::string name = port.Port();
         int index = findData(QByteArray::fromStdString(name));
         if (index < 0 && !name.empty()) {
-            insertItem(0, QString::fromLocal8Bit(name), QByteArray::fromStdString(name));
+            AddCurrentComPort(ports_, name);
+            AddPort(0, ports_.front());
             index = 0;
         }
         setCurrentIndex(index);
         return;
     }
     setCurrentIndex(findText(CurrentText(kind_, port)));
+}
+
+void TComComboBox::AddPort(int index, const ComPortInfo& port)
+{
+    // The exact bytes of the path ride along, whatever their encoding.
+    insertItem(index, PortText(port), QByteArray::fromStdString(port.Path));
+    setItemData(index, PortTip(port), Qt::ToolTipRole);
+    // The descriptions may be wider than the closed list.
+    view()->setMinimumWidth(view()->sizeHintForColumn(0));
 }
 
 void TComComboBox::StoreTo(TCustomComPort& port) const

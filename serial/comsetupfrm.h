@@ -7,6 +7,7 @@
 // Thread safety: window thread only (Qt widgets).
 
 #include "serial/comenums.h"
+#include "serial/comportinfo.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -26,7 +27,8 @@ public:
 
     // Selects the entry of the port's current value. A current port name
     // that the system does not list is added first, so that "OK" without a
-    // choice keeps it instead of storing an empty name.
+    // choice keeps it instead of storing an empty name; it is marked when
+    // no such device is there.
     void Bind(const TCustomComPort& port);
     // Stores the selected value into the port; without a selection, the
     // first value of the kind (an empty port name, brCustom, dbFive, ...).
@@ -34,7 +36,10 @@ public:
     void StoreTo(TCustomComPort& port) const;
 
 private:
+    void AddPort(int index, const ComPortInfo& port);
+
     TComSettingKind kind_;
+    std::vector<ComPortInfo> ports_;
 };
 
 class TComSetupFrm : public QDialog {

@@ -3,6 +3,7 @@
 // over the line, and that nothing is saved.
 
 #include "tests/app/deviceflowfixture.h"
+#include "tests/support/refuseduser.h"
 
 #include <filesystem>
 #include <map>
@@ -167,5 +168,33 @@ INSTANTIATE_TEST_SUITE_P(Rows, ReadFailureTest,
         // Too short to hold the relay settings: not a dump.
         ReadFailure{"dumpUnderFiveBytes", std::string("\x31\x32\x01\x00", 4), "There was error while reading from device!"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ReadTest, refusedPortSaysWhyAndHowToFixIt)
+{
+    relaysim::Device& device = StartDevice();
+    PrepareSettings(device.SlavePath(), "");
+    Start();
+    ExpectErrorWindow();
+    {
+        const RefusedUser refused(device.SlavePath());
+        ASSERT_TRUE(refused.Refused());
+        form->BTN_LoadFromDevice->click();
+    }
+
+    ASSERT_EQ(errors.size(), 1u);
+    const std::string message = errors[0];
+    const auto lineBreak = message.find('\n');
+    ASSERT_NE(lineBreak, std::string::npos) << message;
+    EXPECT_EQ(message.substr(0, lineBreak), "Unable to start reading process! Please check connection to the device.");
+    EXPECT_EQ(message.substr(lineBreak + 1).rfind("Permission denied. Join group \"", 0), 0u) << message;
+    ExpectIdleAfterOperation();
+    EXPECT_EQ(Device().Transcript(), "");
+
+    // Access given (the operator joined the group): the read goes through.
+    form->BTN_LoadFromDevice->click();
+    ASSERT_TRUE(WaitUntilIdle());
+    EXPECT_EQ(errors.size(), 1u);
+    EXPECT_EQ(Device().Transcript(), "\x55\x77");
+}
 
 } // namespace

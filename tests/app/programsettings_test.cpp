@@ -14,7 +14,7 @@ using settings::ReadStartupSettings;
 TEST(StartupSettings, firstStartCreatesSixKeysThenAppendsBaudrate)
 {
     TempDir dir;
-    const auto startup = ReadStartupSettings(dir / "qem");
+    const auto startup = ReadStartupSettings(settings::LocateFiles(dir / "qem"));
 
     EXPECT_EQ(ReadBytes(dir / "qem.INI"),
         "[PortSettings]\n"
@@ -39,7 +39,7 @@ TEST(StartupSettings, partialFileIsCompletedInReadingOrder)
     TempDir dir;
     WriteBytes(dir / "qem.INI", "[PortSettings]\nport=COM3\n");
 
-    const auto startup = ReadStartupSettings(dir / "qem");
+    const auto startup = ReadStartupSettings(settings::LocateFiles(dir / "qem"));
 
     EXPECT_EQ(ReadBytes(dir / "qem.INI"),
         "[PortSettings]\n"
@@ -61,7 +61,7 @@ TEST(StartupSettings, completeFileIsNotRewritten)
                                 "dataBits=7\r\nstopBits=2\r\nparity=Odd\r\nflowControl=Hardware\r\n";
     WriteBytes(dir / "qem.INI", content);
 
-    const auto startup = ReadStartupSettings(dir / "qem");
+    const auto startup = ReadStartupSettings(settings::LocateFiles(dir / "qem"));
 
     EXPECT_EQ(ReadBytes(dir / "qem.INI"), content);
     EXPECT_EQ(startup.CurrentFile, "/data/a.kalc");
@@ -93,7 +93,7 @@ TEST_P(TranslationTest, storedFormsTranslateAndOthersKeepTheDefault)
     TempDir dir;
     WriteBytes(dir / "qem.INI", std::string("[PortSettings]\n") + GetParam().line + "\n");
 
-    const TPortSettings actual = ReadStartupSettings(dir / "qem").PortSettings;
+    const TPortSettings actual = ReadStartupSettings(settings::LocateFiles(dir / "qem")).PortSettings;
     const TPortSettings& expected = GetParam().expected;
 
     EXPECT_EQ(actual.Port, expected.Port);
@@ -133,7 +133,7 @@ TEST(StartupSettings, emptyCurrentFileStaysEmpty)
 {
     TempDir dir;
     WriteBytes(dir / "qem.INI", "[PortSettings]\ncurrent_file=\n");
-    EXPECT_EQ(ReadStartupSettings(dir / "qem").CurrentFile, "");
+    EXPECT_EQ(ReadStartupSettings(settings::LocateFiles(dir / "qem")).CurrentFile, "");
 }
 
 TEST(StartupSettings, unwritableSettingsFileStopsStartUp)
@@ -141,7 +141,7 @@ TEST(StartupSettings, unwritableSettingsFileStopsStartUp)
     TempDir dir;
     std::filesystem::create_directory(dir / "qem.INI");
     try {
-        ReadStartupSettings(dir / "qem");
+        ReadStartupSettings(settings::LocateFiles(dir / "qem"));
         FAIL() << "no WriteError";
     } catch (const settings::WriteError& error) {
         EXPECT_EQ(std::string(error.what()), "Unable to write to " + (dir / "qem.INI"));
@@ -191,7 +191,7 @@ TEST_P(StorePortSettingsTest, writesTheStoredFormsAndNoOtherKey)
     EXPECT_EQ(ReadBytes(dir / "qem.INI"),
         std::string("[PortSettings]\ncurrent_file=/x.kalc\n") + GetParam().stored);
     // What start-up reads back is what was stored.
-    const TPortSettings read = ReadStartupSettings(dir / "qem").PortSettings;
+    const TPortSettings read = ReadStartupSettings(settings::LocateFiles(dir / "qem")).PortSettings;
     EXPECT_EQ(read.BaudRate, GetParam().port.BaudRate);
     EXPECT_EQ(read.DataBits, GetParam().port.DataBits);
     EXPECT_EQ(read.StopBits, GetParam().port.StopBits);

@@ -5,6 +5,7 @@
 #include "platform/qtwindowthread.h"
 #include "serial/comport.h"
 #include "serial/comportlist.h"
+#include "tests/support/fakesysfs.h"
 #include "tests/support/ptypair.h"
 
 #include <QApplication>
@@ -232,6 +233,40 @@ TEST_F(SetupDialogTest, failedStoringStillClosesTheUpdateBracket)
     port.Open();
     port.SetBaudRate(br4800);
     EXPECT_EQ(ReadLineState(pty.Slave()).speed, 4800u);
+}
+
+TEST_F(SetupDialogTest, portListSaysWhatEachPortIsAndKeepsAnUnpluggedCurrentOne)
+{
+    const FakeSysfs sysfs;
+    sysfs.AddUsbTty("ttyUSB0", "ftdi_sio", true,
+        {{"manufacturer", "FTDI"}, {"product", "FT232R USB UART"}, {"serial", "A50285BI"}, {"idVendor", "0403"},
+            {"idProduct", "6001"}});
+    sysfs.AddStableName("usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0", "ttyUSB0");
+    sysfs.AddTty("ttyS0", "serial8250", "4");
+    const QString dev = QString::fromStdString(sysfs.DevDir());
+    const std::string unplugged = sysfs.DevDir() + "/ttyUSB1";
+    port.SetPort(unplugged);
+
+    RunDialog({}, "OK", [&](QDialog& dialog) {
+        EXPECT_EQ(Entries(dialog, "Port"),
+            QStringList({dev + "/ttyUSB1 \u2014 not present", dev + "/ttyS0 \u2014 built-in serial port",
+                dev + "/ttyUSB0 \u2014 FTDI FT232R USB UART"}));
+        const auto* box = dialog.findChild<QComboBox*>("Port");
+        EXPECT_EQ(box->currentIndex(), 0);
+        EXPECT_EQ(box->itemData(2, Qt::ToolTipRole).toString(),
+            dev + "/ttyUSB0\n" + dev + "/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0\n"
+                + "serial number A50285BI\nUSB id 0403:6001");
+    });
+    EXPECT_EQ(port.Port(), unplugged) << "\"OK\" keeps the path as it was chosen";
+
+    // Plugged in again: the next opening lists it once, described and selected.
+    sysfs.AddUsbTty("ttyUSB1", "cp210x", true,
+        {{"manufacturer", "Silicon Labs"}, {"product", "CP2102"}, {"idVendor", "10c4"}, {"idProduct", "ea60"}});
+    RunDialog({}, "Cancel", [&](QDialog& dialog) {
+        const auto* box = dialog.findChild<QComboBox*>("Port");
+        EXPECT_EQ(box->count(), 3);
+        EXPECT_EQ(box->currentText(), dev + "/ttyUSB1 \u2014 Silicon Labs CP2102");
+    });
 }
 
 TEST_F(SetupDialogTest, unreadablePortListFailsBeforeTheDialogShows)

@@ -1,0 +1,150 @@
+// qem-cli: the phone book files and the device from the command line, on the
+// same worker, engine, serial component, protocol and files as the window.
+
+#include "cli/commands.h"
+#include "cli/failure.h"
+#include "cli/output.h"
+#include "cli/portchoice.h"
+#include "serial/comenums.h"
+
+#include <CLI/CLI.hpp>
+
+#include <map>
+
+namespace {
+
+const std::map<std::string, TParityBits> ParityNames = {
+    {"none", prNone}, {"odd", prOdd}, {"even", prEven}, {"mark", prMark}, {"space", prSpace}};
+const std::map<std::string, TStopBits> StopBitsNames = {
+    {"1", sbOneStopBit}, {"1.5", sbOne5StopBits}, {"2", sbTwoStopBits}};
+const std::map<int, TDataBits> DataBitsValues = {{5, dbFive}, {6, dbSix}, {7, dbSeven}, {8, dbEight}};
+
+// The port options as given; each one left out is taken from a settings file.
+struct PortArguments {
+    std::string port;
+    std::uint32_t baudRate = 0;
+    int dataBits = 0;
+    std::string parity;
+    std::string stopBits;
+    std::string settingsFile;
+    CLI::Option* options[6] = {};
+
+    cli::PortOptions Given() const
+    {
+        cli::PortOptions given;
+        if (options[0]->count())
+            given.port = port;
+        if (options[1]->count())
+            given.baudRate = baudRate;
+        if (options[2]->count())
+            given.dataBits = DataBitsValues.at(dataBits);
+        if (options[3]->count())
+            given.parity = ParityNames.at(parity);
+        if (options[4]->count())
+            given.stopBits = StopBitsNames.at(stopBits);
+        if (options[5]->count())
+            given.settingsFile = settingsFile;
+        return given;
+    }
+};
+
+void AddPortOptions(CLI::App& app, PortArguments& arguments)
+{
+    arguments.options[0] = app.add_option("--port", arguments.port, "serial port: a path, a name under /dev, or COMn");
+    arguments.options[1] =
+        app.add_option("--baud", arguments.baudRate, "line speed in bit/s")->check(CLI::Range(1u, 4000000u));
+    arguments.options[2] = app.add_option("--data-bits", arguments.dataBits, "5 to 8")->check(CLI::Range(5, 8));
+    arguments.options[3] = app.add_option("--parity", arguments.parity, "none, odd, even, mark or space")
+                               ->check(CLI::IsMember(ParityNames, CLI::ignore_case));
+    arguments.options[4] =
+        app.add_option("--stop-bits", arguments.stopBits, "1, 1.5 or 2")->check(CLI::IsMember(StopBitsNames));
+    arguments.options[5] = app.add_option("--settings", arguments.settingsFile,
+        "settings file to take the port settings from (default: the window's)");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    CLI::App app{"qem-cli: the relay device and its phone book files from the command line"};
+    app.require_subcommand(1);
+    // Port options may come before or after the command.
+    app.fallthrough();
+    PortArguments portArguments;
+    AddPortOptions(app, portArguments);
+    const cli::PortSettingsSource port = [&] {
+        return cli::ChoosePortSettings(portArguments.Given(), cli::WindowSettingsPath());
+    };
+
+    bool json = false;
+    std::string fileA, fileB, output;
+
+    CLI::App* ports = app.add_subcommand("ports", "serial ports with what they are");
+    ports->add_flag("--json", json, "one JSON document");
+
+    CLI::App* show = app.add_subcommand("show", "numbers in use, relay time-out, switch and check value of a file");
+    show->add_option("FILE", fileA, "phone book file")->required();
+    show->add_flag("--json", json, "one JSON document");
+
+    CLI::App* read = app.add_subcommand("read", "device to phone book file (printed as show does without -o)");
+    CLI::Option* readOutput = read->add_option("-o,--output", output, "phone book file to write");
+    read->add_flag("--json", json, "print as one JSON document");
+
+    bool verify = false;
+    CLI::App* write = app.add_subcommand("write", "phone book file to device, as the window writes it");
+    write->add_option("FILE", fileA, "phone book file")->required();
+    write->add_flag("--verify", verify, "read the device back afterwards and compare");
+    CLI::Option* backup = write->add_option("--backup", fileB, "read the device into this file first");
+
+    CLI::App* verifyCommand = app.add_subcommand("verify", "does the device hold the file?");
+    verifyCommand->add_option("FILE", fileA, "phone book file")->required();
+
+    CLI::App* diff = app.add_subcommand("diff", "differences between two files, or a file and the device");
+    diff->add_option("A", fileA, "phone book file or \"device\"")->required();
+    diff->add_option("B", fileB, "phone book file or \"device\"")->required();
+    diff->add_flag("--json", json, "one JSON document");
+
+    CLI::App* exportCommand = app.add_subcommand("export", "CSV \"slot,number\" of the slots in use");
+    exportCommand->add_option("FILE", fileA, "phone book file")->required();
+    CLI::Option* exportOutput = exportCommand->add_option("-o,--output", output, "CSV file (default: standard output)");
+
+    cli::ImportOptions importOptions;
+    std::string external = "off";
+    CLI::App* import = app.add_subcommand("import", "phone book file from a CSV of numbers");
+    import->add_option("CSV", fileA, "CSV file: \"slot,number\" rows or one number per line")->required();
+    import->add_option("-o,--output", fileB, "phone book file to write")->required();
+    import->add_option("--timeout", importOptions.relayTimeout, "relay time-out in ms (0 to 65535)");
+    import->add_option("--external", external, "external disconnection")->check(CLI::IsMember({"on", "off"}));
+    import->add_flag("--skip-bad", importOptions.skipBad, "write the good rows even when some are rejected");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        return app.exit(error) == 0 ? cli::ExitSuccess : cli::ExitBadInput;
+    }
+
+    const auto optional = [](CLI::Option* option, const std::string& value) {
+        return option->count() ? std::optional(value) : std::nullopt;
+    };
+    try {
+        if (ports->parsed())
+            return cli::Ports(json);
+        if (show->parsed())
+            return cli::Show(fileA, json);
+        if (read->parsed())
+            return cli::Read(port, optional(readOutput, output), json);
+        if (write->parsed())
+            return cli::Write(port, fileA, verify, optional(backup, fileB));
+        if (verifyCommand->parsed())
+            return cli::Verify(port, fileA);
+        if (diff->parsed())
+            return cli::Diff(port, fileA, fileB, json);
+        if (exportCommand->parsed())
+            return cli::Export(fileA, optional(exportOutput, output));
+        importOptions.externalOff = external == "on";
+        return cli::Import(fileA, fileB, importOptions);
+    } catch (const cli::Failure& failure) {
+        cli::Tell("qem-cli: " + std::string(failure.what()));
+        return failure.Status();
+    }
+}

@@ -1,0 +1,83 @@
+#include "device/sequences.h"
+
+#include "device/mainthreat.h"
+#include "device/protocol.h"
+#include "platform/deadline.h"
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+
+namespace sequence {
+namespace {
+
+void PostAwaiting(TMainThreat& worker, std::string command, char answer, int timeout, TRequestHandler handler,
+    void* owner)
+{
+    worker.PostRequest(std::move(command), protocol::AnswerContaining(answer), timeout, handler, handler, handler,
+        owner, Priority);
+}
+
+} // namespace
+
+bool ReopenPort(TMainThreat& worker)
+{
+    try {
+        worker.Connect("", 0);
+    } catch (const std::exception&) {
+    }
+    return worker.Engine().IsPortOpen();
+}
+
+void PostWriteHello(TMainThreat& worker, TRequestHandler handler, void* owner)
+{
+    PostAwaiting(worker, std::string(1, protocol::Hello), protocol::HelloAck, WriteHelloTimeout, handler, owner);
+}
+
+std::uint32_t PostWriteBody(TMainThreat& worker, std::optional<std::string> image, const WriteHandlers& handlers,
+    void* owner, const std::function<bool()>& goOn)
+{
+    // The frames are cut as from the file itself, so a short last read
+    // keeps the previous frame's tail.
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
+        image ? fmemopen(image->data(), image->size(), "rb") : nullptr, &std::fclose);
+    // The worker waits for the handler running this, so nothing goes out
+    // meanwhile.
+    platform::SleepMs(PauseAfterFirstHelloMs);
+
+    std::uint32_t frameCount = 0;
+    if (file) {
+        protocol::FrameReader frames(file.get());
+        bool firstPass = true;
+        for (;;) {
+            if (!goOn())
+                return frameCount;
+            if (firstPass) {
+                PostAwaiting(worker, std::string(1, protocol::Hello), protocol::HelloAck, WriteHelloTimeout,
+                    handlers.handshake, owner);
+                // Its outcome is not looked at: the first frame follows at once.
+                worker.PostRequest(std::string(1, protocol::WriteStart), protocol::AnswerContaining(protocol::Ack),
+                    WriteStartTimeout, nullptr, nullptr, nullptr, nullptr, Priority);
+                firstPass = false;
+            }
+            std::optional<std::string> frame = frames.Next();
+            if (!frame)
+                break;
+            ++frameCount;
+            PostAwaiting(worker, std::move(*frame), protocol::Ack, FrameTimeout,
+                frameCount == 1 ? handlers.firstFrame : handlers.frame, owner);
+        }
+    }
+    PostAwaiting(worker, std::string(), protocol::Ack, ClosingWaitTimeout, handlers.finished, owner);
+    return frameCount;
+}
+
+void PostRead(TMainThreat& worker, TRequestHandler handshake, TRequestHandler data, void* owner)
+{
+    worker.PostRequest(std::string(1, protocol::Hello), protocol::AnswerContaining(protocol::HelloAck),
+        ReadHelloTimeout, handshake, handshake, handshake, owner, Priority);
+    worker.PostRequest(std::string(1, protocol::ReadRequest), protocol::DumpAts(), DumpStartTimeout, data, data, data,
+        owner, Priority);
+}
+
+} // namespace sequence
