@@ -147,7 +147,7 @@ std::string DeviceSession::Read()
     dump_.clear();
     worker_->BeginOperation();
     OpenPort();
-    const platform::Deadline giveUp(std::chrono::milliseconds(sequence::ReadGiveUpMs));
+    const platform::Deadline giveUp{std::chrono::milliseconds(sequence::ReadGiveUpMs)};
     progress_.Step("reading");
     sequence::PostRead(*worker_, &OnReadHandshake, &OnReadData, this);
     Serve(giveUp, "the dump did not complete within " + Seconds(sequence::ReadGiveUpMs));
