@@ -36,6 +36,7 @@ enum class Outcome {
     SettingsOnly, // read: the relay settings, read from the dump's end, are right
     Kept,         // read: the window is as it was
     CutAt3000,    // read: the slots of the dump's first 3000 bytes, the relay settings from its last bytes
+    Cleared,      // read: the window is emptied
 };
 
 struct FaultRow {
@@ -55,6 +56,9 @@ inline relaysim::Options WithFaults(void (*set)(relaysim::Options&))
 }
 
 inline const std::string CannotStartWriting = "Unable to start writing process! Please check connection to the device.";
+inline const std::string CannotConnect = "Unable to connect to the device!";
+inline const std::string WriteBrokeOff = "There was error while writing to device!";
+inline const std::string ReadBrokeOff = "There was error while reading from device!";
 inline const std::string CannotStartReading = "Unable to start reading process! Please check connection to the device.";
 
 inline const std::string BookFile = BookBytes({{0, "111"}, {7, "+37060000000"}, {499, "123456789012345"}}, 3000, true);
@@ -114,6 +118,11 @@ protected:
         case Outcome::CutAt3000:
             EXPECT_EQ(form->VLE_Telefonai->Value(1), "222");
             EXPECT_EQ(form->VLE_Telefonai->Value(200), "9200");
+            EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("0"));
+            EXPECT_FALSE(form->CHBX_EnableExternalOff->isChecked());
+            break;
+        case Outcome::Cleared:
+            EXPECT_EQ(form->VLE_Telefonai->Values(), std::vector<std::string>(500));
             EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("0"));
             EXPECT_FALSE(form->CHBX_EnableExternalOff->isChecked());
             break;

@@ -155,13 +155,40 @@ TEST_F(DeviceFlowTest, watchdogGivesUpAfter40SecondsAndTheLateDumpIsIgnored)
 namespace faultmatrix {
 namespace {
 
-// Unplugged in a write: the line is gone, and the write ends when the frame's
-// 10 s time-out runs out.
+relaysim::Options LateHello(std::chrono::milliseconds delay)
+{
+    relaysim::Options options;
+    options.faults.lateHello = relaysim::LateAnswer{1, delay};
+    return options;
+}
+
+relaysim::Options LateHundredthFrameAck(std::chrono::milliseconds delay)
+{
+    relaysim::Options options;
+    options.faults.lateFrameAck = relaysim::LateAnswer{100, delay};
+    return options;
+}
+
 INSTANTIATE_TEST_SUITE_P(SlowRows, FaultMatrixTest,
     ::testing::Values(
+        // Unplugged in a write: the line is gone, and the write ends when the
+        // frame's 10 s time-out runs out.
         FaultRow{"writeUnplugged", Operation::Write,
-            WithFaults([](relaysim::Options& o) { o.faults.hangUpAtFrame = 100; }), Disturbance::None,
-            "There was error while writing to device!", Outcome::NotStored}),
+            WithFaults([](relaysim::Options& o) { o.faults.hangUpAtFrame = 100; }), Disturbance::None, WriteBrokeOff,
+            Outcome::NotStored},
+        // Answers 0.7 s either side of the write's 10 s and the read hello's 5 s.
+        FaultRow{"writeHelloJustInTime", Operation::Write, LateHello(9300ms), Disturbance::None, std::nullopt,
+            Outcome::Stored},
+        FaultRow{"writeHelloTooLate", Operation::Write, LateHello(10700ms), Disturbance::None, CannotConnect,
+            Outcome::NotStored},
+        FaultRow{"frameAckJustInTime", Operation::Write, LateHundredthFrameAck(9300ms), Disturbance::None,
+            std::nullopt, Outcome::Stored},
+        FaultRow{"frameAckTooLate", Operation::Write, LateHundredthFrameAck(10700ms), Disturbance::None,
+            WriteBrokeOff, Outcome::NotStored},
+        FaultRow{"readHelloJustInTime", Operation::Read, LateHello(4300ms), Disturbance::None, std::nullopt,
+            Outcome::Shown},
+        FaultRow{"readHelloTooLate", Operation::Read, LateHello(5700ms), Disturbance::None, CannotStartReading,
+            Outcome::Kept}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

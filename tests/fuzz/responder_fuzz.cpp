@@ -107,7 +107,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Expectation expected(faults);
     static const std::string emptyImage = relaysim::EmptyImage();
     std::string image = emptyImage;
-    const auto send = [&](std::uint8_t byte) { expected.Check(byte, responder.OnByte(byte, faults, image), image); };
+    const auto send = [&](std::uint8_t byte) {
+        const bool dumpAsked = byte == 0x77 && !expected.Writing();
+        expected.Check(byte, responder.OnByte(byte, faults, image), image);
+        // One dump built from the image per input covers that path; building
+        // one checks the whole image, and an input of read requests alone
+        // would otherwise run a few executions a second.
+        if (dumpAsked && !faults.dumpContent)
+            faults.dumpContent = "dump";
+    };
 
     while (!input.Empty())
         send(input.Byte());

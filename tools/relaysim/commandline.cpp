@@ -31,6 +31,15 @@ std::chrono::milliseconds MillisecondsOf(const std::string& option, const std::s
     return std::chrono::milliseconds(NumberOf<int>(option, text, 0));
 }
 
+// "N:MS": the N-th answer of its kind, MS ms late.
+LateAnswer LateAnswerOf(const std::string& option, const std::string& text)
+{
+    const auto colon = text.find(':');
+    if (colon == std::string::npos)
+        throw std::invalid_argument(option + " wants N:MS, such as 2:9500, not '" + text + "'");
+    return LateAnswer{NumberOf<int>(option, text.substr(0, colon), 1), MillisecondsOf(option, text.substr(colon + 1))};
+}
+
 int HexDigit(char c)
 {
     if (c >= '0' && c <= '9')
@@ -113,6 +122,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             options.storeTime = MillisecondsOf(option, value);
         else if (option == "--silent-hello")
             faults.silentHello = NumberOf<int>(option, value, 1);
+        else if (option == "--hello-delay")
+            faults.lateHello = LateAnswerOf(option, value);
+        else if (option == "--frame-delay")
+            faults.lateFrameAck = LateAnswerOf(option, value);
+        else if (option == "--dump-delay")
+            faults.dumpDelay = MillisecondsOf(option, value);
         else if (option == "--write-start-delay")
             faults.writeStartAckDelay = MillisecondsOf(option, value);
         else if (option == "--stop-acking-after")
@@ -157,13 +172,16 @@ then answers on it until SIGINT or SIGTERM.
 
 Faults (frames are counted from 1 within each write):
   --silent-hello N         do not answer the N-th hello
+  --hello-delay N:MS       answer the N-th hello MS ms late
   --write-start-delay MS   acknowledge write start MS ms late
+  --frame-delay K:MS       acknowledge frame K MS ms late
   --stop-acking-after K    acknowledge frames 1..K only, nothing after them
                            (the final acknowledgement included)
   --hang-up-at K           close the line when frame K arrives (frames before
                            it are acknowledged), then exit
   --dump-pause-after B     with --dump-pause MS: pause MS ms after the dump's
   --dump-pause MS          B-th byte
+  --dump-delay MS          start the dump MS ms late
   --dump-length N          cut (or pad with zero bytes) the dump to N bytes
   --dump-file FILE         send FILE's bytes instead of the dump
   --garbage HEX            send these bytes before every answer, e.g. 01fe

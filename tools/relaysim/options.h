@@ -20,13 +20,25 @@ struct DumpPause {
     bool operator==(const DumpPause&) const = default;
 };
 
+// One answer that goes out late: the n-th of its kind, this much later.
+struct LateAnswer {
+    int n = 0;
+    std::chrono::milliseconds delay{0};
+
+    bool operator==(const LateAnswer&) const = default;
+};
+
 // Misbehaviour on purpose, for the tool's failure paths. Frames are counted
 // from 1 within each write; hellos are counted from 1 over the device's life.
 struct Faults {
     // No answer to the n-th hello; 0 answers every hello.
     int silentHello = 0;
+    // The answer to the n-th hello goes out late.
+    std::optional<LateAnswer> lateHello;
     // The acknowledgement of write start goes out this much later.
     std::chrono::milliseconds writeStartAckDelay{0};
+    // The acknowledgement of frame n of each write goes out late.
+    std::optional<LateAnswer> lateFrameAck;
     // Frames 1..k are acknowledged, nothing after them in the same write
     // (the final acknowledgement included); 0 acknowledges no frame.
     std::optional<int> stopAckingAfterFrame;
@@ -36,6 +48,8 @@ struct Faults {
     std::optional<int> hangUpAtFrame;
     // A pause inside the dump.
     std::optional<DumpPause> dumpPause;
+    // The dump starts this much later.
+    std::chrono::milliseconds dumpDelay{0};
     // These bytes are sent instead of the dump built from the image.
     std::optional<std::string> dumpContent;
     // The dump (built or given) is cut, or padded with zero bytes, to this length.

@@ -26,12 +26,18 @@ Answer AnswerOf(const Faults& faults, std::uint8_t byte)
     return AnswerOf(faults, std::string(1, static_cast<char>(byte)));
 }
 
+std::chrono::milliseconds DelayOf(const std::optional<LateAnswer>& late, int n)
+{
+    return late && late->n == n ? late->delay : std::chrono::milliseconds{0};
+}
+
 Answer DumpAnswer(const Faults& faults, const std::string& storedImage)
 {
     std::string dump = faults.dumpContent ? *faults.dumpContent : BuildDump(storedImage);
     if (faults.dumpLength)
         dump.resize(*faults.dumpLength, '\0');
     Answer answer = AnswerOf(faults, dump);
+    answer.delay = faults.dumpDelay;
     if (faults.dumpPause) {
         answer.pause = faults.dumpPause;
         answer.pause->afterByte += faults.garbage.size();   // counted in dump bytes
@@ -63,8 +69,11 @@ Reaction Responder::OnIdleByte(std::uint8_t byte, const Faults& faults, const st
     switch (byte) {
     case kHello:
         ++hellos_;
-        if (hellos_ != faults.silentHello)
-            reaction.answers.push_back(AnswerOf(faults, kHelloAck));
+        if (hellos_ != faults.silentHello) {
+            Answer ack = AnswerOf(faults, kHelloAck);
+            ack.delay = DelayOf(faults.lateHello, hellos_);
+            reaction.answers.push_back(std::move(ack));
+        }
         break;
     case kWriteStart: {
         writing_ = true;
@@ -95,8 +104,11 @@ Reaction Responder::OnImageByte(std::uint8_t byte, const Faults& faults)
         reaction.hangUp = true;
         return reaction;
     }
-    if (Acknowledges(faults, frame))
-        reaction.answers.push_back(AnswerOf(faults, kAck));
+    if (Acknowledges(faults, frame)) {
+        Answer ack = AnswerOf(faults, kAck);
+        ack.delay = DelayOf(faults.lateFrameAck, frame);
+        reaction.answers.push_back(std::move(ack));
+    }
     if (frame < kFramesPerImage)
         return reaction;
 
