@@ -60,6 +60,8 @@ const Fault Faults[] = {
     {"flood", [](relaysim::Faults& f) { f.garbage = std::string(1100, '\x55'); }, Fault::Line, true},
     {"write start acknowledged at 30 ms", [](relaysim::Faults& f) { f.writeStartAckDelay = 30ms; }},
     {"write start acknowledged at 200 ms", [](relaysim::Faults& f) { f.writeStartAckDelay = 200ms; }},
+    {"frame 200 acknowledged 1.5 s late", [](relaysim::Faults& f) { f.lateFrameAck = relaysim::LateAnswer{200, 1500ms}; }},
+    {"dump starting 1100 ms late", [](relaysim::Faults& f) { f.dumpDelay = 1100ms; }},
     {"dump pause of 350 ms", [](relaysim::Faults& f) { f.dumpPause = relaysim::DumpPause{3000, 350ms}; }},
     {"port path gone", [](relaysim::Faults&) {}, Fault::PathGone},
 };
