@@ -43,8 +43,15 @@ void TForm1::SetStatus(const std::wstring& text, unsigned percent)
 void TForm1::SetGauge(int percent)
 {
     // QProgressBar ignores a value outside its range; the gauge takes the
-    // nearest bound instead.
-    ProgressBar->setValue(std::clamp(percent, ProgressBar->minimum(), ProgressBar->maximum()));
+    // nearest bound instead. It would repaint at once, inside the device
+    // handler that moved it and so before the next frame goes out; the
+    // repaint is left to the event loop, where it overlaps the line.
+    const int value = std::clamp(percent, ProgressBar->minimum(), ProgressBar->maximum());
+    if (value == ProgressBar->value())
+        return;
+    ProgressBar->setUpdatesEnabled(false);
+    ProgressBar->setValue(value);
+    ProgressBar->setUpdatesEnabled(true);
 }
 
 bool TForm1::WriteRunning() const

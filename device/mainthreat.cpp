@@ -28,6 +28,26 @@ void CopyFlowControl(const TComFlowControl& from, TComFlowControl& to)
 
 } // namespace
 
+class TMainThreat::ReportClaim {
+public:
+    explicit ReportClaim(TMainThreat& worker)
+        : worker_(worker)
+    {
+    }
+    ReportClaim(const ReportClaim&) = delete;
+    ReportClaim& operator=(const ReportClaim&) = delete;
+    // Also when the handler throws: the queue must not stay claimed.
+    ~ReportClaim()
+    {
+        std::lock_guard lock(worker_.lock_);
+        worker_.reporting_ = false;
+        std::erase_if(worker_.requests_, [](const Request& r) { return r.state == RequestState::Reported; });
+    }
+
+private:
+    TMainThreat& worker_;
+};
+
 TMainThreat::TMainThreat(platform::WindowThread& window, const std::string& portName, int baudRate,
     TDataBits dataBits, const TComParity& parity, TStopBits stopBits, const TComFlowControl& flowControl,
     void* owner)
@@ -42,6 +62,18 @@ TMainThreat::TMainThreat(platform::WindowThread& window, const std::string& port
     port.Parity().SetBits(parity.Bits());
     port.SetStopBits(stopBits);
     CopyFlowControl(flowControl, port.FlowControl());
+    engine_->SetOutcomeListener([this, alive = std::weak_ptr<int>(alive_)] {
+        {
+            std::lock_guard lock(lock_);
+            windowReportPosted_ = true;
+        }
+        // Posted, not run here: this is inside the port's receive step, and
+        // a handler may close that port or open a modal window.
+        window_.Post([this, alive] {
+            if (!alive.expired())
+                ReportOnWindowThread();
+        });
+    });
     thread_.Start([this] { Execute(); });
 }
 
@@ -170,8 +202,10 @@ void TMainThreat::Execute()
         try {
             // Which outcome event woke us does not matter: the engine keeps
             // each command's first outcome with the command's number.
-            if (which >= 0 && which <= 2)
-                TakeOutcome();
+            if (which >= 0 && which <= 2) {
+                std::lock_guard lock(lock_);
+                TakeOutcomeLocked();
+            }
             Serve();
         } catch (...) {
             // A failing step must not end the worker: the next turn goes on.
@@ -179,9 +213,8 @@ void TMainThreat::Execute()
     }
 }
 
-void TMainThreat::TakeOutcome()
+void TMainThreat::TakeOutcomeLocked()
 {
-    std::lock_guard lock(lock_);
     auto inFlight = std::find_if(requests_.begin(), requests_.end(),
         [](const Request& r) { return r.state == RequestState::InFlight; });
     // An outcome nobody awaits (a late error text, a dropped command) is ignored.
@@ -202,20 +235,51 @@ void TMainThreat::Serve()
         {
             std::lock_guard lock(lock_);
             DropCancelledLocked();
-            if (!enabled_)
+            // The window thread reports, or is about to, and sends the next itself.
+            if (!enabled_ || reporting_ || windowReportPosted_)
                 return;
             report = NextReportLocked();
             if (!report && (stopped_ || InFlightLocked()))
                 return;
+            reporting_ = report.has_value();
         }
         if (!report) {
             if (!SendNext(Sender::Worker))
                 return;
             continue;
         }
+        const ReportClaim claim(*this);
         RunHandler(*report);
-        std::lock_guard lock(lock_);
-        std::erase_if(requests_, [](const Request& r) { return r.state == RequestState::Reported; });
+    }
+}
+
+void TMainThreat::ReportOnWindowThread()
+{
+    for (;;) {
+        std::optional<HandlerCall> report;
+        {
+            std::lock_guard lock(lock_);
+            windowReportPosted_ = false;
+            if (tearingDown_)
+                return;
+            // Taken in any case: a worker that reports meanwhile goes on
+            // with it once its own handler has returned.
+            TakeOutcomeLocked();
+            if (reporting_ || !enabled_)
+                return;
+            DropCancelledLocked();
+            report = NextReportLocked();
+            if (!report) {
+                // Nothing went out after the handler (the port is closed, or
+                // the worker was stopped): what is queued is the worker's.
+                if (!InFlightLocked() && !requests_.empty())
+                    wakeEvent_.Set();
+                return;
+            }
+            reporting_ = true;
+        }
+        const ReportClaim claim(*this);
+        CallHandler(*report);
     }
 }
 
@@ -234,27 +298,30 @@ void TMainThreat::RunHandler(const HandlerCall& call)
 {
     if (call.handler == nullptr || tearingDown_)
         return;
-    window_.RunAndWait([&] {
-        // Teardown or a cancel may have come while this call waited for the
-        // window thread.
-        if (tearingDown_ || call.generation != generation_)
-            return;
-        {
-            const std::optional<std::uint64_t> outer = handlerGeneration_;
-            handlerGeneration_ = call.generation;
-            struct Restore {
-                std::optional<std::uint64_t>& slot;
-                std::optional<std::uint64_t> value;
-                ~Restore() { slot = value; }
-            } restore{handlerGeneration_, outer};
-            call.handler(call.owner, this, call.reply, call.outcome);
-        }
-        // Already on the window thread: the next command is sent from here,
-        // which spares the worker's and the engine's threads a hand-over
-        // each on the way from an answer to the next command.
-        if (!tearingDown_)
-            SendNext(Sender::WindowThread);
-    });
+    window_.RunAndWait([&] { CallHandler(call); });
+}
+
+void TMainThreat::CallHandler(const HandlerCall& call)
+{
+    // Teardown or a cancel may have come while this call waited for the
+    // window thread.
+    if (tearingDown_ || call.generation != generation_)
+        return;
+    if (call.handler != nullptr) {
+        const std::optional<std::uint64_t> outer = handlerGeneration_;
+        handlerGeneration_ = call.generation;
+        struct Restore {
+            std::optional<std::uint64_t>& slot;
+            std::optional<std::uint64_t> value;
+            ~Restore() { slot = value; }
+        } restore{handlerGeneration_, outer};
+        call.handler(call.owner, this, call.reply, call.outcome);
+    }
+    // Already on the window thread: the next command is sent from here,
+    // which spares the worker's and the engine's threads a hand-over
+    // each on the way from an answer to the next command.
+    if (!tearingDown_)
+        SendNext(Sender::WindowThread);
 }
 
 bool TMainThreat::SendNext(Sender sender)

@@ -18,6 +18,14 @@
 //   answered requests in order and sends the next. It calls handlers
 //   through WindowThread::RunAndWait and waits for them; the queue lock is
 //   never held while a handler runs (handlers post, and posting takes it).
+// - An outcome raised on the window thread (a reply received, the reply
+//   timer) is reported from there, in a call the engine's listener posts
+//   to the window thread's own queue: the answer reaches its handler, and
+//   the handler's next command the engine, without a round trip through
+//   the worker's thread. Only one side reports at a time (a claim under
+//   the queue lock); the other takes no step meanwhile, so the worker
+//   still waits while any handler runs, and the claimant goes on with
+//   whatever was answered in between.
 // - The cancel generation, Enabled and Stopped are atomics written on the
 //   window thread and read by both.
 // - Destruction (window thread) stops the loop while serving its pending
@@ -96,15 +104,23 @@ private:
     // mirror it, change.
     static void Advance(Request& request, RequestState state);
 
+    // Held by the side that reports, while it reports.
+    class ReportClaim;
+
     void Execute();
     // Records the in-flight request's outcome once the engine has one.
-    void TakeOutcome();
+    void TakeOutcomeLocked();
     // Reports answered requests and sends the next until the worker has to
     // wait for the line, a post or a click.
     void Serve();
+    // The window thread's side: reports what was answered, which sends the next.
+    void ReportOnWindowThread();
     // Marks the first answered request reported and returns its call.
     std::optional<HandlerCall> NextReportLocked();
+    // Worker thread: the call on the window thread, waited for.
     void RunHandler(const HandlerCall& call);
+    // Window thread: the handler, then the next command.
+    void CallHandler(const HandlerCall& call);
     enum class Sender { Worker, WindowThread };
     // Hands the first queued request to the engine, unless one is in flight
     // or awaits its report; false when there is none to send or the worker
@@ -129,6 +145,10 @@ private:
     std::mutex lock_;
     std::deque<Request> requests_;
     std::uint64_t nextId_ = 0;
+    // A side is reporting (see ReportClaim).
+    bool reporting_ = false;
+    // A report is posted to the window thread; the worker leaves it that side.
+    bool windowReportPosted_ = false;
 
     std::atomic<std::uint64_t> generation_{0};
     // The generation of the handler running on the window thread, if any;
@@ -137,6 +157,9 @@ private:
     std::atomic<bool> enabled_{false};
     std::atomic<bool> stopped_{false};
     std::atomic<bool> tearingDown_{false};
+    // Calls posted to the window thread hold it weakly: one that runs after
+    // the worker has gone does nothing.
+    std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 
     platform::ServedThread thread_;
 };

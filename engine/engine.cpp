@@ -149,6 +149,9 @@ void TTestEngine::Match(const std::function<void()>& step)
         if (--matchDepth_ == 0)
             signals.swap(pendingSignals_);
     }
+    // The listener first: a thread the events wake finds it already told.
+    if (!signals.empty() && outcomeListener_)
+        outcomeListener_();
     for (platform::Event* event : signals)
         event->Set();
 }

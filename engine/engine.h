@@ -22,7 +22,8 @@
 // be complete before the write returns), and a timer armed for an earlier
 // command never ends a later one. The first outcome of each command is kept
 // with its number, so the worker attributes an outcome event to the command
-// it belongs to and to no other. Closing or reconfiguring the port forgets
+// it belongs to and to no other; a listener hears of it first, on the
+// window thread. Closing or reconfiguring the port forgets
 // the current command's collection and timer: nothing of it reaches the next.
 
 #include "engine/ats.h"
@@ -73,6 +74,10 @@ public:
     void ReadyReceiveSide();
     // The first outcome of the numbered command, once it has one.
     std::optional<Outcome> OutcomeOf(std::uint64_t command) const;
+    // Called on the window thread, outside the engine's locks, when a
+    // receive step or the reply timer raises an outcome event, just before
+    // the event is set. Set it on the window thread before the port is opened.
+    void SetOutcomeListener(std::function<void()> listener) { outcomeListener_ = std::move(listener); }
 
     bool OpenPort();
     bool ClosePort();
@@ -126,6 +131,7 @@ private:
     Outcome outcome_;
     int matchDepth_ = 0;
     std::vector<platform::Event*> pendingSignals_;
+    std::function<void()> outcomeListener_;
     // The command whose receive side is ready for its write.
     std::uint64_t readiedCommand_ = 0;
     // Calls posted to the window thread hold it weakly: one that runs after

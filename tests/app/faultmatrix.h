@@ -149,11 +149,14 @@ TEST_P(FaultMatrixTest, operationEndsIdleWithItsMessageAndTheNextWorks)
         std::filesystem::remove(PortLink());
     } else if (row.disturbance == Disturbance::UnplugInDumpPause) {
         // Polled from the window's loop: the dump has stopped in its pause.
+        // The plug is pulled 250 ms into it, when the window has read what
+        // came (its 500 ms of quiet have not passed yet): a hang-up also
+        // takes the bytes still in the line's queue with it.
         QTimer* poll = new QTimer(form.get());
         QObject::connect(poll, &QTimer::timeout, [&device, poll] {
             if (device.GetStatus().bytesSent > 3000) {
                 poll->stop();
-                device.Stop();
+                QTimer::singleShot(250ms, poll, [&device] { device.Stop(); });
             }
         });
         poll->start(5);
