@@ -329,7 +329,28 @@ TEST_F(Worker, destroyingWhileAHandlerCallWaitsRunsNoHandler)
     // thread is busy elsewhere; teardown must skip it.
     ASSERT_TRUE(window.RunUntil([&] { return !device.Received().empty(); }, 5s));
     worker.reset();
+    // What the worker left in the window thread's queue finds it gone.
+    window.RunFor(100ms);
     EXPECT_TRUE(log.empty());
+}
+
+TEST_F(Worker, aHandlerServingTheWindowThreadSeesNoOtherHandlerInside)
+{
+    Responder device(pty, window, [](char) { return std::string("\x81"); });
+    Connect();
+    Tag& b = NewTag("B");
+    std::string receivedInside;
+    Post('A', 1, &NewTag("A", [&](TMainThreat* w) {
+        w->PostRequest("B", Ack(), 2000, &Record, &Record, &Record, &b, 1);
+        // A nested loop, as a message window's: B must wait for its end.
+        window.RunFor(300ms);
+        receivedInside = device.Received();
+        log.push_back({"a", "", 0});
+    }));
+    ASSERT_TRUE(RunUntilLogged(3));
+    EXPECT_EQ(LoggedNames(), "AaB");
+    EXPECT_EQ(receivedInside, "A");
+    EXPECT_EQ(device.Received(), "AB");
 }
 
 TEST_F(Worker, repeatedConstructionAndDestructionNeverDeadlocks)
