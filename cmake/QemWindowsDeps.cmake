@@ -8,9 +8,8 @@
 if(QEM_BUILD_TESTS)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  # Its CMake project names the targets GTest::gtest and GTest::gtest_main.
   add_subdirectory(/usr/src/googletest ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
-  add_library(GTest::gtest ALIAS gtest)
-  add_library(GTest::gtest_main ALIAS gtest_main)
 endif()
 
 set(QEM_HOST_HEADERS ${PROJECT_BINARY_DIR}/host-headers)

@@ -63,7 +63,7 @@ class ComLine {
 public:
     enum class WaitResult {
         Woken,     // WakeWaiter was called
-        Input,     // received bytes are waiting
+        Input,     // received bytes are, or may be, waiting: the caller counts them
         Idle,      // the time ran out, or the wait was interrupted
         LineLost,  // hang-up or I/O error: the line delivers nothing more
     };

@@ -260,7 +260,8 @@ ComLine::WaitResult ComLine::WaitEvent(bool watchInput, std::chrono::millisecond
     OpenLine& line = *open_;
     if (watchInput && !line.waitPending) {
         // Bytes that came before the wait was started count as well, as
-        // they do for a level-triggered poll.
+        // they do for a level-triggered poll. A line that is gone (an
+        // unplugged adapter) fails here.
         DWORD errors = 0;
         COMSTAT status{};
         if (!ClearCommError(line.handle, &errors, &status))
@@ -271,9 +272,10 @@ ComLine::WaitResult ComLine::WaitEvent(bool watchInput, std::chrono::millisecond
         line.waitMask = 0;
         if (WaitCommEvent(line.handle, &line.waitMask, &line.waitOp))
             return WaitResult::Input;
-        // A failing wait is a line that is gone (an unplugged adapter).
+        // A wait the driver refuses at once leaves the queue count to
+        // decide; the event thread then looks again at its slower pace.
         if (GetLastError() != ERROR_IO_PENDING)
-            return WaitResult::LineLost;
+            return WaitResult::Input;
         line.waitPending = true;
     }
     const std::array<HANDLE, 2> handles = {line.wake, line.waitOp.hEvent};
@@ -288,8 +290,11 @@ ComLine::WaitResult ComLine::WaitEvent(bool watchInput, std::chrono::millisecond
         return WaitResult::LineLost;
     line.waitPending = false;
     DWORD ignored = 0;
+    // A failed wait is no verdict on the line: drivers without modem status
+    // lines (Wine on a pseudo-terminal) end the wait with an error when
+    // bytes arrive. The queue count that follows decides.
     if (!GetOverlappedResult(line.handle, &line.waitOp, &ignored, FALSE))
-        return WaitResult::LineLost;
+        return WaitResult::Input;
     return (line.waitMask & EV_RXCHAR) != 0 ? WaitResult::Input : WaitResult::Idle;
 }
 

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <system_error>
 
@@ -14,10 +14,16 @@ class TempDir {
 public:
     explicit TempDir(const std::filesystem::path& parent = std::filesystem::temp_directory_path())
     {
-        std::string pattern = (parent / "qem-test-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr)
+        // A name nobody else holds: creating the folder is the check.
+        std::random_device random;
+        for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+            const auto candidate = parent / ("qem-test-" + std::to_string(random()));
+            std::error_code error;
+            if (std::filesystem::create_directory(candidate, error))
+                path_ = candidate.string();
+        }
+        if (path_.empty())
             ADD_FAILURE() << "cannot create a temporary folder";
-        path_ = pattern;
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
