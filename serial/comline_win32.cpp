@@ -202,7 +202,9 @@ void ComLine::SetModemLine(ModemLine line, bool on)
     if (!open_)
         ThrowClosed(ComError::EscapeComFailed);
     const DWORD function = line == ModemLine::Dtr ? (on ? SETDTR : CLRDTR) : (on ? SETRTS : CLRRTS);
-    if (!EscapeCommFunction(open_->handle, function))
+    // A line without modem control lines (Wine's pseudo-terminal, some
+    // virtual ports) does not support the request: nothing to change.
+    if (!EscapeCommFunction(open_->handle, function) && GetLastError() != ERROR_NOT_SUPPORTED)
         ThrowLastComError(ComError::EscapeComFailed);
 }
 
