@@ -1,8 +1,8 @@
 #pragma once
-// The few Unicode facts the phone book needs from the system: decoding
-// UTF-8, decimal digits of every script, and blank characters. ICU answers
-// on Linux (unicodechar_icu.cpp); the Windows API on Windows
-// (unicodechar_win32.cpp), which folds the same digits to 0-9.
+// The few Unicode facts the phone book needs: decoding UTF-8, decimal digits
+// of every script, and blank characters. ICU answers on Linux
+// (unicodechar_icu.cpp); the Windows build, which has no ICU, carries ICU's
+// answers as tables (unicodechar_table.cpp).
 //
 // Thread safety: pure functions.
 
