@@ -3,7 +3,6 @@
 // runs on the Linux side, named by environment variables:
 //   QEM_TEST_ECHO_PORT    sends every byte back (tests/support/linepeer.cpp)
 //   QEM_TEST_STATE_PORT   answers every byte with the line's settings
-//   QEM_TEST_DEVICE_PORT  the virtual relay device (tools/relaysim)
 // A suite run without them (ctest alone) skips.
 
 #include <gtest/gtest.h>
