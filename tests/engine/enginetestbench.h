@@ -2,6 +2,7 @@
 // Test support: an engine on one end of a pseudo-terminal and a scripted
 // device on the other, with the window thread run by the test's thread.
 
+#include "platform/deadline.h"
 #include "tests/engine/engineonline.h"
 #include "tests/support/ptypair.h"
 
