@@ -41,7 +41,7 @@ public:
     OVERLAPPED* get() { return &op_; }
     bool Valid() const { return op_.hEvent != nullptr; }
 
-    // Finishes an operation that was started with result ok; true with the
+    // Waits for an operation whose start returned started; true with the
     // byte count when it succeeded.
     bool Finish(HANDLE handle, BOOL started, DWORD& transferred)
     {
