@@ -24,8 +24,11 @@ struct FileLocations {
 // /usr/local/bin, or the bindir it was built to be installed in) it never
 // writes there, whoever runs it: $XDG_CONFIG_HOME/qem/qem.INI and
 // $XDG_DATA_HOME/qem/qem.kalc (~/.config and ~/.local/share when unset or not
-// absolute), whose folders are created here when missing. A folder that
-// cannot be created shows later, as the settings file's write error.
+// absolute), whose folders are created here when missing. On Windows the
+// system program folders are those below Program Files, and the files go to
+// %APPDATA%\qem\qem.INI and %LOCALAPPDATA%\qem\qem.kalc (app/userfolders.h).
+// A folder that cannot be created shows later, as the settings file's write
+// error.
 FileLocations LocateFiles(const std::string& programPath);
 
 struct StartupSettings {

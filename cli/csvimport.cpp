@@ -4,9 +4,7 @@
 #include "phonebook/compaction.h"
 #include "phonebook/phonebookfile.h"
 #include "phonebook/phonenumber.h"
-
-#include <unicode/uchar.h>
-#include <unicode/utf8.h>
+#include "phonebook/unicodechar.h"
 
 #include <algorithm>
 #include <cctype>
@@ -31,12 +29,9 @@ std::optional<std::string> NumberIn(std::string_view field)
 {
     constexpr auto npos = std::u32string_view::npos;
     std::string number;
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(field.data());
-    const auto length = static_cast<std::int32_t>(std::min<std::size_t>(field.size(), INT32_MAX));
-    for (std::int32_t i = 0; i < length;) {
-        UChar32 c = 0;
-        U8_NEXT(bytes, i, length, c);
-        if (c >= 0 && (u_isUWhiteSpace(c) || std::u32string_view(U"-()[]").find(static_cast<char32_t>(c)) != npos))
+    for (std::size_t i = 0; i < field.size();) {
+        const std::int32_t c = phonebook::NextUtf8Char(field, i);
+        if (c >= 0 && (phonebook::IsWhiteSpace(static_cast<char32_t>(c)) || std::u32string_view(U"-()[]").find(static_cast<char32_t>(c)) != npos))
             continue;
         const std::optional<char> kept =
             c < 0 ? std::nullopt : phonebook::PhoneNumberChar(static_cast<char32_t>(c), number.empty());

@@ -8,7 +8,8 @@
 
 namespace cli {
 
-// Catches SIGINT while it lives; the default action is back afterwards.
+// Catches SIGINT (Ctrl-C and Ctrl-Break in a Windows console) while it
+// lives; the default action is back afterwards (interrupt_*.cpp).
 class InterruptCatcher {
 public:
     InterruptCatcher();

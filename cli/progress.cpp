@@ -1,12 +1,13 @@
 #include "cli/progress.h"
 
+#include "cli/console.h"
+
 #include <cstdio>
-#include <unistd.h>
 
 namespace cli {
 
 Progress::Progress()
-    : Progress(isatty(STDERR_FILENO) == 1)
+    : Progress(StderrIsTerminal())
 {
 }
 

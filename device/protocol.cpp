@@ -24,7 +24,8 @@ std::optional<std::string> FrameReader::Next()
 {
     if (exhausted_)
         return std::nullopt;
-    const size_t got = std::fread(buffer_, 1, FrameSize, file_);
+    const size_t got = image_.copy(buffer_, FrameSize);
+    image_.remove_prefix(got);
     if (got < FrameSize)
         exhausted_ = true;
     if (got == 0)

@@ -8,9 +8,9 @@
 #include "engine/ats.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace protocol {
@@ -33,22 +33,23 @@ TAts AnswerContaining(char answer);
 // been quiet for DumpQuietTime.
 TAts DumpAts();
 
-// Cuts an image file into frames. One 16-byte buffer is reused and never
+// Cuts an image into frames, read as from its file. One 16-byte buffer is reused and never
 // cleared, so a last, short read leaves the previous frame's tail in place:
 // the last frame of a 7507-byte image carries image bytes 7504-7506 followed
 // by 7491-7503. A read that delivers nothing ends the frames without one
 // more frame, so every frame carries at least one byte of the image.
 class FrameReader {
 public:
-    explicit FrameReader(std::FILE* file)
-        : file_(file)
+    // The image must outlive the reader.
+    explicit FrameReader(std::string_view image)
+        : image_(image)
     {
     }
     // The next frame, or nothing when the image is exhausted.
     std::optional<std::string> Next();
 
 private:
-    std::FILE* file_;
+    std::string_view image_;
     char buffer_[FrameSize] = {};
     bool exhausted_ = false;
 };

@@ -4,9 +4,7 @@
 #include "device/protocol.h"
 #include "platform/deadline.h"
 
-#include <cstdio>
 #include <exception>
-#include <memory>
 
 namespace sequence {
 namespace {
@@ -39,15 +37,13 @@ std::uint32_t PostWriteBody(TMainThreat& worker, std::optional<std::string> imag
 {
     // The frames are cut as from the file itself, so a short last read
     // keeps the previous frame's tail.
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
-        image ? fmemopen(image->data(), image->size(), "rb") : nullptr, &std::fclose);
     // The worker waits for the handler running this, so nothing goes out
     // meanwhile.
     platform::SleepMs(PauseAfterFirstHelloMs);
 
     std::uint32_t frameCount = 0;
-    if (file) {
-        protocol::FrameReader frames(file.get());
+    if (image) {
+        protocol::FrameReader frames(*image);
         bool firstPass = true;
         for (;;) {
             if (!goOn())

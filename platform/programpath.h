@@ -6,7 +6,17 @@
 
 namespace platform {
 
-// The running program's full path (from /proc/self/exe); empty when unknown.
+// The characters that end a folder name in a path: '/', and on Windows also
+// the backslash.
+#ifdef _WIN32
+inline constexpr const char* kFolderSeparators = "/\\";
+#else
+inline constexpr const char* kFolderSeparators = "/";
+#endif
+
+// The running program's full path (from /proc/self/exe on Linux,
+// GetModuleFileNameW on Windows, in UTF-8); empty when unknown
+// (programpath_*.cpp).
 std::string ProgramPath();
 
 // The path with the extension of its last component replaced by ext (which

@@ -9,9 +9,10 @@
 namespace serial {
 
 // For an open of portName that failed with osError: when the user was
-// refused (EACCES, EPERM), the reason and the fix, naming the group that
+// refused, the reason and the fix. Linux (EACCES, EPERM): the group that
 // may use the device (the device's own group, else "dialout", the one
-// Debian gives serial ports). Empty for every other failure.
+// Debian gives serial ports). Windows (access denied, sharing violation):
+// another program holds the port. Empty for every other failure.
 std::string AccessAdvice(const std::string& portName, int osError);
 
 } // namespace serial

@@ -1,7 +1,6 @@
 #include "serial/comerror.h"
 
 #include <array>
-#include <cerrno>
 
 namespace {
 
@@ -53,9 +52,4 @@ std::string ComErrorText(int code)
     if (code < 1 || code > static_cast<int>(kTexts.size()))
         return {};
     return kTexts[static_cast<std::size_t>(code - 1)];
-}
-
-void ThrowLastComError(ComError code)
-{
-    throw EComPort(code, errno);
 }

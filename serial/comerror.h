@@ -1,10 +1,12 @@
 #pragma once
 // EComPort: the one error the serial port component raises. It carries one
 // of the component's error codes and the operating system's error number
-// (errno on Linux; -1 when none applies). The message is the code's fixed
-// text, followed by " (win error code: N)" when a number is given.
+// (errno on Linux, GetLastError on Windows; -1 when none applies). The
+// message is the code's fixed text, followed by " (win error code: N)" when
+// a number is given.
 //
-// Thread safety: values; ThrowLastComError reads the calling thread's errno.
+// Thread safety: values; ThrowLastComError reads the calling thread's last
+// error.
 
 #include <stdexcept>
 #include <string>
@@ -53,5 +55,6 @@ private:
 // The fixed text of a code; empty for a number outside the table.
 std::string ComErrorText(int code);
 
-// Raises EComPort with the code and the calling thread's current errno.
+// Raises EComPort with the code and the calling thread's last error (errno,
+// or GetLastError on Windows; lasterror_*.cpp).
 [[noreturn]] void ThrowLastComError(ComError code);

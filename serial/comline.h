@@ -3,7 +3,9 @@
 // settings, the modem control lines, writing, counting and reading queued
 // bytes, and the wait of the event thread. The port (serial/comport.h) keeps
 // the settings and the rules; this class only talks to the driver. The
-// backend is chosen in CMake (comline_posix.cpp on Linux).
+// backend is chosen in CMake (comline_posix.cpp on Linux, comline_win32.cpp
+// on Windows). Error numbers in EComPort are the system's own: errno on
+// Linux, GetLastError on Windows.
 //
 // Thread safety: Open, Close, Apply*, SetModemLine and Write are called by
 // the port under its lock; WaitEvent, QueuedInput, Read and Purge by the
@@ -21,8 +23,9 @@
 
 namespace serial {
 
-// The device a port name stands for: a path is opened as given, "COMn"
-// (any letter case, n from 1) is /dev/ttyS(n-1), any other name is /dev/name.
+// The device a port name stands for. Linux: a path is opened as given,
+// "COMn" (any letter case, n from 1) is /dev/ttyS(n-1), any other name is
+// /dev/name. Windows: a name is opened as \\.\name, a path as given.
 std::string DevicePathOf(const std::string& portName);
 
 // Everything the driver is told about the line in one record.
@@ -39,6 +42,19 @@ struct LineSettings {
     bool xonXoffIn = false;
     std::uint8_t xonChar = 17;
     std::uint8_t xoffChar = 19;
+    // The rest has a place in the Windows driver only; Linux drops zero
+    // bytes in the port and has no DSR handshake, error or event character.
+    bool outDsrFlow = false;
+    bool dsrSensitivity = false;
+    bool txContinueOnXoff = false;
+    bool replaceErrors = false; // parity errors arrive as replaceChar
+    std::uint8_t replaceChar = 0;
+    bool discardNull = false;
+    std::uint8_t eventChar = 0;
+    // Flow control stops the far end when the receive queue holds more than
+    // queue size - xoffLimit bytes and restarts it below xonLimit.
+    std::uint16_t xonLimit = 256;
+    std::uint16_t xoffLimit = 256;
 };
 
 enum class ModemLine { Dtr, Rts };
@@ -47,7 +63,7 @@ class ComLine {
 public:
     enum class WaitResult {
         Woken,     // WakeWaiter was called
-        Input,     // received bytes are waiting
+        Input,     // received bytes are, or may be, waiting: the caller counts them
         Idle,      // the time ran out, or the wait was interrupted
         LineLost,  // hang-up or I/O error: the line delivers nothing more
     };
@@ -65,13 +81,15 @@ public:
     void Close() noexcept;
     bool IsOpen() const { return open_ != nullptr; }
 
-    // Queue sizes: the kernel's are fixed, so only nonsense is refused
+    // Queue sizes: Linux's are fixed, so there only nonsense is refused
     // (code 9).
     void ApplyQueueSizes(int inputSize, int outputSize);
     // EComPort code 7.
     void ApplyLineSettings(const LineSettings& settings);
     // The total write time-out is constant + multiplier per byte, in
     // milliseconds; both 0 means no limit. Values are unsigned 32-bit.
+    // Reads never wait (see Read), whatever the port's read time-outs say.
+    // EComPort code 8.
     void ApplyWriteTimeouts(std::uint32_t multiplier, std::uint32_t constant);
     // Raises or drops DTR or RTS. A line without modem control lines (a
     // pseudo-terminal) accepts this and changes nothing. EComPort code 12.

@@ -154,6 +154,14 @@ void TCustomComPort::ApplyDCB()
     s.xonXoffIn = flowControl_.XonXoffIn();
     s.xonChar = flowControl_.XonChar();
     s.xoffChar = flowControl_.XoffChar();
+    s.outDsrFlow = flowControl_.OutDSRFlow();
+    s.dsrSensitivity = flowControl_.DSRSensitivity();
+    s.txContinueOnXoff = flowControl_.TxContinueOnXoff();
+    s.replaceErrors = parity_.Check() && parity_.Replace();
+    s.replaceChar = s.replaceErrors ? parity_.ReplaceChar() : 0;
+    s.discardNull = discardNull_;
+    s.eventChar = eventChar_;
+    s.xonLimit = s.xoffLimit = static_cast<std::uint16_t>(std::clamp(buffer_.InputSize() / 4, 0, 0xFFFF));
     line_.ApplyLineSettings(s);
 }
 

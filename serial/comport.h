@@ -115,14 +115,16 @@ public:
     TComBuffer& Buffer() { return buffer_; }
     const TComBuffer& Buffer() const { return buffer_; }
     // Line events the event thread waits for; takes effect at the next Open.
-    // Linux reports received characters (evRxChar) and a lost line; the
-    // other events are never reported.
+    // Received characters (evRxChar) and a lost line are reported; the
+    // other events never are.
     TComEvents Events() const;
     void SetEvents(TComEvents value);
-    // Received zero bytes are dropped before they reach the listeners.
+    // Received zero bytes are dropped before they reach the listeners (on
+    // Windows the driver is asked to drop them too, at the next Open).
     bool DiscardNull() const { return discardNull_; }
     void SetDiscardNull(bool value) { discardNull_ = value; }
-    // Kept for the line settings record; Linux has no event character.
+    // Handed to the Windows driver at the next Open; Linux has no event
+    // character.
     std::uint8_t EventChar() const;
     void SetEventChar(std::uint8_t value);
     // When false, received bytes are read even without a listener for them.

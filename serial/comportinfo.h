@@ -3,7 +3,8 @@
 // of a USB adapter with its stable /dev/serial/by-id name, or "built-in
 // serial port" for a UART of the machine itself. The list is the one
 // EnumComPorts gives (same roots, same order, same failure); only the
-// descriptions are added.
+// descriptions are added. On Windows the registry names ports without
+// describing them: descriptions stay empty.
 //
 // Thread safety: any thread (the roots are read under the list's lock).
 

@@ -7,6 +7,10 @@
 // them. Names are listed as device paths (/dev/ttyUSB0), which is what the
 // port opens, and sorted as texts.
 //
+// On Windows it is the data of the values under the registry key
+// HKEY_LOCAL_MACHINE\HARDWARE\DEVICEMAP\SERIALCOMM ("COM3"), sorted as
+// texts; the registry's error number goes with code 23.
+//
 // Thread safety: any thread; SetComPortListRoots belongs to start-up (and
 // to tests) but is guarded all the same.
 
@@ -19,8 +23,8 @@ void EnumComPorts(std::vector<std::string>& list);
 
 namespace serial {
 
-// Where the list comes from (default /sys/class/tty) and the folder the
-// listed names live in (default /dev).
+// Linux only: where the list comes from (default /sys/class/tty) and the
+// folder the listed names live in (default /dev).
 void SetComPortListRoots(const std::string& ttyClassDir, const std::string& deviceDir);
 
 } // namespace serial

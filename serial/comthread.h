@@ -1,6 +1,7 @@
 #pragma once
 // TComThread: the port's event thread, one per open period. It waits for
-// the line (poll on the line and a wake-up descriptor), hands each batch of
+// the line (ComLine::WaitEvent: poll with a wake-up descriptor on Linux,
+// WaitCommEvent with a wake-up event on Windows), hands each batch of
 // events to the window thread and waits until it has been handled there.
 //
 // It ends when stopped, when the line is lost (hang-up, I/O error: an

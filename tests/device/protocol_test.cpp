@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,10 +17,7 @@ std::string Pattern(size_t size)
 
 std::vector<std::string> FramesOf(const std::string& image)
 {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::tmpfile(), &std::fclose);
-    std::fwrite(image.data(), 1, image.size(), file.get());
-    std::rewind(file.get());
-    protocol::FrameReader reader(file.get());
+    protocol::FrameReader reader(image);
     std::vector<std::string> frames;
     while (auto frame = reader.Next())
         frames.push_back(*frame);

@@ -1,5 +1,7 @@
 #include "enginetestbench.h"
 
+#include "tests/engine/enginemodecases.h"
+
 #include "serial/comerror.h"
 #include "serial/comportlist.h"
 
@@ -10,14 +12,6 @@
 namespace {
 
 using namespace enginetest;
-
-TAts MatchAts(const std::string& match)
-{
-    TAts ats;
-    ats.Mode = AtsMatch;
-    ats.MatchText = match;
-    return ats;
-}
 
 TEST(Engine, matchInTheSecondChunkDeliversBothChunksOnce)
 {
@@ -74,37 +68,6 @@ TEST(Engine, collectingWithoutAnyByteTimesOut)
     EXPECT_GE(platform::Clock::now() - sent, 300ms);
 }
 
-struct ModeCase {
-    const char* name;
-    TAts ats;
-    std::vector<Chunk> answer;
-    std::string reply;
-};
-
-// Keeps the test names ctest shows short.
-void PrintTo(const ModeCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-TAts CountAts(int count, const std::string& text)
-{
-    TAts ats;
-    ats.Mode = AtsCount;
-    ats.Count = count;
-    ats.CountText = text;
-    return ats;
-}
-
-TAts DelimitedAts(const std::string& start, const std::string& end)
-{
-    TAts ats;
-    ats.Mode = AtsDelimited;
-    ats.StartText = start;
-    ats.EndText = end;
-    return ats;
-}
-
 class EngineModes : public ::testing::TestWithParam<ModeCase> {};
 
 TEST_P(EngineModes, cutTheReplyWhereTheModeSays)
@@ -116,17 +79,7 @@ TEST_P(EngineModes, cutTheReplyWhereTheModeSays)
     EXPECT_EQ(bench.engine.Reply(), GetParam().reply);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, EngineModes,
-    ::testing::Values(
-        // Whole answer in one chunk: the reply starts at the first occurrence.
-        ModeCase{"countInOneChunk", CountAts(2, "OK"), {{0ms, "xxOKyyOKzz"}}, "OKyyOK"},
-        // Fewer occurrences in the first chunk: it starts at the first byte.
-        ModeCase{"countAcrossChunks", CountAts(2, "OK"), {{0ms, "xxOKyy"}, {80ms, "OKzz"}}, "xxOKyyOK"},
-        ModeCase{"delimitedEndingInEndText", DelimitedAts("<", ">"), {{0ms, "ab<cd>"}}, "<cd>"},
-        // One byte after the end text, in the same buffer, ends the reply.
-        ModeCase{"delimitedWithTrailingByte", DelimitedAts("<", ">"), {{0ms, "ab<cd>ef"}}, "<cd>e"},
-        ModeCase{"matchWithZeroBytes", MatchAts(std::string("\0\x81", 2)), {{0ms, std::string("\0\0\x81", 3)}},
-            std::string("\0\0\x81", 3)}),
+INSTANTIATE_TEST_SUITE_P(Table, EngineModes, ::testing::ValuesIn(EngineModeCases()),
     [](const auto& info) { return std::string(info.param.name); });
 
 class EngineErrorText : public ::testing::TestWithParam<int> {};
@@ -134,21 +87,13 @@ class EngineErrorText : public ::testing::TestWithParam<int> {};
 TEST_P(EngineErrorText, endsTheCommandWithTheErrorTextInEveryMode)
 {
     EngineOnPty bench;
-    TAts ats;
-    ats.Mode = static_cast<std::uint8_t>(GetParam());
-    ats.Count = 1;
-    ats.CountText = ats.MatchText = ats.EndText = "OK";
-    ats.StartText = "<";
-    ats.QuietTime = 200;
-    ats.ErrorText = "ERR";
-    ScriptedDevice device(bench.pty, 1, {{0ms, "<xERRy"}});
-    bench.Send("?", ats, 2000);
+    ScriptedDevice device(bench.pty, 1, {{0ms, kErrorAnswer}});
+    bench.Send("?", ErrorTextAts(GetParam()), 2000);
     EXPECT_EQ(bench.AwaitOutcome(), Outcome::ErrorReply);
     EXPECT_EQ(bench.engine.Reply(), "ERR");
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, EngineErrorText,
-    ::testing::Values(AtsCount, AtsCollect, AtsMatch, AtsDelimited, AtsIdle),
+INSTANTIATE_TEST_SUITE_P(Modes, EngineErrorText, ::testing::ValuesIn(kAllModes),
     [](const auto& info) { return "mode" + std::to_string(info.param); });
 
 TEST(Engine, errorTextArrivingAfterTheOutcomeIsReportedAgain)

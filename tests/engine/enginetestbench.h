@@ -2,10 +2,8 @@
 // Test support: an engine on one end of a pseudo-terminal and a scripted
 // device on the other, with the window thread run by the test's thread.
 
-#include "engine/engine.h"
 #include "platform/deadline.h"
-#include "platform/event.h"
-#include "platform/plainwindowthread.h"
+#include "tests/engine/engineonline.h"
 #include "tests/support/ptypair.h"
 
 #include <chrono>
@@ -17,12 +15,6 @@
 namespace enginetest {
 
 using namespace std::chrono_literals;
-
-// Bytes the device sends after a pause.
-struct Chunk {
-    std::chrono::milliseconds after;
-    std::string bytes;
-};
 
 // Plays the device on the pty's master: waits for the command, then sends
 // its chunks, each after its pause (the device's own timing, not a wait for
@@ -53,52 +45,17 @@ private:
     std::thread thread_;
 };
 
-enum class Outcome { None, Reply, ErrorReply, Timeout };
+// The pair comes first, so that the engine can open its slave.
+struct PtyHolder {
+    serialtest::PtyPair pty;
+};
 
-class EngineOnPty {
+class EngineOnPty : public PtyHolder, public EngineOnLine {
 public:
     EngineOnPty()
-        : engine(window, pty.SlavePath(), 9600, {send, reply, errorReply, timeout})
+        : EngineOnLine(pty.SlavePath())
     {
-        engine.Port().Open();
     }
-
-    // Runs the window thread until the engine reports an outcome.
-    Outcome AwaitOutcome(std::chrono::milliseconds limit = 10s)
-    {
-        Outcome outcome = Outcome::None;
-        window.RunUntil([&] {
-            outcome = Take();
-            return outcome != Outcome::None;
-        }, limit);
-        return outcome;
-    }
-
-    // An outcome already signalled, without waiting.
-    Outcome Take()
-    {
-        switch (platform::WaitAny({&reply, &errorReply, &timeout}, 0ms)) {
-        case 0:
-            return Outcome::Reply;
-        case 1:
-            return Outcome::ErrorReply;
-        case 2:
-            return Outcome::Timeout;
-        default:
-            return Outcome::None;
-        }
-    }
-
-    void Send(const std::string& command, const TAts& ats, int replyTimeout)
-    {
-        engine.PrepareCommand(command, ats, replyTimeout);
-        send.Set();
-    }
-
-    platform::PlainWindowThread window;
-    serialtest::PtyPair pty;
-    platform::Event send, reply, errorReply, timeout;
-    TTestEngine engine;
 };
 
 } // namespace enginetest

@@ -1,7 +1,6 @@
 // Text forms, flow-control presets, error messages and port names: tables.
 #include "serial/comconvert.h"
 #include "serial/comerror.h"
-#include "serial/comline.h"
 #include "serial/comsettings.h"
 
 #include <gtest/gtest.h>
@@ -157,39 +156,6 @@ TEST(ComError, messagesCarryTheOperatingSystemNumber)
     EXPECT_EQ(ComErrorText(22), "A component is linked to OnRxBuf event");
     EXPECT_EQ(ComErrorText(0), "");
     EXPECT_EQ(ComErrorText(24), "");
-}
-
-TEST(ComError, lastErrorTakesErrno)
-{
-    errno = 13;
-    try {
-        ThrowLastComError(ComError::OpenFailed);
-        FAIL() << "nothing raised";
-    } catch (const EComPort& e) {
-        EXPECT_EQ(e.Code(), 1);
-        EXPECT_EQ(e.OsError(), 13);
-    }
-}
-
-TEST(PortName, namesDevicePaths)
-{
-    const struct {
-        const char* name;
-        const char* path;
-    } cases[] = {
-        {"COM1", "/dev/ttyS0"},
-        {"com12", "/dev/ttyS11"},
-        {"COM0", "/dev/COM0"},
-        {"COMX", "/dev/COMX"},
-        {"COM", "/dev/COM"},
-        {"COM99999999999", "/dev/COM99999999999"},
-        {"ttyUSB0", "/dev/ttyUSB0"},
-        {"/dev/pts/7", "/dev/pts/7"},
-        {"relay/link", "relay/link"},
-        {"", ""},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(serial::DevicePathOf(c.name), c.path) << c.name;
 }
 
 } // namespace

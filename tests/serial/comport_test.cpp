@@ -3,6 +3,7 @@
 #include "serial/comport.h"
 
 #include "platform/plainwindowthread.h"
+#include "tests/serial/linesettingscases.h"
 #include "tests/support/ptypair.h"
 
 #include <gtest/gtest.h>
@@ -23,6 +24,7 @@ using namespace std::chrono_literals;
 using serialtest::LineState;
 using serialtest::PtyPair;
 using serialtest::ReadLineState;
+using serialtest::SettingsCase;
 
 int OpenErrorCode(TCustomComPort& port)
 {
@@ -63,12 +65,6 @@ TEST_F(ComPortTest, defaultsOfAFreshPort)
     EXPECT_FALSE(fresh.Connected());
 }
 
-struct SettingsCase {
-    const char* name;
-    std::function<void(TCustomComPort&)> set;
-    std::function<void(const LineState&)> check;
-};
-
 class LineSettingsApplied : public ::testing::TestWithParam<SettingsCase> {};
 
 TEST_P(LineSettingsApplied, asTheKernelHoldsThem)
@@ -93,89 +89,7 @@ TEST_P(LineSettingsApplied, asTheKernelHoldsThem)
     GetParam().check(ReadLineState(pty.Slave()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, LineSettingsApplied,
-    ::testing::Values(
-        SettingsCase{"defaults", [](TCustomComPort&) {},
-            [](const LineState& s) {
-                EXPECT_EQ(s.speed, 9600u);
-                EXPECT_FALSE(s.customSpeed);
-                EXPECT_FALSE(s.parityOdd || s.parityStick || s.parityCheck);
-                EXPECT_FALSE(s.twoStopBits);
-                EXPECT_FALSE(s.rtsCts);
-                EXPECT_FALSE(s.xonXoffIn || s.xonXoffOut);
-            }},
-        SettingsCase{"standardSpeed", [](TCustomComPort& p) { p.SetBaudRate(br115200); },
-            [](const LineState& s) {
-                EXPECT_EQ(s.speed, 115200u);
-                EXPECT_FALSE(s.customSpeed);
-            }},
-        SettingsCase{"listedSpeedWithoutKernelCode", [](TCustomComPort& p) { p.SetBaudRate(br14400); },
-            [](const LineState& s) {
-                EXPECT_EQ(s.speed, 14400u);
-                EXPECT_TRUE(s.customSpeed);
-            }},
-        SettingsCase{"customSpeed",
-            [](TCustomComPort& p) {
-                p.SetCustomBaudRate(31250);
-                p.SetBaudRate(brCustom);
-            },
-            [](const LineState& s) {
-                EXPECT_EQ(s.speed, 31250u);
-                EXPECT_TRUE(s.customSpeed);
-            }},
-        SettingsCase{"customRateEqualToAListedOne",
-            [](TCustomComPort& p) {
-                p.SetBaudRate(brCustom);
-                p.SetCustomBaudRate(57600);
-            },
-            [](const LineState& s) {
-                EXPECT_EQ(s.speed, 57600u);
-                EXPECT_FALSE(s.customSpeed);
-            }},
-        SettingsCase{"customRateIgnoredForAListedChoice", [](TCustomComPort& p) { p.SetCustomBaudRate(31250); },
-            [](const LineState& s) { EXPECT_EQ(s.speed, 9600u); }},
-        SettingsCase{"backToAStandardSpeedClearsTheCustomOne",
-            [](TCustomComPort& p) {
-                p.SetBaudRate(br256000);
-                p.SetBaudRate(br19200);
-            },
-            [](const LineState& s) {
-                EXPECT_EQ(s.speed, 19200u);
-                EXPECT_FALSE(s.customSpeed);
-            }},
-        // The pseudo-terminal keeps every flag but the size and PARENB.
-        SettingsCase{"oddParityChecked",
-            [](TCustomComPort& p) {
-                p.Parity().SetBits(prOdd);
-                p.Parity().SetCheck(true);
-            },
-            [](const LineState& s) { EXPECT_TRUE(s.parityOdd && !s.parityStick && s.parityCheck); }},
-        SettingsCase{"markParity", [](TCustomComPort& p) { p.Parity().SetBits(prMark); },
-            [](const LineState& s) { EXPECT_TRUE(s.parityOdd && s.parityStick); }},
-        SettingsCase{"spaceParity", [](TCustomComPort& p) { p.Parity().SetBits(prSpace); },
-            [](const LineState& s) { EXPECT_TRUE(!s.parityOdd && s.parityStick); }},
-        SettingsCase{"twoStopBits", [](TCustomComPort& p) { p.SetStopBits(sbTwoStopBits); },
-            [](const LineState& s) { EXPECT_TRUE(s.twoStopBits); }},
-        SettingsCase{"oneAndAHalfStopBitsBecomeTwo", [](TCustomComPort& p) { p.SetStopBits(sbOne5StopBits); },
-            [](const LineState& s) { EXPECT_TRUE(s.twoStopBits); }},
-        SettingsCase{"hardwareFlowControl", [](TCustomComPort& p) { p.FlowControl().SetFlowControl(fcHardware); },
-            [](const LineState& s) {
-                EXPECT_TRUE(s.rtsCts);
-                EXPECT_FALSE(s.xonXoffIn || s.xonXoffOut);
-            }},
-        SettingsCase{"softwareFlowControl",
-            [](TCustomComPort& p) {
-                p.FlowControl().SetXonChar(0x01);
-                p.FlowControl().SetFlowControl(fcSoftware);
-            },
-            [](const LineState& s) {
-                EXPECT_FALSE(s.rtsCts);
-                EXPECT_TRUE(s.xonXoffIn && s.xonXoffOut);
-                EXPECT_EQ(s.xonChar, 0x01);
-                EXPECT_EQ(s.xoffChar, 19);
-            }},
-        SettingsCase{"outgoingHandshakeOnly", [](TCustomComPort& p) { p.FlowControl().SetXonXoffOut(true); },
-            [](const LineState& s) { EXPECT_TRUE(s.xonXoffOut && !s.xonXoffIn && !s.rtsCts); }}),
+INSTANTIATE_TEST_SUITE_P(Table, LineSettingsApplied, ::testing::ValuesIn(serialtest::LineSettingsCases()),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ComPortTest, unchangedValueDoesNotTouchTheLineButFlowControlAlwaysDoes)

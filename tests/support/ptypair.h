@@ -2,6 +2,8 @@
 // Test support: a pseudo-terminal pair standing in for a serial line, and
 // the slave's line settings read back from the kernel.
 
+#include "tests/support/linestate.h"
+
 #include <chrono>
 #include <cstdint>
 #include <string>
@@ -33,24 +35,6 @@ private:
     int master_ = -1;
     int slave_ = -1;
     std::string slavePath_;
-};
-
-// What a pseudo-terminal keeps of the line settings: it forces 8 data bits
-// and clears PARENB, so those two are checked on the record the backend
-// builds (linetermios_test.cpp).
-struct LineState {
-    std::uint32_t speed = 0;
-    bool customSpeed = false;  // given as BOTHER
-    bool parityOdd = false;
-    bool parityStick = false;  // CMSPAR: mark or space
-    bool parityCheck = false;
-    bool twoStopBits = false;
-    bool rtsCts = false;
-    bool xonXoffOut = false;
-    bool xonXoffIn = false;
-    bool raw = false;  // no echo, no line editing, no output processing, CLOCAL|CREAD
-    std::uint8_t xonChar = 0;
-    std::uint8_t xoffChar = 0;
 };
 
 LineState ReadLineState(int fd);

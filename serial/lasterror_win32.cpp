@@ -1,0 +1,8 @@
+#include "serial/comerror.h"
+
+#include <windows.h>
+
+void ThrowLastComError(ComError code)
+{
+    throw EComPort(code, static_cast<int>(GetLastError()));
+}

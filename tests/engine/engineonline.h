@@ -1,0 +1,70 @@
+#pragma once
+// Test support: an engine on a named serial line, with the window thread
+// run by the test's thread. enginetestbench.h puts it on a pseudo-terminal;
+// under Wine the line is a COM port (engine_wine_test.cpp).
+
+#include "engine/engine.h"
+#include "platform/event.h"
+#include "platform/plainwindowthread.h"
+
+#include <chrono>
+#include <string>
+
+namespace enginetest {
+
+using namespace std::chrono_literals;
+
+// Bytes the device sends after a pause.
+struct Chunk {
+    std::chrono::milliseconds after;
+    std::string bytes;
+};
+
+enum class Outcome { None, Reply, ErrorReply, Timeout };
+
+class EngineOnLine {
+public:
+    explicit EngineOnLine(const std::string& portName)
+        : engine(window, portName, 9600, {send, reply, errorReply, timeout})
+    {
+        engine.Port().Open();
+    }
+
+    // Runs the window thread until the engine reports an outcome.
+    Outcome AwaitOutcome(std::chrono::milliseconds limit = 10s)
+    {
+        Outcome outcome = Outcome::None;
+        window.RunUntil([&] {
+            outcome = Take();
+            return outcome != Outcome::None;
+        }, limit);
+        return outcome;
+    }
+
+    // An outcome already signalled, without waiting.
+    Outcome Take()
+    {
+        switch (platform::WaitAny({&reply, &errorReply, &timeout}, 0ms)) {
+        case 0:
+            return Outcome::Reply;
+        case 1:
+            return Outcome::ErrorReply;
+        case 2:
+            return Outcome::Timeout;
+        default:
+            return Outcome::None;
+        }
+    }
+
+    void Send(const std::string& command, const TAts& ats, int replyTimeout)
+    {
+        engine.PrepareCommand(command, ats, replyTimeout);
+        send.Set();
+    }
+
+    platform::PlainWindowThread window;
+    platform::Event send, reply, errorReply, timeout;
+    TTestEngine engine;
+};
+
+} // namespace enginetest
