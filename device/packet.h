@@ -8,15 +8,9 @@
 
 class TMainThreat;
 
-// Called on the window thread with (owner, worker, reply text, outcome).
-// Outcome 1 is a reply, 2 an error reply, 3 no reply in time.
+// Called on the window thread with (owner, worker, reply text, outcome):
+// OutcomeReply, OutcomeErrorReply or OutcomeTimeout (engine/ats.h).
 using TRequestHandler = void (*)(void* owner, TMainThreat* worker, std::string reply, std::uint8_t outcome);
-
-enum : std::uint8_t {
-    OutcomeReply = 1,
-    OutcomeErrorReply = 2,
-    OutcomeTimeout = 3,
-};
 
 struct TPacket {
     TAts Ats;

@@ -4,6 +4,13 @@
 #include <cstdint>
 #include <string>
 
+// How a command ended: its reply, an error reply, or no reply in time.
+enum : std::uint8_t {
+    OutcomeReply = 1,
+    OutcomeErrorReply = 2,
+    OutcomeTimeout = 3,
+};
+
 // Matching modes.
 enum : std::uint8_t {
     AtsCount = 0,    // CountText occurring Count times completes the answer

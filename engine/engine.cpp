@@ -258,22 +258,22 @@ void TTestEngine::RecordOutcome(std::uint8_t code, platform::Event& event)
     if (outcomeCommand_ != commandNumber_) {
         outcomeCommand_ = commandNumber_;
         outcome_.code = code;
-        outcome_.reply = code == 3 ? std::string() : matcher_.Reply();
+        outcome_.reply = code == OutcomeTimeout ? std::string() : matcher_.Reply();
     }
     pendingSignals_.push_back(&event);
 }
 
 void TTestEngine::SignalReply()
 {
-    RecordOutcome(1, events_.reply);
+    RecordOutcome(OutcomeReply, events_.reply);
 }
 
 void TTestEngine::SignalErrorReply()
 {
-    RecordOutcome(2, events_.errorReply);
+    RecordOutcome(OutcomeErrorReply, events_.errorReply);
 }
 
 void TTestEngine::SignalTimeout()
 {
-    RecordOutcome(3, events_.timeout);
+    RecordOutcome(OutcomeTimeout, events_.timeout);
 }

@@ -59,7 +59,7 @@ public:
     ~TTestEngine() override;
 
     struct Outcome {
-        std::uint8_t code = 0; // 1 reply, 2 error reply, 3 no reply in time
+        std::uint8_t code = 0; // OutcomeReply, OutcomeErrorReply or OutcomeTimeout
         std::string reply;     // the reply for codes 1 and 2
     };
 
