@@ -162,11 +162,19 @@ public:
 
         if (fault.port == Fault::PathGone)
             std::filesystem::create_symlink(device_.SlavePath(), Link());
-        if (!(write && kept && read))
+        if (!(write && kept && read)) {
             std::printf("  write %s, device keeps %s, read %s (time-out field \"%s\")\n", write ? "ok" : "wrong",
                 kept ? "ok" : "wrong", read ? "ok" : "wrong", form_->EDT_ReleTimeout->text().toStdString().c_str());
+            // A device held up for long enough cuts a dump by itself.
+            const auto sendDelay = device_.GetStatus().longestSendDelay;
+            if (sendDelay > sendDelaySeen_)
+                std::printf("  the device sent up to %.1f ms late in this cycle\n", sendDelay.count() / 1000.0);
+        }
+        sendDelaySeen_ = device_.GetStatus().longestSendDelay;
         return write && kept && read;
     }
+
+    std::chrono::microseconds LongestSendDelay() const { return device_.GetStatus().longestSendDelay; }
 
 private:
     static relaysim::Options Options()
@@ -198,6 +206,7 @@ private:
     relaysim::Device device_;
     PhoneBook book_;
     int storedTimeout_ = 0; // the relay time-out of the image the device holds
+    std::chrono::microseconds sendDelaySeen_{0};
     ErrorRecorder errors_;
     platform::QtWindowThread window_;
     std::unique_ptr<TForm1> form_;
@@ -240,6 +249,7 @@ int main(int argc, char** argv)
         }
         Print("start", start);
         Print("end", Measure());
+        std::printf("the device sent up to %.1f ms late\n", soak.LongestSendDelay().count() / 1000.0);
     }
     std::filesystem::remove_all(pattern);
     std::printf("correct: %d of %d cycles (%.1f %%)\n", correct, cycles, 100.0 * correct / cycles);

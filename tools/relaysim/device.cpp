@@ -219,10 +219,12 @@ bool Device::Line::SendDue()
     }
     const auto sent = static_cast<std::size_t>(n);
     lineFull_ = sent < ready.size();
+    const auto delay = std::chrono::duration_cast<std::chrono::microseconds>(now - out_.front().due);
     out_.erase(out_.begin(), out_.begin() + static_cast<std::ptrdiff_t>(sent));
     device_.UpdateStatus([&](Status& status) {
         status.bytesSent += sent;
         status.bytesPending = out_.size();
+        status.longestSendDelay = std::max(status.longestSendDelay, delay);
     });
     return true;
 }
