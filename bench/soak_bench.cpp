@@ -162,15 +162,15 @@ public:
 
         if (fault.port == Fault::PathGone)
             std::filesystem::create_symlink(device_.SlavePath(), Link());
+        const auto sendDelay = device_.GetStatus().longestSendDelay;
         if (!(write && kept && read)) {
             std::printf("  write %s, device keeps %s, read %s (time-out field \"%s\")\n", write ? "ok" : "wrong",
                 kept ? "ok" : "wrong", read ? "ok" : "wrong", form_->EDT_ReleTimeout->text().toStdString().c_str());
             // A device held up for long enough cuts a dump by itself.
-            const auto sendDelay = device_.GetStatus().longestSendDelay;
             if (sendDelay > sendDelaySeen_)
                 std::printf("  the device sent up to %.1f ms late in this cycle\n", sendDelay.count() / 1000.0);
         }
-        sendDelaySeen_ = device_.GetStatus().longestSendDelay;
+        sendDelaySeen_ = sendDelay;
         return write && kept && read;
     }
 

@@ -37,9 +37,10 @@ struct Status {
     int imagesStored = 0;            // complete writes stored (SetImage not counted)
     int imagesRejected = 0;          // complete writes refused for their check value
     int clientCloses = 0;            // times the client closed the slave
-    // The most an answer byte has gone out after its moment: how far the
-    // device's own thread was held up (a loaded machine) or the client left
-    // the line full; no fault of the device's.
+    // The most an answer byte has gone out after its moment: the device's
+    // thread held up (a loaded machine) or the client leaving the line full.
+    // Taken when bytes go out: answers dropped unsent (the client gone) and
+    // a stall that ends in such a drop do not show here.
     std::chrono::microseconds longestSendDelay{0};
     bool hungUp = false;             // the device closed the line (hang-up fault) and has ended
     bool stopped = false;            // Stop has run
