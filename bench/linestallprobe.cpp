@@ -1,11 +1,10 @@
 #include "bench/linestallprobe.h"
 
-#include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cstring>
-#include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -19,20 +18,11 @@ std::int64_t NowNanoseconds()
 
 LineStallProbe::LineStallProbe()
 {
-    master_ = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0)
-        throw std::runtime_error("line stall probe: no pseudo-terminal");
-    slave_ = open(ptsname(master_), O_RDWR | O_NOCTTY | O_CLOEXEC);
-    termios raw{};
-    if (slave_ < 0 || tcgetattr(slave_, &raw) != 0) {
-        close(master_);
-        if (slave_ >= 0)
-            close(slave_);
-        throw std::runtime_error("line stall probe: pseudo-terminal not usable");
-    }
     // Raw: no echo back into the master, no line editing holding bytes.
+    termios raw{};
+    tcgetattr(line_.Slave(), &raw);
     cfmakeraw(&raw);
-    tcsetattr(slave_, TCSANOW, &raw);
+    tcsetattr(line_.Slave(), TCSANOW, &raw);
     receiver_ = std::thread([this] { Receive(); });
     sender_ = std::thread([this] { Send(); });
 }
@@ -41,10 +31,9 @@ LineStallProbe::~LineStallProbe()
 {
     stopping_ = true;
     sender_.join();
-    // The slave's read ends with a hang-up once the master is gone.
-    close(master_);
+    // The slave's read ends once the master is gone.
+    line_.HangUp();
     receiver_.join();
-    close(slave_);
 }
 
 std::chrono::microseconds LineStallProbe::TakeLongest()
@@ -56,8 +45,7 @@ void LineStallProbe::Send()
 {
     while (!stopping_) {
         const std::int64_t stamp = NowNanoseconds();
-        if (write(master_, &stamp, sizeof stamp) != static_cast<ssize_t>(sizeof stamp))
-            return;
+        line_.WriteToPort(std::string(reinterpret_cast<const char*>(&stamp), sizeof stamp));
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
 }
@@ -69,7 +57,7 @@ void LineStallProbe::Receive()
     std::size_t have = 0;
     unsigned char chunk[512];
     for (;;) {
-        const ssize_t got = read(slave_, chunk, sizeof chunk);
+        const ssize_t got = read(line_.Slave(), chunk, sizeof chunk);
         if (got <= 0)
             return;
         const std::int64_t now = NowNanoseconds();

@@ -5,6 +5,8 @@
 // the device's line looks to a client exactly like a silent device.
 #pragma once
 
+#include "tests/support/ptypair.h"
+
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -25,8 +27,7 @@ private:
     void Send();
     void Receive();
 
-    int master_ = -1;
-    int slave_ = -1;
+    serialtest::PtyPair line_;
     std::atomic<bool> stopping_{false};
     std::atomic<std::int64_t> longestMicroseconds_{0};
     std::thread sender_;
