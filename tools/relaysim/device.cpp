@@ -238,7 +238,11 @@ void Device::Line::HangUp()
 void Device::Line::OnClientGone()
 {
     // As on a real line, what the device had not yet sent is lost with the
-    // connection, and a write broken off stays broken off.
+    // connection, and a write broken off stays broken off. An answer already
+    // due when dropped was held up as long as if it had gone out now.
+    const auto droppedLate = out_.empty()
+        ? std::chrono::microseconds(0)
+        : std::chrono::duration_cast<std::chrono::microseconds>(platform::Clock::now() - out_.front().due);
     responder_.Reset();
     pacer_.Reset();
     out_.clear();
@@ -252,6 +256,7 @@ void Device::Line::OnClientGone()
         ++status.clientCloses;
         status.bytesPending = 0;
         status.framesReceived = 0;
+        status.longestSendDelay = std::max(status.longestSendDelay, droppedLate);
     });
 }
 
@@ -330,6 +335,11 @@ void Device::SetFaults(const Faults& faults)
 {
     std::lock_guard lock(mutex_);
     faults_ = faults;
+}
+
+void Device::ResetLongestSendDelay()
+{
+    UpdateStatus([](Status& status) { status.longestSendDelay = std::chrono::microseconds(0); });
 }
 
 Status Device::GetStatus() const

@@ -39,8 +39,8 @@ struct Status {
     int clientCloses = 0;            // times the client closed the slave
     // The most an answer byte has gone out after its moment: the device's
     // thread held up (a loaded machine) or the client leaving the line full.
-    // Taken when bytes go out: answers dropped unsent (the client gone) and
-    // a stall that ends in such a drop do not show here.
+    // An answer dropped unsent because the client left counts as going out
+    // at the drop, if it was due by then.
     std::chrono::microseconds longestSendDelay{0};
     bool hungUp = false;             // the device closed the line (hang-up fault) and has ended
     bool stopped = false;            // Stop has run
@@ -75,6 +75,8 @@ public:
     // Faults for every byte received from now on.
     void SetFaults(const Faults& faults);
     Status GetStatus() const;
+    // Starts Status::longestSendDelay over from 0.
+    void ResetLongestSendDelay();
 
     // Waits until condition(status) holds or the time runs out; returns
     // whether it holds. The condition runs with the device's lock held: it
