@@ -3,6 +3,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -49,6 +50,7 @@ void PortBacklogWatch::Watch()
     int fd = -1;
     int lastCount = 0;
     Clock::time_point waitingSince{};
+    Clock::time_point lastLook = Clock::now();
     while (!stopping_) {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
         fd = FindDescriptor(fd);
@@ -62,7 +64,12 @@ void PortBacklogWatch::Watch()
         if (count == 0 || lastCount == 0 || count < lastCount)
             waitingSince = now;
         lastCount = count;
-        const auto waited = std::chrono::duration_cast<std::chrono::microseconds>(now - waitingSince).count();
+        // While this thread was held up, so perhaps was the client's reader:
+        // a gap between two looks counts as bytes left unread that long.
+        const auto waited = std::chrono::duration_cast<std::chrono::microseconds>(
+            std::max(now - waitingSince, now - lastLook - std::chrono::milliseconds(2)))
+                                .count();
+        lastLook = now;
         std::int64_t longest = longestMicroseconds_.load();
         while (waited > longest && !longestMicroseconds_.compare_exchange_weak(longest, waited)) {
         }

@@ -24,7 +24,8 @@ public:
     PortBacklogWatch(const PortBacklogWatch&) = delete;
     PortBacklogWatch& operator=(const PortBacklogWatch&) = delete;
 
-    // The longest time bytes waited unread since the last call.
+    // The longest time bytes waited unread since the last call, or the watch
+    // itself was held up (the client's reader then perhaps too).
     std::chrono::microseconds TakeLongest();
 
 private:

@@ -173,16 +173,16 @@ public:
         if (fault.port == Fault::PathGone)
             std::filesystem::create_symlink(device_.SlavePath(), Link());
         const bool correct = write && kept && read;
+        if (!correct)
+            std::printf("  write %s, device keeps %s, read %s (time-out field \"%s\")\n", write ? "ok" : "wrong",
+                kept ? "ok" : "wrong", read ? "ok" : "wrong", form_->EDT_ReleTimeout->text().toStdString().c_str());
         Account(correct, write && kept && errors_.messages.empty());
+        // A wrong cycle counts once: the next starts from what the device holds.
+        storedTimeout_ = phonebook::DecodePhoneBook(device_.StoredImage()).relayTimeout.value_or(0);
         return correct;
     }
 
-    void PrintDelays() const
-    {
-        std::printf("at worst: the device sent %.1f ms late, QEM left bytes unread %.1f ms, the probe line held "
-                    "bytes %.1f ms\n",
-            worst_.sendDelay.count() / 1000.0, worst_.unread.count() / 1000.0, worst_.lineStall.count() / 1000.0);
-    }
+    void PrintDelays() const { Print("at worst: ", worst_); }
     int WrongInTheLine() const { return wrongInTheLine_; }
 
     // A byte normally crosses a pseudo-terminal in well under a millisecond,
@@ -196,6 +196,14 @@ private:
         std::chrono::microseconds unread{0};    // bytes waiting at QEM's port
         std::chrono::microseconds lineStall{0}; // the probe's own line
     };
+
+    static void Print(const char* when, const Delays& delays)
+    {
+        std::printf("%sthe device sent up to %.1f ms late, QEM's port went unread or unwatched up to %.1f ms, "
+                    "the probe line held bytes up to %.1f ms\n",
+            when, delays.sendDelay.count() / 1000.0, delays.unread.count() / 1000.0,
+            delays.lineStall.count() / 1000.0);
+    }
 
     // Takes this cycle's delays and starts them over; for a wrong cycle says
     // where the time went. A read that silently got less than the whole dump
@@ -211,9 +219,7 @@ private:
         worst_.lineStall = std::max(worst_.lineStall, cycle.lineStall);
         if (correct)
             return;
-        std::printf("  the device sent up to %.1f ms late, QEM left bytes unread up to %.1f ms, the probe line "
-                    "held bytes up to %.1f ms\n",
-            cycle.sendDelay.count() / 1000.0, cycle.unread.count() / 1000.0, cycle.lineStall.count() / 1000.0);
+        Print("  in this cycle: ", cycle);
         if (onlyTheReadCutSilently && cycle.sendDelay < Stall && cycle.unread < Stall) {
             ++wrongInTheLine_;
             std::printf("  the dump was held in the line\n");
@@ -235,6 +241,11 @@ private:
     }
     std::string Link() const { return dir_ + "/port"; }
 
+    // A write with a flood before each of its ~470 answers spends 45 s on the
+    // line alone; a loaded machine adds its turnarounds. A window not idle by
+    // then has hung.
+    static constexpr std::chrono::seconds IdleWithin{180};
+
     // Clicks and waits until the window is idle with nothing left queued;
     // true when exactly the expected message (or none) was shown.
     bool Run(QPushButton* button, const std::string& message)
@@ -244,11 +255,15 @@ private:
         const bool idle = qtwait::WaitFor([&] {
             return form_->BTN_LoadFromFile->isEnabled() && form_->BTN_PortSettings->isEnabled()
                 && form_->Worker->QueuedCount() == 0;
-        }, 60s);
+        }, IdleWithin);
         const std::vector<std::string> expected = message.empty() ? std::vector<std::string>{} : std::vector{message};
+        if (!idle)
+            std::printf("  the window did not come back to idle\n");
         for (const std::string& shown : errors_.messages)
             if (shown != message)
                 std::printf("  message: %s\n", shown.c_str());
+        if (!message.empty() && errors_.messages.empty())
+            std::printf("  no message (expected: %s)\n", message.c_str());
         return idle && errors_.messages == expected;
     }
 
