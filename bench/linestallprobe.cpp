@@ -3,6 +3,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -36,11 +37,6 @@ LineStallProbe::~LineStallProbe()
     receiver_.join();
 }
 
-std::chrono::microseconds LineStallProbe::TakeLongest()
-{
-    return std::chrono::microseconds(longestMicroseconds_.exchange(0));
-}
-
 void LineStallProbe::Send()
 {
     while (!stopping_) {
@@ -68,10 +64,7 @@ void LineStallProbe::Receive()
             have = 0;
             std::int64_t stamp;
             std::memcpy(&stamp, pending, sizeof stamp);
-            const std::int64_t transit = (now - stamp) / 1000;
-            std::int64_t longest = longestMicroseconds_.load();
-            while (transit > longest && !longestMicroseconds_.compare_exchange_weak(longest, transit)) {
-            }
+            longest_.Offer(std::chrono::microseconds((now - stamp) / 1000));
         }
     }
 }

@@ -5,11 +5,11 @@
 // the device's line looks to a client exactly like a silent device.
 #pragma once
 
+#include "bench/longestsince.h"
 #include "tests/support/ptypair.h"
 
 #include <atomic>
 #include <chrono>
-#include <cstdint>
 #include <thread>
 
 class LineStallProbe {
@@ -21,7 +21,7 @@ public:
     LineStallProbe& operator=(const LineStallProbe&) = delete;
 
     // The longest transit since the last call (or since the start).
-    std::chrono::microseconds TakeLongest();
+    std::chrono::microseconds TakeLongest() { return longest_.Take(); }
 
 private:
     void Send();
@@ -29,7 +29,7 @@ private:
 
     serialtest::PtyPair line_;
     std::atomic<bool> stopping_{false};
-    std::atomic<std::int64_t> longestMicroseconds_{0};
+    LongestSince longest_;
     std::thread sender_;
     std::thread receiver_;
 };

@@ -19,11 +19,6 @@ PortBacklogWatch::~PortBacklogWatch()
     thread_.join();
 }
 
-std::chrono::microseconds PortBacklogWatch::TakeLongest()
-{
-    return std::chrono::microseconds(longestMicroseconds_.exchange(0));
-}
-
 int PortBacklogWatch::FindDescriptor(int cached) const
 {
     auto names = [&](int fd) {
@@ -66,12 +61,8 @@ void PortBacklogWatch::Watch()
         lastCount = count;
         // While this thread was held up, so perhaps was the client's reader:
         // a gap between two looks counts as bytes left unread that long.
-        const auto waited = std::chrono::duration_cast<std::chrono::microseconds>(
-            std::max(now - waitingSince, now - lastLook - std::chrono::milliseconds(2)))
-                                .count();
+        longest_.Offer(std::chrono::duration_cast<std::chrono::microseconds>(
+            std::max(now - waitingSince, now - lastLook - std::chrono::milliseconds(2))));
         lastLook = now;
-        std::int64_t longest = longestMicroseconds_.load();
-        while (waited > longest && !longestMicroseconds_.compare_exchange_weak(longest, waited)) {
-        }
     }
 }

@@ -9,9 +9,10 @@
 // asked how many bytes it holds, never read, duplicated or reopened.
 #pragma once
 
+#include "bench/longestsince.h"
+
 #include <atomic>
 #include <chrono>
-#include <cstdint>
 #include <string>
 #include <thread>
 
@@ -26,7 +27,7 @@ public:
 
     // The longest time bytes waited unread since the last call, or the watch
     // itself was held up (the client's reader then perhaps too).
-    std::chrono::microseconds TakeLongest();
+    std::chrono::microseconds TakeLongest() { return longest_.Take(); }
 
 private:
     void Watch();
@@ -34,6 +35,6 @@ private:
 
     const std::string linePath_;
     std::atomic<bool> stopping_{false};
-    std::atomic<std::int64_t> longestMicroseconds_{0};
+    LongestSince longest_;
     std::thread thread_;
 };

@@ -212,8 +212,7 @@ private:
     // loaded machine can hold back past the 500 ms that end a dump.
     void Account(bool correct, bool onlyTheReadCutSilently)
     {
-        const Delays cycle{device_.GetStatus().longestSendDelay, backlog_.TakeLongest(), probe_.TakeLongest()};
-        device_.ResetLongestSendDelay();
+        const Delays cycle{device_.TakeLongestSendDelay(), backlog_.TakeLongest(), probe_.TakeLongest()};
         worst_.sendDelay = std::max(worst_.sendDelay, cycle.sendDelay);
         worst_.unread = std::max(worst_.unread, cycle.unread);
         worst_.lineStall = std::max(worst_.lineStall, cycle.lineStall);
@@ -226,7 +225,6 @@ private:
         }
     }
 
-private:
     // Starts the device and names its line, for the watch on QEM's port.
     static std::string Started(relaysim::Device& device)
     {

@@ -18,6 +18,7 @@
 #include <sys/eventfd.h>
 #include <sys/prctl.h>
 #include <system_error>
+#include <utility>
 #include <unistd.h>
 
 namespace relaysim {
@@ -337,9 +338,10 @@ void Device::SetFaults(const Faults& faults)
     faults_ = faults;
 }
 
-void Device::ResetLongestSendDelay()
+std::chrono::microseconds Device::TakeLongestSendDelay()
 {
-    UpdateStatus([](Status& status) { status.longestSendDelay = std::chrono::microseconds(0); });
+    std::lock_guard lock(mutex_);
+    return std::exchange(status_.longestSendDelay, std::chrono::microseconds(0));
 }
 
 Status Device::GetStatus() const

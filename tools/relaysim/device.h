@@ -75,8 +75,8 @@ public:
     // Faults for every byte received from now on.
     void SetFaults(const Faults& faults);
     Status GetStatus() const;
-    // Starts Status::longestSendDelay over from 0.
-    void ResetLongestSendDelay();
+    // Status::longestSendDelay so far, starting it over from 0.
+    std::chrono::microseconds TakeLongestSendDelay();
 
     // Waits until condition(status) holds or the time runs out; returns
     // whether it holds. The condition runs with the device's lock held: it
