@@ -121,12 +121,6 @@ void TForm1::FailOperation(Operation operation, const std::wstring& message)
 
 void TForm1::TimerTimer()
 {
+    // The read gives itself up when the gauge is full.
     SetGauge(ProgressBar->value() + 1);
-    if (ProgressBar->value() != 100 || !ReadingFromDevice)
-        return;
-    Timer->stop();
-    HideStatusArea();
-    SetControlsEnabled(true, false);
-    ReadingFromDevice = false;
-    ShowErrorMessage(L"There was failure while reading data from device!");
 }

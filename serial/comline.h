@@ -28,25 +28,16 @@ namespace serial {
 // /dev/name. Windows: a name is opened as \\.\name, a path as given.
 std::string DevicePathOf(const std::string& portName);
 
-// Everything the driver is told about the line in one record.
-struct LineSettings {
+// Everything the driver is told about the line in one record. Linux has no
+// DSR handshake (outDsrFlow, dsrSensitivity, txContinueOnXoff); those, and
+// the error and event characters below, have a place in the Windows driver
+// only, and Linux drops zero bytes in the port.
+struct LineSettings : Handshake {
     std::uint32_t bitsPerSecond = 9600;
     TDataBits dataBits = dbEight;
     TStopBits stopBits = sbOneStopBit;
     TParityBits parity = prNone;
     bool parityCheck = false;
-    bool outCtsFlow = false;
-    TDTRFlowControl dtrControl = dtrDisable;
-    TRTSFlowControl rtsControl = rtsDisable;
-    bool xonXoffOut = false;
-    bool xonXoffIn = false;
-    std::uint8_t xonChar = 17;
-    std::uint8_t xoffChar = 19;
-    // The rest has a place in the Windows driver only; Linux drops zero
-    // bytes in the port and has no DSR handshake, error or event character.
-    bool outDsrFlow = false;
-    bool dsrSensitivity = false;
-    bool txContinueOnXoff = false;
     bool replaceErrors = false; // parity errors arrive as replaceChar
     std::uint8_t replaceChar = 0;
     bool discardNull = false;

@@ -23,12 +23,13 @@ struct Log {
     std::function<void(TMainThreat*)> next;
 };
 
-void Record(void* owner, TMainThreat* worker, std::string reply, std::uint8_t outcome)
+TRequestHandler Record(Log& log)
 {
-    auto* log = static_cast<Log*>(owner);
-    log->calls.emplace_back(reply, outcome);
-    if (log->next)
-        log->next(worker);
+    return [&log](TMainThreat& worker, const std::string& reply, TOutcome outcome) {
+        log.calls.emplace_back(reply, static_cast<int>(outcome));
+        if (log.next)
+            log.next(&worker);
+    };
 }
 
 class WorkerWithDevice : public ::testing::Test {
@@ -37,12 +38,12 @@ protected:
     {
         device.Start();
         worker = std::make_unique<TMainThreat>(
-            window, device.SlavePath(), 115200, dbEight, parity, sbOneStopBit, flowControl, &log);
+            window, device.SlavePath(), 115200, dbEight, parity, sbOneStopBit, flowControl);
     }
     void PostHello()
     {
         worker->PostRequest(std::string(1, protocol::Hello), protocol::AnswerContaining(protocol::HelloAck), 2000,
-            &Record, &Record, &Record, &log, 1);
+            Record(log), Record(log), Record(log), 1);
     }
     bool RunUntilCalls(size_t n)
     {
