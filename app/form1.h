@@ -114,8 +114,8 @@ public:
     // The status area: LBL_CurrentAction and ProgressBar.
     void ShowStatusArea();
     void HideStatusArea();
-    // Shows the status area with the text; the gauge shows percent, or 0
-    // when percent is over 100.
+    // Shows the status area with the text, painted at once; the gauge shows
+    // percent, or 0 when percent is over 100.
     void SetStatus(const std::wstring& text, unsigned percent);
     // Whether a write is running: BTN_WriteToDevice reads "Cancel".
     bool WriteRunning() const;

@@ -38,6 +38,10 @@ void TForm1::SetStatus(const std::wstring& text, unsigned percent)
     ShowStatusArea();
     LBL_CurrentAction->setText(QString::fromStdWString(text));
     SetGauge(percent <= 100 ? static_cast<int>(percent) : 0);
+    // Painted now: the window may wait next (the pause before the frames,
+    // a reopen), and the operator is meant to read it meanwhile.
+    LBL_CurrentAction->repaint();
+    ProgressBar->repaint();
 }
 
 void TForm1::SetGauge(int percent)
