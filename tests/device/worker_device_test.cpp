@@ -58,16 +58,6 @@ protected:
     std::unique_ptr<TMainThreat> worker;
 };
 
-TEST_F(WorkerWithDevice, helloRoundTrip)
-{
-    ASSERT_TRUE(worker->Connect("", 0));
-    worker->BeginOperation();
-    PostHello();
-    ASSERT_TRUE(RunUntilCalls(1));
-    EXPECT_EQ(log.calls[0], std::make_pair(std::string("\xAA"), 1));
-    EXPECT_EQ(device.Transcript(), "\x55");
-}
-
 TEST_F(WorkerWithDevice, chainOfFiftyRequestsPostedFromHandlers)
 {
     ASSERT_TRUE(worker->Connect("", 0));
@@ -81,19 +71,6 @@ TEST_F(WorkerWithDevice, chainOfFiftyRequestsPostedFromHandlers)
     for (const auto& call : log.calls)
         EXPECT_EQ(call, std::make_pair(std::string("\xAA"), 1));
     EXPECT_EQ(device.Transcript(), std::string(50, protocol::Hello));
-}
-
-TEST_F(WorkerWithDevice, connectReopensAndTheNextOperationWorks)
-{
-    ASSERT_TRUE(worker->Connect("", 0));
-    worker->BeginOperation();
-    PostHello();
-    ASSERT_TRUE(RunUntilCalls(1));
-    ASSERT_TRUE(worker->Connect("", 0));
-    worker->BeginOperation();
-    PostHello();
-    ASSERT_TRUE(RunUntilCalls(2));
-    EXPECT_EQ(log.calls[1], std::make_pair(std::string("\xAA"), 1));
 }
 
 } // namespace
