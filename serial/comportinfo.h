@@ -26,7 +26,7 @@ struct ComPortInfo {
     bool Present = true;
 };
 
-// The ports EnumComPorts lists, described, sorted by path. EComPort code 23
+// The ports EnumComPorts lists, described, sorted by path. EComPort with ComError::RegError
 // ("Registry error") when the list cannot be read.
 std::vector<ComPortInfo> DescribeComPorts();
 
