@@ -185,7 +185,7 @@ TMainThreat::Step TMainThreat::DecideLocked(Side side)
             Advance(front, RequestState::Answered);
             continue;
         }
-        case RequestState::Answered:
+        case RequestState::Answered: {
             if (!enabled_)
                 return {};
             if (side == Side::Worker) {
@@ -193,7 +193,13 @@ TMainThreat::Step TMainThreat::DecideLocked(Side side)
                 return {};
             }
             Advance(front, RequestState::Reported);
-            return {Step::Kind::Report, 0, front};
+            Step report = Step::Of(Step::Kind::Report);
+            report.handler = front.packet.HandlerFor(front.packet.Outcome);
+            report.reply = front.packet.ReplyText;
+            report.outcome = front.packet.Outcome;
+            report.generation = front.generation;
+            return report;
+        }
         case RequestState::Queued:
             if (!enabled_ || stopped_)
                 return {};
@@ -205,25 +211,32 @@ TMainThreat::Step TMainThreat::DecideLocked(Side side)
                 }
                 if (!front.openTried) {
                     front.openTried = true;
-                    return {Step::Kind::OpenPort, 0, {}};
+                    return Step::Of(Step::Kind::OpenPort);
                 }
                 // Still closed: the engine ends it unanswered.
             }
             front.command = engine_->PrepareCommand(front.packet.CommandText, front.packet.Ats, front.packet.Timeout);
             Advance(front, RequestState::InFlight);
-            return {Step::Kind::Send, front.command, {}};
+            return Step::Of(Step::Kind::Send, front.command);
         }
     }
 }
 
 void TMainThreat::Serve(Side side)
 {
+    bool reported = false;
     for (;;) {
         Step step;
         {
             std::lock_guard lock(lock_);
+            // The reported front goes in the same step as the decision on
+            // the next, so the worker cannot send it meanwhile, which would
+            // cost the engine a hand-over back to this thread.
+            if (reported)
+                requests_.pop_front();
             step = DecideLocked(side);
         }
+        reported = false;
         switch (step.kind) {
         case Step::Kind::Wait:
             return;
@@ -238,7 +251,8 @@ void TMainThreat::Serve(Side side)
             sendEvent_.Set();
             return;
         case Step::Kind::Report:
-            Report(step.report);
+            CallHandler(step);
+            reported = true;
             break;
         }
     }
@@ -260,16 +274,13 @@ void TMainThreat::PostWindowServeLocked()
     });
 }
 
-void TMainThreat::Report(const Request& request) noexcept
+void TMainThreat::CallHandler(const Step& report) noexcept
 {
-    const TRequestHandler& handler = request.packet.HandlerFor(request.packet.Outcome);
     // A cancel may have come since the outcome was taken.
-    if (handler && request.generation == generation_) {
-        const std::optional<std::uint64_t> outer = handlerGeneration_;
-        handlerGeneration_ = request.generation;
-        handler(*this, request.packet.ReplyText, request.packet.Outcome);
-        handlerGeneration_ = outer;
-    }
-    std::lock_guard lock(lock_);
-    requests_.pop_front();
+    if (!report.handler || report.generation != generation_)
+        return;
+    const std::optional<std::uint64_t> outer = handlerGeneration_;
+    handlerGeneration_ = report.generation;
+    report.handler(*this, report.reply, report.outcome);
+    handlerGeneration_ = outer;
 }

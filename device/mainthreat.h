@@ -82,7 +82,19 @@ private:
     struct Step {
         enum class Kind { Wait, OpenPort, Send, Report } kind = Kind::Wait;
         std::uint64_t command = 0; // Send
-        Request report;            // Report: a copy of the front
+        // Report: the front's handler call.
+        TRequestHandler handler;
+        std::string reply;
+        TOutcome outcome = TOutcome::Timeout;
+        std::uint64_t generation = 0;
+
+        static Step Of(Kind kind, std::uint64_t command = 0)
+        {
+            Step step;
+            step.kind = kind;
+            step.command = command;
+            return step;
+        }
     };
 
     // The one place where requests change state; under lock_.
@@ -90,9 +102,9 @@ private:
     static void Advance(Request& request, RequestState state);
     void Serve(Side side);
     void PostWindowServeLocked();
-    // Runs the handler on the window thread and removes the reported front.
-    // Handlers do not throw: the operations catch what their steps throw.
-    void Report(const Request& request) noexcept;
+    // Window thread. Handlers do not throw: the operations catch what their
+    // steps throw.
+    void CallHandler(const Step& report) noexcept;
 
     platform::WindowThread& window_;
     platform::Event sendEvent_;
