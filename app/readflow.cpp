@@ -40,6 +40,8 @@ void TForm1::ReadWatch::Failed(device::Step step)
         form_.FailOperation(Operation::Read, L"Unable to start reading process! Please check connection to the device.");
         return;
     case device::Step::GiveUp:
+        // The time is up whatever the last tick of the gauge showed.
+        form_.SetGauge(100);
         form_.FailOperation(Operation::Read, L"There was failure while reading data from device!");
         return;
     default:
