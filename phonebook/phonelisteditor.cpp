@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
@@ -175,6 +176,16 @@ void PhoneListEditor::keyPressEvent(QKeyEvent* event)
 {
     if (!DeliverFilteredKey(*this, *event))
         QTableWidget::keyPressEvent(event);
+}
+
+void PhoneListEditor::focusInEvent(QFocusEvent* event)
+{
+    QTableWidget::focusInEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    const bool byKeyboard
+        = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    if (byKeyboard && currentIndex().isValid() && state() != EditingState)
+        edit(currentIndex());
 }
 
 void PhoneListEditor::scrollTo(const QModelIndex& index, ScrollHint hint)

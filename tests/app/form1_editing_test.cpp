@@ -3,7 +3,10 @@
 #include "tests/app/form1fixture.h"
 #include "tests/support/phonelistoperator.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
+#include <QToolTip>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -56,12 +59,50 @@ TEST_F(Form1EditingTest, clearAllEmptiesThePhoneBookInTheWindowOnly)
     EXPECT_TRUE(SameBytes(ReadBytes(DefaultBook()), BookBytes({{0, "100"}})));
 }
 
-TEST_F(Form1EditingTest, relayTimeoutTakesUpToFiveDigits)
+struct TimeoutTyping {
+    const char* name;
+    QString typed;
+    QString shown;
+    bool refused; // the tip says what the field takes
+};
+
+class RelayTimeoutTest : public Form1EditingTest, public ::testing::WithParamInterface<TimeoutTyping> {};
+
+// The field holds what the file's 16 bits hold, and nothing it would wrap.
+TEST_P(RelayTimeoutTest, takesOnlyWhatSixteenBitsHold)
 {
-    QTest::mouseClick(form->EDT_ReleTimeout, Qt::LeftButton);
-    QTest::keyClicks(form->EDT_ReleTimeout, QStringLiteral("12a-34567"));
-    EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("12345"));
+    QToolTip::hideText();
+    form->EDT_ReleTimeout->clear();
+    form->EDT_ReleTimeout->setFocus();
+    // Key by key, as a keyboard of any layout delivers its characters.
+    for (const QChar c : GetParam().typed) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(form->EDT_ReleTimeout, &key);
+    }
+    EXPECT_EQ(form->EDT_ReleTimeout->text(), GetParam().shown);
+    EXPECT_EQ(QToolTip::isVisible(), GetParam().refused);
+    if (GetParam().refused) {
+        EXPECT_EQ(QToolTip::text(), QStringLiteral("0 to 65535 ms"));
+    }
+
+    // What is saved reads back as the number typed.
+    form->SaveToCurrentFile = true;
+    form->BTN_SaveToFileClick();
+    form->EDT_ReleTimeout->clear();
+    form->LoadPhoneBookFile(form->CurrentFile);
+    EXPECT_EQ(form->EDT_ReleTimeout->text(), GetParam().shown);
+    QToolTip::hideText();
 }
+
+INSTANTIATE_TEST_SUITE_P(Typing, RelayTimeoutTest,
+    ::testing::Values(TimeoutTyping{"largest", "65535", "65535", false},
+        TimeoutTyping{"aboveSignedRange", "40000", "40000", false},
+        TimeoutTyping{"wouldWrap", "70000", "7000", true},
+        TimeoutTyping{"oneAboveLargest", "65536", "6553", true},
+        TimeoutTyping{"noSignsOrLetters", "12a-345", "12345", true},
+        TimeoutTyping{"arabicIndicDigits", QString::fromUtf8("\u0664\u0660\u0660\u0660\u0660"), "40000", false},
+        TimeoutTyping{"fullWidthDigits", QString::fromUtf8("\uff11\uff12"), "12", false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Form1EditingTest, loadedGapsAreCopiedUpByTheFirstMove)
 {

@@ -1,10 +1,12 @@
-#include "app/clickablelabel.h"
+#include "app/currentfilelabel.h"
 #include "phonebook/crc16.h"
 
 #include "tests/app/form1fixture.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <filesystem>
 
@@ -118,7 +120,7 @@ TEST_F(Form1FilesTest, loadFromFileKeepsTheCurrentFileButRecordsTheChoice)
 
     EXPECT_EQ(form->VLE_Telefonai->Value(0), "900");
     EXPECT_EQ(form->VLE_Telefonai->Value(5), "905");
-    EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("-25536"));
+    EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("40000"));
     EXPECT_EQ(form->CurrentFile, current);
     EXPECT_EQ(form->LBL_CurrentFile->text().toStdString(), current);
     EXPECT_EQ(ReadBytes(SettingsPath()), SettingsWith(other));
@@ -143,14 +145,31 @@ TEST_F(Form1FilesTest, openDialogTakesATypedNameWithoutExtensionAsItIs)
     EXPECT_EQ(ReadBytes(SettingsPath()), SettingsWith(dir / "book"));
 }
 
-TEST_F(Form1FilesTest, clickOnCurrentFileSwitchesToTheChosenFile)
+// The current file is switched by a click, or from the keyboard: Tab
+// reaches it, Space or Enter opens the dialog.
+class Form1SwitchFileTest : public Form1FilesTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(Form1SwitchFileTest, currentFileSwitchesToTheChosenFile)
 {
     const std::string other = dir / "other.kalc";
     WriteBytes(other, BookBytes({{3, "333"}, {7, "777"}}));
     NextFileDialogChooses(other);
 
-    QTest::mouseClick(form->LBL_CurrentFile, Qt::LeftButton);
+    if (GetParam() == 0) {
+        QTest::mouseClick(form->LBL_CurrentFile, Qt::LeftButton);
+    } else {
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        form->BTN_PortSettings->setFocus();
+        // Tab from the last button comes round to the label, the first control.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), form->LBL_CurrentFile);
+        QTest::keyClick(form->LBL_CurrentFile, static_cast<Qt::Key>(GetParam()));
+    }
 
+    EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("Switch Current Work File")});
+    EXPECT_EQ(form->LBL_CurrentFile->toolTip().toStdString(), other);
     EXPECT_EQ(form->CurrentFile, other);
     EXPECT_EQ(form->LBL_CurrentFile->text().toStdString(), other);
     EXPECT_EQ(ReadBytes(SettingsPath()), SettingsWith(other));
@@ -159,6 +178,9 @@ TEST_F(Form1FilesTest, clickOnCurrentFileSwitchesToTheChosenFile)
     EXPECT_EQ(form->VLE_Telefonai->Value(3), "333");
     EXPECT_EQ(form->VLE_Telefonai->Value(7), "777");
 }
+
+INSTANTIATE_TEST_SUITE_P(Actions, Form1SwitchFileTest, ::testing::Values(0, Qt::Key_Space, Qt::Key_Return),
+    [](const auto& info) { return std::string(info.param == 0 ? "click" : info.param == Qt::Key_Space ? "space" : "enter"); });
 
 TEST_F(Form1FilesTest, shortFilesChangeOnlyTheRowsTheyHold)
 {

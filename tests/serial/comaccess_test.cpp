@@ -37,6 +37,27 @@ TEST(AccessAdvice, onlyARefusedUserGetsAdvice)
             "Permission denied. Join group \"dialout\": sudo adduser " + UserName() + " dialout, then log in again.");
 }
 
+TEST(OpenFailureDetail, namesThePortAndTheReason)
+{
+    TempDir dir;
+    WriteBytes(dir / "ttyUSB0", "");
+    chmod((dir / "ttyUSB0").c_str(), 0600);
+    const std::string port = dir / "ttyUSB0";
+    const std::pair<std::string, int> cases[] = {
+        {port + ": No such file or directory", ENOENT},
+        {port + ": Device or resource busy", EBUSY},
+        {port + ": reason unknown", 0},
+        // A refused user learns the fix as well.
+        {port + ": " + serial::AccessAdvice(port, EACCES), EACCES},
+        // A bare name and COMn are named by the device they open.
+        {"/dev/ttyS2: No such file or directory", ENOENT},
+    };
+    for (const auto& [expected, error] : cases) {
+        const std::string name = expected.starts_with("/dev/ttyS2") ? "COM3" : port;
+        EXPECT_EQ(serial::OpenFailureDetail(name, error), expected) << error;
+    }
+}
+
 TEST(AccessAdvice, namesTheGroupTheDeviceBelongsTo)
 {
     const group* uucp = getgrnam("uucp");

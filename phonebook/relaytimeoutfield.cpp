@@ -1,0 +1,71 @@
+#include "phonebook/relaytimeoutfield.h"
+
+#include "phonebook/unicodechar.h"
+
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QToolTip>
+#include <QValidator>
+
+#include <algorithm>
+
+namespace phonebook {
+namespace {
+
+class RelayTimeoutValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& position) const override
+    {
+        QString digits;
+        for (const char32_t c : input.toUcs4()) {
+            const int value = DecimalDigitValue(c);
+            if (value < 0)
+                return Invalid;
+            digits += QChar(u'0' + value);
+        }
+        if (digits.size() > 5 || (!digits.isEmpty() && digits.toInt() > RelayTimeoutField::Maximum))
+            return Invalid;
+        // A digit outside the basic plane was two code units, now one.
+        position = std::min(position, static_cast<int>(digits.size()));
+        input = digits;
+        return Acceptable;
+    }
+};
+
+} // namespace
+
+RelayTimeoutField::RelayTimeoutField(QWidget* parent)
+    : QLineEdit(parent)
+{
+    setValidator(new RelayTimeoutValidator(this));
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    connect(this, &QLineEdit::inputRejected, this, &RelayTimeoutField::ShowRange);
+}
+
+QSize RelayTimeoutField::sizeHint() const
+{
+    ensurePolished();
+    const QFontMetrics metrics = fontMetrics();
+    const QMargins margins = textMargins() + contentsMargins();
+    // The line edit keeps 2 pixels beside its text and 1 above and below it;
+    // one more for the cursor after the last digit.
+    const QSize text(metrics.horizontalAdvance(QString::number(Maximum)) + 2 * 2 + 1 + margins.left() + margins.right(),
+        metrics.height() + 2 * 1 + margins.top() + margins.bottom());
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    return style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, this);
+}
+
+QSize RelayTimeoutField::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
+void RelayTimeoutField::ShowRange()
+{
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), tr("0 to %1 ms").arg(Maximum), this);
+}
+
+} // namespace phonebook
