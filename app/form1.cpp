@@ -64,7 +64,7 @@ void AddShortcut(QPushButton& button, const QKeySequence& keys)
     auto* shortcut = new QShortcut(keys, button.window());
     QObject::connect(shortcut, &QShortcut::activated, &button, [&button] {
         if (button.isEnabled())
-            button.animateClick();
+            button.click();
     });
 }
 

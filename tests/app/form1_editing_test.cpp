@@ -104,6 +104,44 @@ INSTANTIATE_TEST_SUITE_P(Typing, RelayTimeoutTest,
         TimeoutTyping{"fullWidthDigits", QString::fromUtf8("\uff11\uff12"), "12", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct KeyCase {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifier modifier;
+    const char* dialog; // the title of the file dialog it opens
+};
+
+class Form1KeyTest : public Form1EditingTest, public ::testing::WithParamInterface<KeyCase> {};
+
+// The file buttons from the keyboard, by shortcut and by mnemonic; their
+// dialogs say what they are for.
+TEST_P(Form1KeyTest, keyOpensItsFileDialog)
+{
+    NextFileDialogChooses("");
+    QTest::keyClick(form.get(), GetParam().key, GetParam().modifier);
+    // A mnemonic shows the button pressed for a moment before it clicks.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !watch.Titles().isEmpty(); }));
+    EXPECT_EQ(watch.Titles(), QStringList{QString::fromLatin1(GetParam().dialog)});
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, Form1KeyTest,
+    ::testing::Values(KeyCase{"ctrlO", Qt::Key_O, Qt::ControlModifier, "Load From File"},
+        KeyCase{"ctrlS", Qt::Key_S, Qt::ControlModifier, "Write To File"},
+        KeyCase{"altL", Qt::Key_L, Qt::AltModifier, "Load From File"},
+        KeyCase{"altW", Qt::Key_W, Qt::AltModifier, "Write To File"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Tab into the list opens the current cell, so the cursor shows where
+// typing goes.
+TEST_F(Form1EditingTest, tabIntoTheListOpensTheCurrentCell)
+{
+    form->CHBX_EnableExternalOff->setFocus();
+    QTest::keyClick(form->CHBX_EnableExternalOff, Qt::Key_Tab);
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    EXPECT_TRUE(list->isAncestorOf(focus)) << "the cell's editor has the focus";
+}
+
 TEST_F(Form1EditingTest, loadedGapsAreCopiedUpByTheFirstMove)
 {
     WriteBytes(dir / "gaps.kalc", BookBytes({{3, "333"}, {7, "777"}}));

@@ -1,12 +1,15 @@
 // The relaysim program as a child process: its output, its link, its
 // signals and its exit.
 
+#include "serial/virtualports.h"
 #include "tests/relaysim/scriptedclient.h"
 #include "tests/support/childprocess.h"
 
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <gtest/gtest.h>
 
 namespace relaysim::testing {
@@ -29,8 +32,21 @@ protected:
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         scratch_ = pattern;
         link_ = scratch_ / "port";
+        // The programs register their ports here, not in the session's folder.
+        if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"))
+            runtime_ = runtime;
+        ::setenv("XDG_RUNTIME_DIR", scratch_.c_str(), 1);
     }
-    void TearDown() override { std::filesystem::remove_all(scratch_); }
+    void TearDown() override
+    {
+        if (runtime_)
+            ::setenv("XDG_RUNTIME_DIR", runtime_->c_str(), 1);
+        else
+            ::unsetenv("XDG_RUNTIME_DIR");
+        std::filesystem::remove_all(scratch_);
+    }
+
+    std::optional<std::string> runtime_;
 
     std::filesystem::path scratch_;
     std::filesystem::path link_;
@@ -53,6 +69,35 @@ TEST_F(RelaySimProgram, printsTheSlavePathAndRemovesItsLinkOnSignal)
         EXPECT_EQ(program.WaitForExit(), 0);
         EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link_)));
     }
+}
+
+// QEM's port list offers a running device by the name it was given, and
+// nothing once it has gone, whether it ended in order or was killed.
+TEST_F(RelaySimProgram, registersItsPortWhileItRuns)
+{
+    const std::filesystem::path registrations = scratch_ / "qem/ports";
+    {
+        Program program({"--link", link_.string()});
+        const std::string slave = program.FirstLine();
+        const std::vector<serial::VirtualPort> ports = serial::ListVirtualPorts();
+        ASSERT_EQ(ports.size(), 1u);
+        EXPECT_EQ(ports[0].Path, link_.string());
+        EXPECT_EQ(ports[0].Description, "virtual relay device on " + slave);
+        program.Signal(SIGTERM);
+        EXPECT_EQ(program.WaitForExit(), 0);
+    }
+    EXPECT_TRUE(serial::ListVirtualPorts().empty());
+    EXPECT_TRUE(std::filesystem::is_empty(registrations));
+
+    Program killed({});
+    const std::string slave = killed.FirstLine();
+    const std::vector<serial::VirtualPort> ports = serial::ListVirtualPorts();
+    ASSERT_EQ(ports.size(), 1u);
+    EXPECT_EQ(ports[0].Path, slave) << "without a link, the slave's own path";
+    killed.Signal(SIGKILL);
+    killed.WaitForExit();
+    EXPECT_TRUE(serial::ListVirtualPorts().empty());
+    EXPECT_TRUE(std::filesystem::is_empty(registrations)) << "the stale entry is cleared away";
 }
 
 TEST_F(RelaySimProgram, replacesALinkLeftBehindButNoOtherFile)
