@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace phonebook {
 namespace {
 
@@ -39,7 +41,8 @@ PhoneListEditor::PhoneListEditor(QWidget* parent) : QTableWidget(0, 2, parent)
     setColumnWidth(ValueColumn, 183);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(18);
+    // Rows of the classic height, taller when the font needs it.
+    verticalHeader()->setDefaultSectionSize(std::max(18, fontMetrics().height() + 4));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setShowGrid(true);
