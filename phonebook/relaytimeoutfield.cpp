@@ -47,15 +47,16 @@ RelayTimeoutField::RelayTimeoutField(QWidget* parent)
 QSize RelayTimeoutField::sizeHint() const
 {
     ensurePolished();
-    const QFontMetrics metrics = fontMetrics();
-    const QMargins margins = textMargins() + contentsMargins();
-    // The line edit keeps 2 pixels beside its text and 1 above and below it;
-    // one more for the cursor after the last digit.
-    const QSize text(metrics.horizontalAdvance(QString::number(Maximum)) + 2 * 2 + 1 + margins.left() + margins.right(),
-        metrics.height() + 2 * 1 + margins.top() + margins.bottom());
     QStyleOptionFrame option;
     initStyleOption(&option);
-    return style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, this);
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
+    const QMargins margins = textMargins() + contentsMargins();
+    // The line edit keeps 2 pixels beside its text; one more for the cursor
+    // after the last digit. The height is the style's own.
+    QSize hint = QLineEdit::sizeHint();
+    hint.setWidth(fontMetrics().horizontalAdvance(QString::number(Maximum)) + 2 * 2 + 1 + margins.left()
+        + margins.right() + 2 * frame);
+    return hint;
 }
 
 QSize RelayTimeoutField::minimumSizeHint() const

@@ -59,87 +59,60 @@ TEST_F(Form1EditingTest, clearAllEmptiesThePhoneBookInTheWindowOnly)
     EXPECT_TRUE(SameBytes(ReadBytes(DefaultBook()), BookBytes({{0, "100"}})));
 }
 
-struct TimeoutTyping {
-    const char* name;
-    QString typed;
-    QString shown;
-    bool refused; // the tip says what the field takes
-};
-
+// Typed key by key, as a keyboard of any layout delivers its characters:
+// what is shown, and whether a tip says what the field takes.
+using TimeoutTyping = std::tuple<QString, QString, bool>;
 class RelayTimeoutTest : public Form1EditingTest, public ::testing::WithParamInterface<TimeoutTyping> {};
 
-// The field holds what the file's 16 bits hold, and nothing it would wrap.
+// The field holds what the file's 16 bits hold, and what is saved reads back as typed.
 TEST_P(RelayTimeoutTest, takesOnlyWhatSixteenBitsHold)
 {
+    const auto& [typed, shown, refused] = GetParam();
     QToolTip::hideText();
     form->EDT_ReleTimeout->clear();
-    form->EDT_ReleTimeout->setFocus();
-    // Key by key, as a keyboard of any layout delivers its characters.
-    for (const QChar c : GetParam().typed) {
+    for (const QChar c : typed) {
         QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
         QApplication::sendEvent(form->EDT_ReleTimeout, &key);
     }
-    EXPECT_EQ(form->EDT_ReleTimeout->text(), GetParam().shown);
-    EXPECT_EQ(QToolTip::isVisible(), GetParam().refused);
-    if (GetParam().refused) {
-        EXPECT_EQ(QToolTip::text(), QStringLiteral("0 to 65535 ms"));
-    }
-
-    // What is saved reads back as the number typed.
+    EXPECT_EQ(form->EDT_ReleTimeout->text(), shown);
+    EXPECT_EQ(QToolTip::isVisible() && QToolTip::text() == QStringLiteral("0 to 65535 ms"), refused);
     form->SaveToCurrentFile = true;
     form->BTN_SaveToFileClick();
     form->EDT_ReleTimeout->clear();
     form->LoadPhoneBookFile(form->CurrentFile);
-    EXPECT_EQ(form->EDT_ReleTimeout->text(), GetParam().shown);
-    QToolTip::hideText();
+    EXPECT_EQ(form->EDT_ReleTimeout->text(), shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Typing, RelayTimeoutTest,
-    ::testing::Values(TimeoutTyping{"largest", "65535", "65535", false},
-        TimeoutTyping{"aboveSignedRange", "40000", "40000", false},
-        TimeoutTyping{"wouldWrap", "70000", "7000", true},
-        TimeoutTyping{"oneAboveLargest", "65536", "6553", true},
-        TimeoutTyping{"noSignsOrLetters", "12a-345", "12345", true},
-        TimeoutTyping{"arabicIndicDigits", QString::fromUtf8("\u0664\u0660\u0660\u0660\u0660"), "40000", false},
-        TimeoutTyping{"fullWidthDigits", QString::fromUtf8("\uff11\uff12"), "12", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(TimeoutTyping{"65535", "65535", false}, TimeoutTyping{"40000", "40000", false},
+        TimeoutTyping{"70000", "7000", true}, TimeoutTyping{"65536", "6553", true},
+        TimeoutTyping{"12a-345", "12345", true},
+        TimeoutTyping{QString::fromUtf8("\u0664\u0660\u0660\u0660\u0660"), "40000", false},
+        TimeoutTyping{QString::fromUtf8("\uff11\uff12"), "12", false}));
 
-struct KeyCase {
-    const char* name;
-    Qt::Key key;
-    Qt::KeyboardModifier modifier;
-    const char* dialog; // the title of the file dialog it opens
-};
+// The file buttons by shortcut and by mnemonic open dialogs that say what they are for.
+class Form1KeyTest : public Form1EditingTest, public ::testing::WithParamInterface<std::tuple<QKeyCombination, const char*>> {};
 
-class Form1KeyTest : public Form1EditingTest, public ::testing::WithParamInterface<KeyCase> {};
-
-// The file buttons from the keyboard, by shortcut and by mnemonic; their
-// dialogs say what they are for.
 TEST_P(Form1KeyTest, keyOpensItsFileDialog)
 {
     NextFileDialogChooses("");
-    QTest::keyClick(form.get(), GetParam().key, GetParam().modifier);
+    QTest::keyClick(form.get(), std::get<0>(GetParam()).key(), std::get<0>(GetParam()).keyboardModifiers());
     // A mnemonic shows the button pressed for a moment before it clicks.
     EXPECT_TRUE(QTest::qWaitFor([this] { return !watch.Titles().isEmpty(); }));
-    EXPECT_EQ(watch.Titles(), QStringList{QString::fromLatin1(GetParam().dialog)});
+    EXPECT_EQ(watch.Titles(), QStringList{QString::fromLatin1(std::get<1>(GetParam()))});
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, Form1KeyTest,
-    ::testing::Values(KeyCase{"ctrlO", Qt::Key_O, Qt::ControlModifier, "Load From File"},
-        KeyCase{"ctrlS", Qt::Key_S, Qt::ControlModifier, "Write To File"},
-        KeyCase{"altL", Qt::Key_L, Qt::AltModifier, "Load From File"},
-        KeyCase{"altW", Qt::Key_W, Qt::AltModifier, "Write To File"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(std::make_tuple(Qt::CTRL | Qt::Key_O, "Load From File"),
+        std::make_tuple(Qt::CTRL | Qt::Key_S, "Write To File"), std::make_tuple(Qt::ALT | Qt::Key_L, "Load From File"),
+        std::make_tuple(Qt::ALT | Qt::Key_W, "Write To File")));
 
-// Tab into the list opens the current cell, so the cursor shows where
-// typing goes.
+// Tab into the list opens the current cell, whose cursor shows where typing goes.
 TEST_F(Form1EditingTest, tabIntoTheListOpensTheCurrentCell)
 {
     form->CHBX_EnableExternalOff->setFocus();
     QTest::keyClick(form->CHBX_EnableExternalOff, Qt::Key_Tab);
-    QWidget* focus = QApplication::focusWidget();
-    ASSERT_NE(focus, nullptr);
-    EXPECT_TRUE(list->isAncestorOf(focus)) << "the cell's editor has the focus";
+    EXPECT_TRUE(list->isAncestorOf(QApplication::focusWidget()));
 }
 
 TEST_F(Form1EditingTest, loadedGapsAreCopiedUpByTheFirstMove)
