@@ -168,14 +168,12 @@ TEST_P(FaultMatrixTest, operationEndsIdleWithItsMessageAndTheNextWorks)
 
     Run(row.operation);
 
-    // A port that cannot be opened is named, with the system's reason, on a
-    // second line below the message.
-    const bool openFails = row.disturbance == Disturbance::PortHeld || row.disturbance == Disturbance::PathGone;
+    // A port that cannot be opened is named with the reason on a second line.
+    const int openError = row.disturbance == Disturbance::PortHeld ? EWOULDBLOCK
+        : row.disturbance == Disturbance::PathGone                ? ENOENT : 0;
     std::vector<std::string> expected;
     if (row.message)
-        expected.push_back(*row.message
-            + (openFails ? "\n" + PortLink() + ": " + std::strerror(row.disturbance == Disturbance::PortHeld ? EWOULDBLOCK : ENOENT)
-                         : ""));
+        expected.push_back(*row.message + (openError ? "\n" + PortLink() + ": " + std::strerror(openError) : ""));
     EXPECT_EQ(errors, expected);
     EXPECT_EQ(watch.Titles().size(), row.message ? 1 : 0) << watch.Titles().join(' ').toStdString();
     ExpectIdleAfterOperation();
