@@ -1,6 +1,5 @@
-// Every caption of every window whole at the desktop font sizes people use:
-// each text measured with its font against the room its widget gives it.
-// ctest runs the walk again on a display scaled twice and at 144 dpi.
+// Every caption of every window whole at the desktop font sizes people use, measured with its font
+// against the room its widget gives it; ctest runs it again scaled twice and at 144 dpi.
 #include "app/currentfilelabel.h"
 #include "dialogs/errorwindow.h"
 #include "serial/comsetupfrm.h"

@@ -270,6 +270,7 @@ TEST_F(SetupDialogTest, portListSaysWhatEachPortIsAndKeepsAnUnpluggedCurrentOne)
         // Arrow keys move through the list and back to the current port.
         box->setFocus();
         QTest::keyClick(box, Qt::Key_Down);
+        EXPECT_EQ(box->currentIndex(), 1);
         QTest::keyClick(box, Qt::Key_Up);
         EXPECT_EQ(box->currentIndex(), 0);
         EXPECT_EQ(box->itemData(2, Qt::ToolTipRole).toString(),
