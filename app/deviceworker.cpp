@@ -5,7 +5,6 @@
 #include "app/form1.h"
 
 #include "device/mainthreat.h"
-#include "device/sequences.h"
 #include "dialogs/errorwindow.h"
 #include "dialogs/widetext.h"
 #include "serial/comaccess.h"
@@ -26,7 +25,7 @@ std::unique_ptr<TMainThreat> TForm1::MakeWorker(const TPortSettings& settings)
     TComFlowControl flowControl;
     flowControl.SetFlowControl(settings.FlowControl);
     return std::make_unique<TMainThreat>(window_, settings.Port, static_cast<int>(settings.BaudRate),
-        settings.DataBits, parity, settings.StopBits, flowControl, this);
+        settings.DataBits, parity, settings.StopBits, flowControl);
 }
 
 void TForm1::StartWorker()
@@ -46,6 +45,7 @@ void TForm1::FormClose()
 {
     // The worker's teardown serves the calls it has pending on this thread
     // while it waits; none of them reaches a handler any more.
+    ForgetOperations();
     Worker.reset();
 }
 
@@ -109,7 +109,8 @@ std::wstring TForm1::WithAccessAdvice(const std::wstring& message)
     return message + L"\n" + ToWideText(serial::OpenFailureDetail(engine.Port().Port(), engine.LastOpenError()));
 }
 
-bool TForm1::ReopenWorkerPort()
+void TForm1::ForgetOperations()
 {
-    return sequence::ReopenPort(*Worker);
+    write_.reset();
+    read_.reset();
 }

@@ -9,10 +9,12 @@
 // current phone book file, and start the device worker. Closing the window
 // destroys the worker; nothing is saved.
 //
-// Everything here runs on the window thread. The worker calls the request
-// handlers (OnWriteConnect, ...) there too, and waits for them to return.
+// Everything here runs on the window thread. The write and read operations
+// report to the window there too (WriteWatch, ReadWatch), from the worker's
+// handlers, while the worker waits for them to return.
 
 #include "app/programsettings.h"
+#include "device/operations.h"
 #include "platform/programpath.h"
 #include "platform/windowthread.h"
 #include "serial/portsettings.h"
@@ -113,8 +115,8 @@ public:
     // The status area: LBL_CurrentAction and ProgressBar.
     void ShowStatusArea();
     void HideStatusArea();
-    // Shows the status area with the text; the gauge shows percent, or 0
-    // when percent is over 100.
+    // Shows the status area with the text, painted at once; the gauge shows
+    // percent, or 0 when percent is over 100.
     void SetStatus(const std::wstring& text, unsigned percent);
     // Whether a write is running: BTN_WriteToDevice reads "Cancel".
     bool WriteRunning() const;
@@ -122,8 +124,8 @@ public:
     // state of BTN_WriteToDevice is left alone and its caption follows
     // (enabled: "Write To Device", disabled: "Cancel").
     void SetControlsEnabled(bool enable, bool writeMode);
-    // The read watchdog, every 400 ms while Timer runs: the gauge advances by
-    // one and the read is given up when it reaches 100.
+    // Every 400 ms while a read runs: the gauge advances by one, and is full
+    // when the read gives itself up.
     void TimerTimer();
 
     // "Write To Device" (or "Cancel" while a write runs).
@@ -135,16 +137,6 @@ public:
     // Closing: destroys the worker, serving its pending calls meanwhile.
     void FormClose();
 
-    // Request handlers, called by the worker on the window thread with the
-    // window as owner. Outcome 1 is success, anything else failure.
-    static void OnWriteConnect(void* owner, TMainThreat* worker, std::string reply, std::uint8_t outcome);
-    static void OnWriteHandshake(void* owner, TMainThreat* worker, std::string reply, std::uint8_t outcome);
-    static void OnFirstChunkWritten(void* owner, TMainThreat* worker, std::string reply, std::uint8_t outcome);
-    static void OnChunkWritten(void* owner, TMainThreat* worker, std::string reply, std::uint8_t outcome);
-    static void OnWriteFinished(void* owner, TMainThreat* worker, std::string reply, std::uint8_t outcome);
-    static void OnReadHandshake(void* owner, TMainThreat* worker, std::string reply, std::uint8_t outcome);
-    static void OnReadData(void* owner, TMainThreat* worker, std::string reply, std::uint8_t outcome);
-
 protected:
     // A close while a device handler or click is in progress (their nested
     // event loops let one in) is put off until it has returned: the worker
@@ -154,6 +146,36 @@ protected:
 
 private:
     enum class Operation { Write, Read };
+
+    // What the window shows of a write and of a read (writeflow.cpp,
+    // readflow.cpp): the status, the gauge and the messages of each step.
+    class WriteWatch : public device::OperationObserver {
+    public:
+        explicit WriteWatch(TForm1& form)
+            : form_(form)
+        {
+        }
+        void Preparing() override;
+        bool KeepPosting() override;
+        void FrameWritten(std::uint32_t frame, std::uint32_t frames) override;
+        void Failed(device::Step step) override;
+        void Finished(const std::string& dump) override;
+
+    private:
+        TForm1& form_;
+    };
+    class ReadWatch : public device::OperationObserver {
+    public:
+        explicit ReadWatch(TForm1& form)
+            : form_(form)
+        {
+        }
+        void Failed(device::Step step) override;
+        void Finished(const std::string& dump) override;
+
+    private:
+        TForm1& form_;
+    };
 
     // Marks a device handler or device click in progress. While one is, a
     // close and the clicks that would start an operation or replace the
@@ -201,9 +223,8 @@ private:
     static void ShowErrorMessage(const std::wstring& message);
     // The device buttons while the window has no worker.
     static void RefuseWithoutWorker();
-    // Reopens the worker's port with its current settings; whether it is
-    // open afterwards (a failure of the reopen itself is judged by that).
-    bool ReopenWorkerPort();
+    // Drops the operations before the worker they run on goes.
+    void ForgetOperations();
     // The message for a port that could not be reopened, with a second line
     // naming the port and the reason (for a refused user, how to fix it).
     std::wstring WithAccessAdvice(const std::wstring& message);
@@ -218,6 +239,11 @@ private:
 
     platform::WindowThread& window_;
     settings::FileLocations files_;
+    WriteWatch writeWatch_{*this};
+    ReadWatch readWatch_{*this};
+    // The operation last started on Worker; gone with it.
+    std::unique_ptr<device::WriteOperation> write_;
+    std::unique_ptr<device::ReadOperation> read_;
     int deviceCalls_ = 0;
     bool closePending_ = false;
     std::vector<QPushButton*> putOffClicks_;

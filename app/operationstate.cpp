@@ -38,6 +38,10 @@ void TForm1::SetStatus(const std::wstring& text, unsigned percent)
     ShowStatusArea();
     LBL_CurrentAction->setText(QString::fromStdWString(text));
     SetGauge(percent <= 100 ? static_cast<int>(percent) : 0);
+    // Painted now: the window may wait next (the pause before the frames,
+    // a reopen), and the operator is meant to read it meanwhile.
+    LBL_CurrentAction->repaint();
+    ProgressBar->repaint();
 }
 
 void TForm1::SetGauge(int percent)
@@ -121,12 +125,6 @@ void TForm1::FailOperation(Operation operation, const std::wstring& message)
 
 void TForm1::TimerTimer()
 {
+    // The read gives itself up when the gauge is full.
     SetGauge(ProgressBar->value() + 1);
-    if (ProgressBar->value() != 100 || !ReadingFromDevice)
-        return;
-    Timer->stop();
-    HideStatusArea();
-    SetControlsEnabled(true, false);
-    ReadingFromDevice = false;
-    ShowErrorMessage(L"There was failure while reading data from device!");
 }

@@ -52,6 +52,7 @@ void TForm1::ReplaceWorker()
 
     // Its queue is dropped and its port closed before it goes.
     Worker->Stop(true);
+    ForgetOperations();
     Worker.reset();
     PortSettings = chosen;
     try {

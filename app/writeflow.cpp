@@ -1,11 +1,8 @@
 // "Write To Device": the phone book is saved to the current file and that
-// file is sent to the device as hello, hello, write start, its 16-byte
-// frames and a closing wait, each request posted to the worker with the
-// handler that shows its outcome.
+// file is written into the device; the window shows each step of the write.
 
 #include "app/form1.h"
 
-#include "device/mainthreat.h"
 #include "device/sequences.h"
 #include "dialogs/widetext.h"
 #include "phonebook/fileaccess.h"
@@ -30,8 +27,8 @@ void TForm1::BTN_WriteToDeviceClick()
 
     if (WriteRunning()) {
         // The cancel sequence: no message, the caption back at once.
-        if (Worker)
-            Worker->CancelAll();
+        if (write_)
+            write_->Cancel();
         IdleAfterWriting();
         return;
     }
@@ -46,86 +43,72 @@ void TForm1::BTN_WriteToDeviceClick()
     }
 
     QCoreApplication::processEvents();
-    if (!ReopenWorkerPort()) {
-        IdleAfterWriting();
-        Worker->CancelAll();
-        ShowErrorMessage(WithAccessAdvice(L"Unable to start writing process! Please check connection to the device."));
-        return;
-    }
-    sequence::PostWriteHello(*Worker, &OnWriteConnect, this);
-    Worker->BeginOperation();
-    BusyForWriting();
-}
-
-void TForm1::OnWriteConnect(void* owner, TMainThreat* worker, std::string, std::uint8_t outcome)
-{
-    TForm1& form = *static_cast<TForm1*>(owner);
-    const DeviceCallScope scope(form);
-    if (outcome != OutcomeReply) {
-        ShowErrorMessage(L"Unable to connect to the device!");
-        form.IdleAfterWriting();
-        return;
-    }
-
+    write_ = std::make_unique<device::WriteOperation>(*Worker, writeWatch_);
     // The image is the file as the click saved it; a file that cannot be
     // read gives no frames, and only the closing wait is posted.
-    std::optional<std::string> image = files::ReadFileStart(form.CurrentFile);
-    form.SetStatus(L"Prepearing to write data to device...", 50);
-    form.ChunksAcknowledged = 0;
-    // A click on "Cancel" can run between the frames; the write then posts
-    // nothing more (the worker would drop it anyway).
-    form.ChunksQueued = sequence::PostWriteBody(*worker, std::move(image),
-        {&OnWriteHandshake, &OnFirstChunkWritten, &OnChunkWritten, &OnWriteFinished}, &form, [&form] {
-            QCoreApplication::processEvents();
-            return form.WriteRunning();
-        });
+    if (write_->Start([this] { return files::ReadFileStart(CurrentFile); }))
+        BusyForWriting();
 }
 
-void TForm1::OnWriteHandshake(void* owner, TMainThreat* worker, std::string, std::uint8_t outcome)
+void TForm1::WriteWatch::Preparing()
 {
-    TForm1& form = *static_cast<TForm1*>(owner);
-    const DeviceCallScope scope(form);
-    if (outcome == OutcomeReply)
-        return;
-    worker->CancelAll();
-    form.IdleAfterWriting();
-    worker->CancelAll();
-    ShowErrorMessage(L"Unable to start writing process! Please check connection to the device.");
+    form_.SetStatus(L"Prepearing to write data to device...", 50);
+    form_.ChunksQueued = 0;
+    form_.ChunksAcknowledged = 0;
 }
 
-void TForm1::OnFirstChunkWritten(void* owner, TMainThreat*, std::string, std::uint8_t outcome)
+bool TForm1::WriteWatch::KeepPosting()
 {
-    TForm1& form = *static_cast<TForm1*>(owner);
-    const DeviceCallScope scope(form);
-    if (outcome != OutcomeReply) {
-        form.FailOperation(Operation::Write, L"There was error while connecting to the device!");
+    // A click on "Cancel" can run between the frames; the others wait.
+    const DeviceCallScope scope(form_);
+    QCoreApplication::processEvents();
+    return form_.WriteRunning();
+}
+
+void TForm1::WriteWatch::FrameWritten(std::uint32_t frame, std::uint32_t frames)
+{
+    form_.ChunksQueued = frames;
+    if (frame == 1) {
+        form_.SetStatus(L"Writing data to device...", 100);
         return;
     }
-    form.SetStatus(L"Writing data to device...", 100);
-}
-
-void TForm1::OnChunkWritten(void* owner, TMainThreat*, std::string, std::uint8_t outcome)
-{
-    TForm1& form = *static_cast<TForm1*>(owner);
-    const DeviceCallScope scope(form);
-    if (outcome != OutcomeReply) {
-        form.FailOperation(Operation::Write, L"There was error while writing to device!");
-        return;
-    }
-    // Rounded to nearest, halves to even (the default rounding mode).
-    const double share = static_cast<double>(form.ChunksAcknowledged) / form.ChunksQueued * 100;
-    form.SetGauge(static_cast<int>(std::nearbyint(share)));
-    ++form.ChunksAcknowledged;
+    // The gauge counts the frames after the first, rounded to nearest,
+    // halves to even (the default rounding mode).
+    const double share = static_cast<double>(form_.ChunksAcknowledged) / frames * 100;
+    form_.SetGauge(static_cast<int>(std::nearbyint(share)));
+    ++form_.ChunksAcknowledged;
     // The bar leaves shortly before the end, while the last frames go out.
-    if (form.ProgressBar->value() >= 99)
-        form.HideStatusArea();
+    if (form_.ProgressBar->value() >= 99)
+        form_.HideStatusArea();
 }
 
-void TForm1::OnWriteFinished(void* owner, TMainThreat*, std::string, std::uint8_t)
+void TForm1::WriteWatch::Failed(device::Step step)
 {
-    TForm1& form = *static_cast<TForm1*>(owner);
-    const DeviceCallScope scope(form);
-    // Whatever the outcome: the device has had every frame. The status area
-    // went with the last frames.
-    form.SetControlsEnabled(true, true);
+    const DeviceCallScope scope(form_);
+    switch (step) {
+    case device::Step::Open:
+        form_.IdleAfterWriting();
+        ShowErrorMessage(
+            form_.WithAccessAdvice(L"Unable to start writing process! Please check connection to the device."));
+        return;
+    case device::Step::Hello:
+        ShowErrorMessage(L"Unable to connect to the device!");
+        form_.IdleAfterWriting();
+        return;
+    case device::Step::FirstFrame:
+        form_.FailOperation(Operation::Write, L"There was error while connecting to the device!");
+        return;
+    case device::Step::Frames:
+        form_.FailOperation(Operation::Write, L"There was error while writing to device!");
+        return;
+    default:
+        form_.FailOperation(Operation::Write, L"Unable to start writing process! Please check connection to the device.");
+        return;
+    }
+}
+
+void TForm1::WriteWatch::Finished(const std::string&)
+{
+    // The status area went with the last frames.
+    form_.SetControlsEnabled(true, true);
 }

@@ -34,9 +34,9 @@ namespace {
 
 int handled = 0;
 
-void CountHandled(void*, TMainThreat*, std::string, std::uint8_t outcome)
+void CountHandled(TMainThreat&, const std::string&, TOutcome outcome)
 {
-    if (outcome == OutcomeReply)
+    if (outcome == TOutcome::Reply)
         ++handled;
 }
 
@@ -54,7 +54,7 @@ int main(int argc, char** argv)
     serialtest::PtyPair pty;
     TComParity parity;
     TComFlowControl flowControl;
-    TMainThreat worker(window, pty.SlavePath(), 115200, dbEight, parity, sbOneStopBit, flowControl, nullptr);
+    TMainThreat worker(window, pty.SlavePath(), 115200, dbEight, parity, sbOneStopBit, flowControl);
     if (!worker.Connect("", 0)) {
         std::fprintf(stderr, "cannot open %s\n", pty.SlavePath().c_str());
         return 1;
@@ -89,7 +89,7 @@ int main(int argc, char** argv)
     const std::string frame(protocol::FrameSize, '\x5A');
     for (int i = 0; i < requests; ++i)
         worker.PostRequest(frame, protocol::AnswerContaining(protocol::Ack), 10000, &CountHandled, &CountHandled,
-            &CountHandled, nullptr, 1);
+            &CountHandled, 1);
     const auto start = Clock::now();
     worker.BeginOperation();
     window.RunUntil([&] { return handled == requests; }, 60s);

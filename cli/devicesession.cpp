@@ -17,11 +17,6 @@ using namespace std::chrono_literals;
 // How often progress is redrawn and a Ctrl-C noticed.
 constexpr auto Turn = 100ms;
 
-DeviceSession& SessionOf(void* owner)
-{
-    return *static_cast<DeviceSession*>(owner);
-}
-
 std::string Seconds(int milliseconds)
 {
     return milliseconds % 1000 == 0 ? std::to_string(milliseconds / 1000) + " s" : std::to_string(milliseconds) + " ms";
@@ -40,7 +35,7 @@ DeviceSession::DeviceSession(const TPortSettings& settings, Progress& progress)
     flowControl.SetFlowControl(settings.FlowControl);
     try {
         worker_ = std::make_unique<TMainThreat>(window_, settings.Port, static_cast<int>(settings.BaudRate),
-            settings.DataBits, parity, settings.StopBits, flowControl, this);
+            settings.DataBits, parity, settings.StopBits, flowControl);
     } catch (const std::exception& error) {
         throw DeviceFailure(std::string("cannot start the device worker: ") + error.what());
     }
@@ -53,30 +48,36 @@ DeviceSession::~DeviceSession()
     worker_.reset();
 }
 
-void DeviceSession::OpenPort()
+void DeviceSession::Write(const std::string& image)
 {
-    progress_.Begin("connecting to " + portName_);
-    if (sequence::ReopenPort(*worker_))
-        return;
-    const int error = worker_->Engine().LastOpenError();
-    std::string why = serial::AccessAdvice(worker_->Engine().Port().Port(), error);
-    if (why.empty())
-        why = error > 0 ? std::strerror(error) : "reason unknown";
-    throw DeviceFailure("port " + portName_ + " cannot be opened: " + why);
+    device::WriteOperation write(*worker_, *this);
+    write_ = &write;
+    Run(write, [&] { return write.Start([&image] { return image; }); });
 }
 
-void DeviceSession::Serve(std::optional<platform::Deadline> giveUp, const std::string& tooLong)
+std::string DeviceSession::Read()
 {
-    while (!over_) {
-        window_.RunUntil([this] { return over_ || InterruptRequested(); }, Turn);
-        progress_.Tick();
-        if (!over_ && InterruptRequested()) {
-            worker_->CancelAll();
-            throw Failure(ExitInterrupted, "cancelled");
-        }
-        if (!over_ && giveUp && giveUp->Expired()) {
-            worker_->CancelAll();
-            throw DeviceFailure(tooLong);
+    write_ = nullptr;
+    device::ReadOperation read(*worker_, window_, *this);
+    Run(read, [&] { return read.Start(); });
+    return dump_;
+}
+
+void DeviceSession::Run(device::DeviceOperation& operation, const std::function<bool()>& start)
+{
+    over_ = false;
+    failure_.reset();
+    dump_.clear();
+    progress_.Begin("connecting to " + portName_);
+    if (start()) {
+        progress_.Step(write_ ? "connecting" : "reading");
+        while (!over_) {
+            window_.RunUntil([this] { return over_ || InterruptRequested(); }, Turn);
+            progress_.Tick();
+            if (!over_ && InterruptRequested()) {
+                operation.Cancel();
+                throw Failure(ExitInterrupted, "cancelled");
+            }
         }
     }
     progress_.End();
@@ -84,90 +85,70 @@ void DeviceSession::Serve(std::optional<platform::Deadline> giveUp, const std::s
         throw DeviceFailure(*failure_);
 }
 
-void DeviceSession::Fail(TMainThreat& worker, const std::string& step)
+std::string DeviceSession::WhyNotOpen()
 {
-    worker.CancelAll();
-    failure_ = step;
+    const int error = worker_->Engine().LastOpenError();
+    std::string why = serial::AccessAdvice(worker_->Engine().Port().Port(), error);
+    if (why.empty())
+        why = error > 0 ? std::strerror(error) : "reason unknown";
+    return "port " + portName_ + " cannot be opened: " + why;
+}
+
+void DeviceSession::Preparing()
+{
+    progress_.Step("preparing to write");
+}
+
+bool DeviceSession::KeepPosting()
+{
+    // After a Ctrl-C during the pause or the posting nothing more is
+    // posted, as after the window's "Cancel"; Run then cancels.
+    return !InterruptRequested();
+}
+
+void DeviceSession::FrameWritten(std::uint32_t frame, std::uint32_t frames)
+{
+    if (frame == 1)
+        progress_.Step("writing");
+    progress_.Frames(frame, frames);
+}
+
+void DeviceSession::Failed(device::Step step)
+{
+    const int helloTimeout = write_ ? sequence::WriteHelloTimeout : sequence::ReadHelloTimeout;
+    switch (step) {
+    case device::Step::Open:
+        failure_ = WhyNotOpen();
+        break;
+    case device::Step::Hello:
+        failure_ = "no answer to the hello within " + Seconds(helloTimeout);
+        break;
+    case device::Step::Preparing:
+        failure_ = "the write could not be prepared";
+        break;
+    case device::Step::Handshake:
+        failure_ = "no answer to the second hello within " + Seconds(sequence::WriteHelloTimeout);
+        break;
+    case device::Step::FirstFrame:
+    case device::Step::Frames:
+        failure_ = "no acknowledgement at frame " + std::to_string(write_->FramesAcknowledged() + 1) + " of "
+            + std::to_string(write_->FramesQueued());
+        break;
+    case device::Step::Dump:
+        failure_ = "no dump: nothing within " + Seconds(sequence::DumpStartTimeout)
+            + " of the read request, or too little to be one";
+        break;
+    case device::Step::GiveUp:
+        failure_ = "the dump did not complete within " + Seconds(sequence::ReadGiveUpMs);
+        break;
+    }
     over_ = true;
 }
 
-void DeviceSession::Write(const std::string& image)
+void DeviceSession::Finished(const std::string& dump)
 {
-    over_ = false;
-    failure_.reset();
-    image_ = image;
-    framesQueued_ = 0;
-    framesAcknowledged_ = 0;
-    OpenPort();
-    sequence::PostWriteHello(*worker_, &OnWriteConnect, this);
-    worker_->BeginOperation();
-    Serve(std::nullopt, {});
-}
-
-void DeviceSession::OnWriteConnect(void* owner, TMainThreat* worker, std::string, std::uint8_t outcome)
-{
-    DeviceSession& session = SessionOf(owner);
-    if (outcome != OutcomeReply)
-        return session.Fail(*worker, "no answer to the hello within " + Seconds(sequence::WriteHelloTimeout));
-    session.progress_.Step("preparing to write");
-    // After a Ctrl-C during the pause or the posting nothing more is
-    // posted, as after the window's "Cancel"; Serve then cancels.
-    session.framesQueued_ = sequence::PostWriteBody(*worker, session.image_,
-        {&OnWriteHandshake, &OnFrameWritten, &OnFrameWritten, &OnWriteFinished}, owner,
-        [] { return !InterruptRequested(); });
-    session.progress_.Step("writing");
-}
-
-void DeviceSession::OnWriteHandshake(void* owner, TMainThreat* worker, std::string, std::uint8_t outcome)
-{
-    if (outcome != OutcomeReply)
-        SessionOf(owner).Fail(*worker, "no answer to the second hello within " + Seconds(sequence::WriteHelloTimeout));
-}
-
-void DeviceSession::OnFrameWritten(void* owner, TMainThreat* worker, std::string, std::uint8_t outcome)
-{
-    DeviceSession& session = SessionOf(owner);
-    if (outcome != OutcomeReply)
-        return session.Fail(*worker, "no acknowledgement at frame " + std::to_string(session.framesAcknowledged_ + 1)
-            + " of " + std::to_string(session.framesQueued_));
-    ++session.framesAcknowledged_;
-    session.progress_.Frames(session.framesAcknowledged_, session.framesQueued_);
-}
-
-void DeviceSession::OnWriteFinished(void* owner, TMainThreat*, std::string, std::uint8_t)
-{
-    // Whatever the outcome: the device has had every frame.
-    SessionOf(owner).over_ = true;
-}
-
-std::string DeviceSession::Read()
-{
-    over_ = false;
-    failure_.reset();
-    dump_.clear();
-    worker_->BeginOperation();
-    OpenPort();
-    const platform::Deadline giveUp{std::chrono::milliseconds(sequence::ReadGiveUpMs)};
-    progress_.Step("reading");
-    sequence::PostRead(*worker_, &OnReadHandshake, &OnReadData, this);
-    Serve(giveUp, "the dump did not complete within " + Seconds(sequence::ReadGiveUpMs));
-    return dump_;
-}
-
-void DeviceSession::OnReadHandshake(void* owner, TMainThreat* worker, std::string, std::uint8_t outcome)
-{
-    if (outcome != OutcomeReply)
-        SessionOf(owner).Fail(*worker, "no answer to the hello within " + Seconds(sequence::ReadHelloTimeout));
-}
-
-void DeviceSession::OnReadData(void* owner, TMainThreat* worker, std::string reply, std::uint8_t outcome)
-{
-    DeviceSession& session = SessionOf(owner);
-    if (outcome != OutcomeReply)
-        return session.Fail(*worker, "no dump: nothing within " + Seconds(sequence::DumpStartTimeout)
-            + " of the read request");
-    session.dump_ = std::move(reply);
-    session.over_ = true;
+    dump_ = dump;
+    over_ = true;
 }
 
 } // namespace cli

@@ -4,40 +4,40 @@
 #include "engine/ats.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class TMainThreat;
 
-// Called on the window thread with (owner, worker, reply text, outcome):
-// OutcomeReply, OutcomeErrorReply or OutcomeTimeout (engine/ats.h).
-using TRequestHandler = void (*)(void* owner, TMainThreat* worker, std::string reply, std::uint8_t outcome);
+// Called on the window thread with the worker, the reply text and the
+// outcome. Handlers do not throw: the operations in device/ catch what
+// their steps throw and end the operation with it.
+using TRequestHandler = std::function<void(TMainThreat& worker, const std::string& reply, TOutcome outcome)>;
 
 struct TPacket {
     TAts Ats;
     std::string CommandText;
     std::string ReplyText;
     std::int32_t Timeout = 0;
-    TRequestHandler OnReply = nullptr;
-    TRequestHandler OnErrorReply = nullptr;
-    TRequestHandler OnTimeout = nullptr;
-    void* Owner = nullptr;
+    TRequestHandler OnReply;
+    TRequestHandler OnErrorReply;
+    TRequestHandler OnTimeout;
     bool Sent = false;
     bool Answered = false;
     bool Reported = false;
-    std::uint8_t Outcome = 0;
+    TOutcome Outcome = TOutcome::Timeout;
     std::int8_t Priority = 0;
 
-    TRequestHandler HandlerFor(std::uint8_t outcome) const
+    const TRequestHandler& HandlerFor(TOutcome outcome) const
     {
         switch (outcome) {
-        case OutcomeReply:
+        case TOutcome::Reply:
             return OnReply;
-        case OutcomeErrorReply:
+        case TOutcome::ErrorReply:
             return OnErrorReply;
-        case OutcomeTimeout:
-            return OnTimeout;
-        default:
-            return nullptr;
+        case TOutcome::Timeout:
+            break;
         }
+        return OnTimeout;
     }
 };

@@ -9,11 +9,10 @@
 namespace sequence {
 namespace {
 
-void PostAwaiting(TMainThreat& worker, std::string command, char answer, int timeout, TRequestHandler handler,
-    void* owner)
+void PostAwaiting(TMainThreat& worker, std::string command, char answer, int timeout, const TRequestHandler& handler)
 {
     worker.PostRequest(std::move(command), protocol::AnswerContaining(answer), timeout, handler, handler, handler,
-        owner, Priority);
+        Priority);
 }
 
 } // namespace
@@ -27,13 +26,13 @@ bool ReopenPort(TMainThreat& worker)
     return worker.Engine().IsPortOpen();
 }
 
-void PostWriteHello(TMainThreat& worker, TRequestHandler handler, void* owner)
+void PostWriteHello(TMainThreat& worker, TRequestHandler handler)
 {
-    PostAwaiting(worker, std::string(1, protocol::Hello), protocol::HelloAck, WriteHelloTimeout, handler, owner);
+    PostAwaiting(worker, std::string(1, protocol::Hello), protocol::HelloAck, WriteHelloTimeout, handler);
 }
 
 std::uint32_t PostWriteBody(TMainThreat& worker, std::optional<std::string> image, const WriteHandlers& handlers,
-    void* owner, const std::function<bool()>& goOn)
+    const std::function<bool()>& goOn)
 {
     // The frames are cut as from the file itself, so a short last read
     // keeps the previous frame's tail.
@@ -50,10 +49,10 @@ std::uint32_t PostWriteBody(TMainThreat& worker, std::optional<std::string> imag
                 return frameCount;
             if (firstPass) {
                 PostAwaiting(worker, std::string(1, protocol::Hello), protocol::HelloAck, WriteHelloTimeout,
-                    handlers.handshake, owner);
+                    handlers.handshake);
                 // Its outcome is not looked at: the first frame follows at once.
                 worker.PostRequest(std::string(1, protocol::WriteStart), protocol::AnswerContaining(protocol::Ack),
-                    WriteStartTimeout, nullptr, nullptr, nullptr, nullptr, Priority);
+                    WriteStartTimeout, nullptr, nullptr, nullptr, Priority);
                 firstPass = false;
             }
             std::optional<std::string> frame = frames.Next();
@@ -61,19 +60,19 @@ std::uint32_t PostWriteBody(TMainThreat& worker, std::optional<std::string> imag
                 break;
             ++frameCount;
             PostAwaiting(worker, std::move(*frame), protocol::Ack, FrameTimeout,
-                frameCount == 1 ? handlers.firstFrame : handlers.frame, owner);
+                frameCount == 1 ? handlers.firstFrame : handlers.frame);
         }
     }
-    PostAwaiting(worker, std::string(), protocol::Ack, ClosingWaitTimeout, handlers.finished, owner);
+    PostAwaiting(worker, std::string(), protocol::Ack, ClosingWaitTimeout, handlers.finished);
     return frameCount;
 }
 
-void PostRead(TMainThreat& worker, TRequestHandler handshake, TRequestHandler data, void* owner)
+void PostRead(TMainThreat& worker, TRequestHandler handshake, TRequestHandler data)
 {
     worker.PostRequest(std::string(1, protocol::Hello), protocol::AnswerContaining(protocol::HelloAck),
-        ReadHelloTimeout, handshake, handshake, handshake, owner, Priority);
+        ReadHelloTimeout, handshake, handshake, handshake, Priority);
     worker.PostRequest(std::string(1, protocol::ReadRequest), protocol::DumpAts(), DumpStartTimeout, data, data, data,
-        owner, Priority);
+        Priority);
 }
 
 } // namespace sequence

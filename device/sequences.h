@@ -1,9 +1,8 @@
 #pragma once
 // The write and read sequences as requests posted to the worker: which
 // message goes out in which order, which answer each awaits and for how
-// long. The window and the command line both drive the device through
-// these, with handlers of their own for the outcomes, so the line sees the
-// same bytes from either.
+// long. The write and read operations (device/operations.h) post them, so
+// the line sees the same bytes from the window and the command line.
 //
 // Thread safety: window thread, like every poster of requests; PostWriteBody
 // is meant to run inside the handler of the first hello's answer, while the
@@ -43,7 +42,7 @@ inline constexpr int ReadGiveUpMs = 40000;
 bool ReopenPort(TMainThreat& worker);
 
 // The first hello of a write (W1).
-void PostWriteHello(TMainThreat& worker, TRequestHandler handler, void* owner);
+void PostWriteHello(TMainThreat& worker, TRequestHandler handler);
 
 // One handler for all three outcomes of each request of a write's body.
 struct WriteHandlers {
@@ -60,9 +59,9 @@ struct WriteHandlers {
 // "Cancel" click run there); once it says no, nothing more is posted, not
 // even the closing wait. Returns the number of frames posted.
 std::uint32_t PostWriteBody(TMainThreat& worker, std::optional<std::string> image, const WriteHandlers& handlers,
-    void* owner, const std::function<bool()>& goOn);
+    const std::function<bool()>& goOn);
 
 // The hello and the read request, each with its handler for all outcomes.
-void PostRead(TMainThreat& worker, TRequestHandler handshake, TRequestHandler data, void* owner);
+void PostRead(TMainThreat& worker, TRequestHandler handshake, TRequestHandler data);
 
 } // namespace sequence

@@ -4,11 +4,13 @@
 #include <cstdint>
 #include <string>
 
-// How a command ended: its reply, an error reply, or no reply in time.
-enum : std::uint8_t {
-    OutcomeReply = 1,
-    OutcomeErrorReply = 2,
-    OutcomeTimeout = 3,
+// How a command ended: its reply, an error reply, or no reply (in time, or
+// at all: a command the line closed under, or one withdrawn unwritten).
+// The values are the outcome codes handlers have always been given.
+enum class TOutcome : std::uint8_t {
+    Reply = 1,
+    ErrorReply = 2,
+    Timeout = 3,
 };
 
 // Matching modes.

@@ -22,7 +22,7 @@ TTestEngine::TTestEngine(platform::WindowThread& window, const std::string& port
     , matcher_(*this)
     , thread_(window)
 {
-    // A system whose port list cannot be read fails here (EComPort code 23).
+    // A system whose port list cannot be read fails here (ComError::RegError).
     std::vector<std::string> ports;
     EnumComPorts(ports);
 
@@ -58,11 +58,10 @@ std::uint64_t TTestEngine::PrepareCommand(const std::string& command, const TAts
     command_ = command;
     replyTimeout_ = replyTimeout;
     matcher_.Prepare(ats);
-    answered_ = false;
     return ++commandNumber_;
 }
 
-std::optional<TTestEngine::Outcome> TTestEngine::OutcomeOf(std::uint64_t command) const
+std::optional<TTestEngine::Result> TTestEngine::OutcomeOf(std::uint64_t command) const
 {
     std::lock_guard lock(matchLock_);
     if (command == 0 || command != outcomeCommand_)
@@ -76,13 +75,29 @@ std::string TTestEngine::Reply() const
     return matcher_.Reply();
 }
 
-void TTestEngine::ReadyReceiveSide()
+void TTestEngine::ReadyReceiveSide(std::uint64_t command)
 {
     std::lock_guard lock(matchLock_);
+    if (command != commandNumber_)
+        return;
     replyTimer_.SetEnabled(false);
     replyTimer_.SetInterval(replyTimeout_);
     framer_->SetBuffer({});
-    readiedCommand_ = commandNumber_;
+    readiedCommand_ = command;
+}
+
+void TTestEngine::Withdraw(std::uint64_t command)
+{
+    Match([&] {
+        if (writtenCommand_ != command)
+            EndUnansweredLocked(command);
+    });
+}
+
+void TTestEngine::EndUnansweredLocked(std::uint64_t command)
+{
+    if (command != 0 && command == commandNumber_ && outcomeCommand_ != command)
+        RecordOutcome(TOutcome::Timeout, events_.timeout);
 }
 
 void TTestEngine::SendLoop()
@@ -90,19 +105,31 @@ void TTestEngine::SendLoop()
     while (!thread_.Terminated()) {
         if (!events_.send.Wait(SendWaitTurn) || thread_.Terminated())
             continue;
-        if (!IsPortOpen())
-            continue; // dropped: no outcome follows
-        std::string command;
         std::uint64_t number = 0;
         bool readied = false;
         {
             std::lock_guard lock(matchLock_);
-            command = command_;
             number = commandNumber_;
             readied = readiedCommand_ == number;
         }
+        if (!IsPortOpen()) {
+            // No outcome could ever come for it on a closed line.
+            Match([&] { EndUnansweredLocked(number); });
+            continue;
+        }
         if (!readied)
-            window_.RunAndWait([this] { ReadyReceiveSide(); });
+            window_.RunAndWait([this, number] { ReadyReceiveSide(number); });
+        // The hand-over gave a click on the window thread its chance to
+        // cancel, and the worker its chance to prepare another command:
+        // only a command still current and unanswered goes on the line.
+        std::string command;
+        {
+            std::lock_guard lock(matchLock_);
+            if (number != commandNumber_ || outcomeCommand_ == number)
+                continue;
+            writtenCommand_ = number;
+            command = command_;
+        }
         try {
             port_->WriteStr(command);
         } catch (const EComPort&) {
@@ -114,7 +141,7 @@ void TTestEngine::SendLoop()
             if (alive.expired())
                 return;
             std::lock_guard lock(matchLock_);
-            if (number == commandNumber_ && !answered_) {
+            if (number == commandNumber_ && outcomeCommand_ != number) {
                 timerCommand_ = number;
                 replyTimer_.SetEnabled(true);
             }
@@ -159,10 +186,12 @@ void TTestEngine::Match(const std::function<void()>& step)
 void TTestEngine::ForgetReplyState()
 {
     window_.RunAndWait([this] {
-        std::lock_guard lock(matchLock_);
-        matcher_.Forget();
-        replyTimer_.SetEnabled(false);
-        framer_->EmptyBuffer();
+        Match([this] {
+            matcher_.Forget();
+            replyTimer_.SetEnabled(false);
+            framer_->EmptyBuffer();
+            EndUnansweredLocked(commandNumber_);
+        });
     });
 }
 
@@ -250,30 +279,29 @@ void TTestEngine::DisableTimer()
     replyTimer_.SetEnabled(false);
 }
 
-void TTestEngine::RecordOutcome(std::uint8_t code, platform::Event& event)
+void TTestEngine::RecordOutcome(TOutcome outcome, platform::Event& event)
 {
-    answered_ = true;
     // Only the first outcome counts: a late error text after a reply, say,
     // must not change what the command got.
     if (outcomeCommand_ != commandNumber_) {
         outcomeCommand_ = commandNumber_;
-        outcome_.code = code;
-        outcome_.reply = code == OutcomeTimeout ? std::string() : matcher_.Reply();
+        outcome_.outcome = outcome;
+        outcome_.reply = outcome == TOutcome::Timeout ? std::string() : matcher_.Reply();
     }
     pendingSignals_.push_back(&event);
 }
 
 void TTestEngine::SignalReply()
 {
-    RecordOutcome(OutcomeReply, events_.reply);
+    RecordOutcome(TOutcome::Reply, events_.reply);
 }
 
 void TTestEngine::SignalErrorReply()
 {
-    RecordOutcome(OutcomeErrorReply, events_.errorReply);
+    RecordOutcome(TOutcome::ErrorReply, events_.errorReply);
 }
 
 void TTestEngine::SignalTimeout()
 {
-    RecordOutcome(OutcomeTimeout, events_.timeout);
+    RecordOutcome(TOutcome::Timeout, events_.timeout);
 }

@@ -5,26 +5,20 @@
 //
 // Thread safety:
 // - Construction and destruction on the window thread.
-// - PrepareCommand and Reply on the worker thread, or on the window thread
-//   while the worker waits for it (ordered by the send and outcome events);
-//   the port operations on the worker or window thread (the
-//   port serialises them).
+// - PrepareCommand, OutcomeOf and Reply on the worker or the window thread;
+//   the port operations too (the port serialises them).
 // - The engine's own thread writes the prepared command when SendEvent is
-//   set. Its steps on the reply timer and the framer are handed to the
-//   window thread (unless ReadyReceiveSide has done them there already),
-//   where the receive handlers and the timer's expiry run, so the framer
-//   and the timer are only ever touched there.
-// - The matching state is shared between PrepareCommand (worker thread) and
-//   the receive side (window thread) and guarded by one lock.
+//   set. The reply timer and the framer are only ever touched on the window
+//   thread, where the receive handlers and the timer's expiry run: the send
+//   loop hands its steps on them there, unless ReadyReceiveSide has done them.
+// - The matching state and each command's bookkeeping are guarded by one lock.
 //
-// Every prepared command has a number. A command's reply timer is started
-// only while that command is still unanswered (on a fast line the answer can
-// be complete before the write returns), and a timer armed for an earlier
-// command never ends a later one. The first outcome of each command is kept
-// with its number, so the worker attributes an outcome event to the command
-// it belongs to and to no other; a listener hears of it first, on the
-// window thread. Closing or reconfiguring the port forgets
-// the current command's collection and timer: nothing of it reaches the next.
+// Every prepared command has a number and gets exactly one outcome, kept
+// with that number: its answer, an error answer, or none (its time-out ran
+// out, the port was closed, reopened or reconfigured under it, or it was
+// withdrawn before it was written). A command is written only while it is
+// the current one, with no outcome yet, decided under the lock; a reply
+// timer armed for one command never ends another.
 
 #include "engine/ats.h"
 #include "engine/replymatcher.h"
@@ -54,13 +48,13 @@ public:
     };
 
     // Reads the system's port list, so that a system whose list cannot be
-    // read fails construction with EComPort code 23; the port is not opened.
+    // read fails construction with ComError::RegError; the port is not opened.
     TTestEngine(platform::WindowThread& window, const std::string& portName, int baudRate, Events events);
     ~TTestEngine() override;
 
-    struct Outcome {
-        std::uint8_t code = 0; // OutcomeReply, OutcomeErrorReply or OutcomeTimeout
-        std::string reply;     // the reply for codes 1 and 2
+    struct Result {
+        TOutcome outcome = TOutcome::Timeout;
+        std::string reply; // the reply of an answer or an error answer
     };
 
     // Takes the next command; it starts with an empty collection. Returns
@@ -68,15 +62,19 @@ public:
     std::uint64_t PrepareCommand(const std::string& command, const TAts& ats, int replyTimeout);
     std::string Reply() const;
     // Window thread, after PrepareCommand: the receive side's steps that
-    // must come before the command is written (the reply timer stopped and
-    // given the command's time-out, the framer's buffer emptied). The send
-    // loop then writes without handing them to the window thread itself.
-    void ReadyReceiveSide();
-    // The first outcome of the numbered command, once it has one.
-    std::optional<Outcome> OutcomeOf(std::uint64_t command) const;
-    // Called on the window thread, outside the engine's locks, when a
-    // receive step or the reply timer raises an outcome event, just before
-    // the event is set. Set it on the window thread before the port is opened.
+    // must come before the numbered command is written (the reply timer
+    // stopped and given its time-out, the framer's buffer emptied), unless
+    // another command has been prepared since. The send loop then writes
+    // without handing them to the window thread itself.
+    void ReadyReceiveSide(std::uint64_t command);
+    // Ends the numbered command without an answer if it has not been
+    // written yet: it never reaches the line.
+    void Withdraw(std::uint64_t command);
+    // The outcome of the numbered command, once it has one.
+    std::optional<Result> OutcomeOf(std::uint64_t command) const;
+    // Called, outside the engine's locks and on whichever thread decided
+    // it, whenever a command gets its outcome, just before the outcome
+    // event is set. Set it before the first command is prepared.
     void SetOutcomeListener(std::function<void()> listener) { outcomeListener_ = std::move(listener); }
 
     bool OpenPort();
@@ -92,13 +90,16 @@ public:
 private:
     void SendLoop();
     void OnReplyTimer();
-    // Drops the current command's collection, framer buffer and timer.
+    // The line was closed or changed: the current command's collection,
+    // framer buffer and timer are dropped, and the command ends unanswered.
     void ForgetReplyState();
-    void RecordOutcome(std::uint8_t code, platform::Event& event);
-    // Runs a matching step under the matching lock. The outcome events it
-    // raises are set once the outermost step has let go of the lock: the
-    // worker reads the outcome under that lock and would otherwise wake
-    // only to wait for it.
+    void RecordOutcome(TOutcome outcome, platform::Event& event);
+    // The current command, if it is the numbered one and has no outcome
+    // yet, ends unanswered. Under the matching lock.
+    void EndUnansweredLocked(std::uint64_t command);
+    // Runs a step under the matching lock. The outcome events it raises are
+    // set once the outermost step has let go of the lock: the worker reads
+    // the outcome under that lock and would otherwise wake only to wait.
     void Match(const std::function<void()>& step);
 
     // ReplyMatcher::Host, window thread.
@@ -124,11 +125,12 @@ private:
     std::string command_;
     int replyTimeout_ = 0;
     std::uint64_t commandNumber_ = 0;
-    bool answered_ = false;
+    // The command the send loop has taken for writing.
+    std::uint64_t writtenCommand_ = 0;
     // The command the reply timer was last armed for.
     std::uint64_t timerCommand_ = 0;
     std::uint64_t outcomeCommand_ = 0;
-    Outcome outcome_;
+    Result outcome_;
     int matchDepth_ = 0;
     std::vector<platform::Event*> pendingSignals_;
     std::function<void()> outcomeListener_;

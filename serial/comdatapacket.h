@@ -30,7 +30,7 @@ public:
     ~TComDataPacket();
 
     // Moves the framer's listener from the current port (if any) to this one
-    // (nullptr: to none). EComPort code 18 from the port's registration.
+    // (nullptr: to none). EComPort with ComError::RegFailed from the port's registration.
     void SetComPort(TCustomComPort* port);
     TCustomComPort* ComPort() const { return port_; }
 

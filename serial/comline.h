@@ -28,25 +28,16 @@ namespace serial {
 // /dev/name. Windows: a name is opened as \\.\name, a path as given.
 std::string DevicePathOf(const std::string& portName);
 
-// Everything the driver is told about the line in one record.
-struct LineSettings {
+// Everything the driver is told about the line in one record. Linux has no
+// DSR handshake (outDsrFlow, dsrSensitivity, txContinueOnXoff); those, and
+// the error and event characters below, have a place in the Windows driver
+// only, and Linux drops zero bytes in the port.
+struct LineSettings : Handshake {
     std::uint32_t bitsPerSecond = 9600;
     TDataBits dataBits = dbEight;
     TStopBits stopBits = sbOneStopBit;
     TParityBits parity = prNone;
     bool parityCheck = false;
-    bool outCtsFlow = false;
-    TDTRFlowControl dtrControl = dtrDisable;
-    TRTSFlowControl rtsControl = rtsDisable;
-    bool xonXoffOut = false;
-    bool xonXoffIn = false;
-    std::uint8_t xonChar = 17;
-    std::uint8_t xoffChar = 19;
-    // The rest has a place in the Windows driver only; Linux drops zero
-    // bytes in the port and has no DSR handshake, error or event character.
-    bool outDsrFlow = false;
-    bool dsrSensitivity = false;
-    bool txContinueOnXoff = false;
     bool replaceErrors = false; // parity errors arrive as replaceChar
     std::uint8_t replaceChar = 0;
     bool discardNull = false;
@@ -74,7 +65,7 @@ public:
     ~ComLine();
 
     // Opens the named device for exclusive use in raw mode; remembers the
-    // line's settings to restore them on Close. EComPort code 1.
+    // line's settings to restore them on Close. EComPort with ComError::OpenFailed.
     void Open(const std::string& portName);
     // Restores the original settings, gives up exclusive use and closes.
     // Does nothing when closed.
@@ -82,26 +73,26 @@ public:
     bool IsOpen() const { return open_ != nullptr; }
 
     // Queue sizes: Linux's are fixed, so there only nonsense is refused
-    // (code 9).
+    // (ComError::SetupComFailed).
     void ApplyQueueSizes(int inputSize, int outputSize);
-    // EComPort code 7.
+    // EComPort with ComError::SetStateFailed.
     void ApplyLineSettings(const LineSettings& settings);
     // The total write time-out is constant + multiplier per byte, in
     // milliseconds; both 0 means no limit. Values are unsigned 32-bit.
     // Reads never wait (see Read), whatever the port's read time-outs say.
-    // EComPort code 8.
+    // EComPort with ComError::TimeoutsFailed.
     void ApplyWriteTimeouts(std::uint32_t multiplier, std::uint32_t constant);
     // Raises or drops DTR or RTS. A line without modem control lines (a
-    // pseudo-terminal) accepts this and changes nothing. EComPort code 12.
+    // pseudo-terminal) accepts this and changes nothing. EComPort with ComError::EscapeComFailed.
     void SetModemLine(ModemLine line, bool on);
 
     // Writes all bytes, waiting while the driver's queue is full, at most for
     // the write time-out; returns the number of bytes the driver took.
-    // EComPort code 2.
+    // EComPort with ComError::WriteFailed.
     int Write(const std::string& bytes);
-    // Bytes received and not yet read. EComPort code 10.
+    // Bytes received and not yet read. EComPort with ComError::ClearComFailed.
     int QueuedInput() const;
-    // Reads up to count queued bytes without waiting. EComPort code 3.
+    // Reads up to count queued bytes without waiting. EComPort with ComError::ReadFailed.
     std::string Read(int count);
     // Throws away everything queued in both directions; errors are ignored.
     void Purge() noexcept;

@@ -147,16 +147,7 @@ void TCustomComPort::ApplyDCB()
     s.stopBits = stopBits_;
     s.parity = parity_.Bits();
     s.parityCheck = parity_.Check();
-    s.outCtsFlow = flowControl_.OutCTSFlow();
-    s.dtrControl = flowControl_.ControlDTR();
-    s.rtsControl = flowControl_.ControlRTS();
-    s.xonXoffOut = flowControl_.XonXoffOut();
-    s.xonXoffIn = flowControl_.XonXoffIn();
-    s.xonChar = flowControl_.XonChar();
-    s.xoffChar = flowControl_.XoffChar();
-    s.outDsrFlow = flowControl_.OutDSRFlow();
-    s.dsrSensitivity = flowControl_.DSRSensitivity();
-    s.txContinueOnXoff = flowControl_.TxContinueOnXoff();
+    static_cast<serial::Handshake&>(s) = flowControl_.Fields();
     s.replaceErrors = parity_.Check() && parity_.Replace();
     s.replaceChar = s.replaceErrors ? parity_.ReplaceChar() : 0;
     s.discardNull = discardNull_;

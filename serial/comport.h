@@ -65,7 +65,7 @@ public:
 
     // Opens the line and applies every setting (queue sizes, line settings,
     // time-outs); starts the event thread when Events is not empty. Nothing
-    // when already open. EComPort code 1 (the port stays closed) or the code
+    // when already open. EComPort with ComError::OpenFailed (the port stays closed) or the code
     // of the failed setting.
     void Open();
     // Stops the event thread (dropping whatever is still queued in either
@@ -76,13 +76,13 @@ public:
 
     // Raise (true) or drop (false) DTR or RTS. On a line without modem
     // control lines (a pseudo-terminal) nothing changes and nothing is
-    // raised. EComPort code 12, also when the port is closed.
+    // raised. EComPort with ComError::EscapeComFailed, also when the port is closed.
     void SetDTR(bool on);
     void SetRTS(bool on);
 
     // Writes exactly these bytes and returns how many the driver took: all
     // of them, or fewer when the write time-out ran out first. An empty text
-    // writes nothing and returns 0. EComPort code 2, also when closed.
+    // writes nothing and returns 0. EComPort with ComError::WriteFailed, also when closed.
     int WriteStr(const std::string& bytes);
 
     // While an update is in progress no setting reaches the line; the last
@@ -131,7 +131,7 @@ public:
     bool TriggersOnRxChar() const { return triggersOnRxChar_; }
     void SetTriggersOnRxChar(bool value) { triggersOnRxChar_ = value; }
 
-    // Listeners, in registration order. EComPort code 18 when registering a
+    // Listeners, in registration order. EComPort with ComError::RegFailed when registering a
     // link twice or removing one that is not registered.
     void RegisterLink(TComLink* link);
     void UnRegisterLink(TComLink* link);

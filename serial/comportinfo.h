@@ -29,8 +29,8 @@ struct ComPortInfo {
 };
 
 // The ports EnumComPorts lists, described, sorted by path; then the by-id
-// names and the virtual devices' ports, each sorted by path. EComPort code
-// 23 ("Registry error") when the list cannot be read.
+// names and the virtual devices' ports, each sorted by path. EComPort with
+// ComError::RegError ("Registry error") when the list cannot be read.
 std::vector<ComPortInfo> DescribeComPorts();
 
 // Puts the port a setting names (currentPort, as stored) in front of the

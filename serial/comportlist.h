@@ -9,7 +9,7 @@
 //
 // On Windows it is the data of the values under the registry key
 // HKEY_LOCAL_MACHINE\HARDWARE\DEVICEMAP\SERIALCOMM ("COM3"), sorted as
-// texts; the registry's error number goes with code 23.
+// texts; the registry's error number goes with ComError::RegError.
 //
 // Thread safety: any thread; SetComPortListRoots belongs to start-up (and
 // to tests) but is guarded all the same.
@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-// Replaces the list's contents with the port names. EComPort code 23 when
+// Replaces the list's contents with the port names. EComPort with ComError::RegError when
 // the list cannot be read; the list is then left as it was.
 void EnumComPorts(std::vector<std::string>& list);
 

@@ -30,18 +30,18 @@ void TComFlowControl::SetFlowControl(TFlowControl value)
     std::lock_guard guard(*this);
     switch (value) {
     case fcHardware:
-        controlRTS_ = rtsHandshake;
-        outCTSFlow_ = true;
-        xonXoffIn_ = xonXoffOut_ = false;
+        fields_.rtsControl = rtsHandshake;
+        fields_.outCtsFlow = true;
+        fields_.xonXoffIn = fields_.xonXoffOut = false;
         break;
     case fcSoftware:
-        controlRTS_ = rtsDisable;
-        outCTSFlow_ = false;
-        xonXoffIn_ = xonXoffOut_ = true;
+        fields_.rtsControl = rtsDisable;
+        fields_.outCtsFlow = false;
+        fields_.xonXoffIn = fields_.xonXoffOut = true;
         break;
     case fcNone:
-        controlRTS_ = rtsDisable;
-        outCTSFlow_ = xonXoffIn_ = xonXoffOut_ = false;
+        fields_.rtsControl = rtsDisable;
+        fields_.outCtsFlow = fields_.xonXoffIn = fields_.xonXoffOut = false;
         break;
     case fcCustom:
         break;
@@ -52,11 +52,11 @@ void TComFlowControl::SetFlowControl(TFlowControl value)
 TFlowControl TComFlowControl::GetFlowControl() const
 {
     std::lock_guard guard(*this);
-    if (controlRTS_ == rtsHandshake && outCTSFlow_ && !xonXoffIn_ && !xonXoffOut_)
+    if (fields_.rtsControl == rtsHandshake && fields_.outCtsFlow && !fields_.xonXoffIn && !fields_.xonXoffOut)
         return fcHardware;
-    if (controlRTS_ == rtsDisable && !outCTSFlow_ && xonXoffIn_ && xonXoffOut_)
+    if (fields_.rtsControl == rtsDisable && !fields_.outCtsFlow && fields_.xonXoffIn && fields_.xonXoffOut)
         return fcSoftware;
-    if (controlRTS_ == rtsDisable && !outCTSFlow_ && !xonXoffIn_ && !xonXoffOut_)
+    if (fields_.rtsControl == rtsDisable && !fields_.outCtsFlow && !fields_.xonXoffIn && !fields_.xonXoffOut)
         return fcNone;
     return fcCustom;
 }

@@ -96,41 +96,34 @@ public:
     // Which preset the handshake fields match; fcCustom when none does.
     TFlowControl GetFlowControl() const;
 
-    bool OutCTSFlow() const { return Get(outCTSFlow_); }
-    bool OutDSRFlow() const { return Get(outDSRFlow_); }
-    TDTRFlowControl ControlDTR() const { return Get(controlDTR_); }
-    TRTSFlowControl ControlRTS() const { return Get(controlRTS_); }
-    bool XonXoffOut() const { return Get(xonXoffOut_); }
-    bool XonXoffIn() const { return Get(xonXoffIn_); }
-    bool DSRSensitivity() const { return Get(dsrSensitivity_); }
-    bool TxContinueOnXoff() const { return Get(txContinueOnXoff_); }
-    std::uint8_t XonChar() const { return Get(xonChar_); }
-    std::uint8_t XoffChar() const { return Get(xoffChar_); }
-
-    void SetOutCTSFlow(bool value) { Set(outCTSFlow_, value); }
-    void SetOutDSRFlow(bool value) { Set(outDSRFlow_, value); }
-    void SetControlDTR(TDTRFlowControl value) { Set(controlDTR_, value); }
-    void SetControlRTS(TRTSFlowControl value) { Set(controlRTS_, value); }
-    void SetXonXoffOut(bool value) { Set(xonXoffOut_, value); }
-    void SetXonXoffIn(bool value) { Set(xonXoffIn_, value); }
-    void SetDSRSensitivity(bool value) { Set(dsrSensitivity_, value); }
-    void SetTxContinueOnXoff(bool value) { Set(txContinueOnXoff_, value); }
-    void SetXonChar(std::uint8_t value) { Set(xonChar_, value); }
-    void SetXoffChar(std::uint8_t value) { Set(xoffChar_, value); }
+    bool OutCTSFlow() const { return Get(fields_.outCtsFlow); }
+    bool OutDSRFlow() const { return Get(fields_.outDsrFlow); }
+    TDTRFlowControl ControlDTR() const { return Get(fields_.dtrControl); }
+    TRTSFlowControl ControlRTS() const { return Get(fields_.rtsControl); }
+    bool XonXoffOut() const { return Get(fields_.xonXoffOut); }
+    bool XonXoffIn() const { return Get(fields_.xonXoffIn); }
+    bool DSRSensitivity() const { return Get(fields_.dsrSensitivity); }
+    bool TxContinueOnXoff() const { return Get(fields_.txContinueOnXoff); }
+    std::uint8_t XonChar() const { return Get(fields_.xonChar); }
+    std::uint8_t XoffChar() const { return Get(fields_.xoffChar); }
+    void SetOutCTSFlow(bool value) { Set(fields_.outCtsFlow, value); }
+    void SetOutDSRFlow(bool value) { Set(fields_.outDsrFlow, value); }
+    void SetControlDTR(TDTRFlowControl value) { Set(fields_.dtrControl, value); }
+    void SetControlRTS(TRTSFlowControl value) { Set(fields_.rtsControl, value); }
+    void SetXonXoffOut(bool value) { Set(fields_.xonXoffOut, value); }
+    void SetXonXoffIn(bool value) { Set(fields_.xonXoffIn, value); }
+    void SetDSRSensitivity(bool value) { Set(fields_.dsrSensitivity, value); }
+    void SetTxContinueOnXoff(bool value) { Set(fields_.txContinueOnXoff, value); }
+    void SetXonChar(std::uint8_t value) { Set(fields_.xonChar, value); }
+    void SetXoffChar(std::uint8_t value) { Set(fields_.xoffChar, value); }
+    // Every handshake field at once, as the line is told them.
+    serial::Handshake Fields() const { return Get(fields_); }
+    void SetFields(const serial::Handshake& value) { Set(fields_, value); }
 
 private:
     void Apply(TCustomComPort& port) override;
 
-    bool outCTSFlow_ = false;
-    bool outDSRFlow_ = false;
-    TDTRFlowControl controlDTR_ = dtrDisable;
-    TRTSFlowControl controlRTS_ = rtsDisable;
-    bool xonXoffOut_ = false;
-    bool xonXoffIn_ = false;
-    bool dsrSensitivity_ = false;
-    bool txContinueOnXoff_ = false;
-    std::uint8_t xonChar_ = 17;
-    std::uint8_t xoffChar_ = 19;
+    serial::Handshake fields_;
 };
 
 // Driver time-outs in milliseconds. With the defaults a write of n bytes

@@ -22,7 +22,7 @@ enum class TComSettingKind { Port, BaudRate, DataBits, StopBits, Parity, FlowCon
 class TComComboBox : public QComboBox {
 public:
     // Fills the list; the port list is read from the system at this moment
-    // (EComPort code 23 when it cannot be).
+    // (EComPort with ComError::RegError when it cannot be).
     TComComboBox(TComSettingKind kind, QWidget* parent);
 
     // Selects the entry of the port's current value. A current port name
@@ -44,7 +44,7 @@ private:
 
 class TComSetupFrm : public QDialog {
 public:
-    // Builds the dialog; EComPort code 23 when the port list cannot be read.
+    // Builds the dialog; EComPort with ComError::RegError when the port list cannot be read.
     explicit TComSetupFrm(QWidget* parent = nullptr);
 
     void Bind(const TCustomComPort& port);

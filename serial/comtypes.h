@@ -1,6 +1,6 @@
 #pragma once
 // The port's remaining enumerations: handshake modes of the DTR and RTS
-// lines, and the line events the event thread can report.
+// lines, and the line events the event thread can report; the handshake.
 //
 // Thread safety: plain values, usable on any thread.
 
@@ -10,6 +10,27 @@
 enum TDTRFlowControl : std::uint8_t { dtrDisable, dtrEnable, dtrHandshake };
 
 enum TRTSFlowControl : std::uint8_t { rtsDisable, rtsEnable, rtsHandshake, rtsToggle };
+
+namespace serial {
+
+// The handshake of a line, as the flow control settings hold it and as the
+// driver is told it, with the defaults of both.
+struct Handshake {
+    bool outCtsFlow = false;
+    bool outDsrFlow = false;
+    TDTRFlowControl dtrControl = dtrDisable;
+    TRTSFlowControl rtsControl = rtsDisable;
+    bool xonXoffOut = false;
+    bool xonXoffIn = false;
+    bool dsrSensitivity = false;
+    bool txContinueOnXoff = false;
+    std::uint8_t xonChar = 17;
+    std::uint8_t xoffChar = 19;
+
+    bool operator==(const Handshake&) const = default;
+};
+
+} // namespace serial
 
 enum TComEvent : std::uint8_t {
     evRxChar,

@@ -17,7 +17,7 @@ struct SerialTtys {
     std::vector<SerialTty> Ttys; // sorted by DevicePath
 };
 
-// EComPort code 23 when the class folder cannot be read.
+// EComPort with ComError::RegError when the class folder cannot be read.
 SerialTtys ListSerialTtys();
 
 } // namespace serial

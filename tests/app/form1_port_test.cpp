@@ -50,7 +50,7 @@ protected:
     // begins): a new worker starts with an empty queue.
     void MarkWorker()
     {
-        form->Worker->PostRequest("\x55", TAts{}, 1000, nullptr, nullptr, nullptr, nullptr, 1);
+        form->Worker->PostRequest("\x55", TAts{}, 1000, nullptr, nullptr, nullptr, 1);
     }
     bool IsMarkedWorker() const { return form->Worker != nullptr && form->Worker->QueuedCount() == 1; }
 

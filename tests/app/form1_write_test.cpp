@@ -9,6 +9,7 @@
 #include <sys/resource.h>
 
 #include <filesystem>
+#include <map>
 
 namespace {
 
@@ -21,7 +22,8 @@ std::string SeveralNumbers()
 }
 
 // Records the gauge's values and when the status area leaves, with the
-// number of frames acknowledged at that moment.
+// number of frames acknowledged at that moment, and when each status text
+// was first painted.
 class GaugeWatch : public QObject {
 public:
     explicit GaugeWatch(TForm1& form)
@@ -30,16 +32,20 @@ public:
         connect(form.ProgressBar, &QProgressBar::valueChanged, this,
             [this](int value) { changes.emplace_back(value, form_.ChunksAcknowledged); });
         form.ProgressBar->installEventFilter(this);
+        form.LBL_CurrentAction->installEventFilter(this);
     }
 
     std::vector<std::pair<int, std::uint32_t>> changes; // value, ChunksAcknowledged
     std::vector<std::pair<int, std::uint32_t>> hidden;  // the same, when the gauge left
+    std::map<QString, std::chrono::steady_clock::time_point> painted;
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Hide)
+        if (watched == form_.ProgressBar && event->type() == QEvent::Hide)
             hidden.emplace_back(form_.ProgressBar->value(), form_.ChunksAcknowledged);
+        if (watched == form_.LBL_CurrentAction && event->type() == QEvent::Paint)
+            painted.try_emplace(form_.LBL_CurrentAction->text(), std::chrono::steady_clock::now());
         return false;
     }
 
@@ -87,6 +93,11 @@ TEST_F(DeviceFlowTest, writeStoresTheSavedPhoneBookInTheDevice)
     EXPECT_EQ(gauge.changes[2], std::make_pair(0, 0u));
     const std::vector<std::pair<int, std::uint32_t>> hiddenByFrame465 = {{99, 464u}};
     EXPECT_EQ(gauge.hidden, hiddenByFrame465) << "hidden once, at 99 %, by frame 465 (463 of 470 shown)";
+    // The preparation is on screen for the whole pause, not only after it.
+    const QString preparing = QStringLiteral("Prepearing to write data to device...");
+    const QString writing = QStringLiteral("Writing data to device...");
+    ASSERT_TRUE(gauge.painted.count(preparing) && gauge.painted.count(writing));
+    EXPECT_GE(gauge.painted[writing] - gauge.painted[preparing], std::chrono::milliseconds(2000));
 }
 
 TEST_F(DeviceFlowTest, cancelStopsAfterTheFrameInFlightWithoutMessage)

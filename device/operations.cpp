@@ -1,0 +1,139 @@
+#include "device/operations.h"
+
+#include "device/mainthreat.h"
+#include "device/protocol.h"
+#include "device/sequences.h"
+
+#include <chrono>
+
+namespace device {
+
+DeviceOperation::DeviceOperation(TMainThreat& worker, OperationObserver& observer)
+    : worker_(worker)
+    , observer_(observer)
+{
+}
+
+void DeviceOperation::Cancel()
+{
+    running_ = false;
+    worker_.CancelAll();
+}
+
+bool DeviceOperation::Reopen()
+{
+    if (sequence::ReopenPort(worker_))
+        return true;
+    Fail(Step::Open);
+    return false;
+}
+
+TRequestHandler DeviceOperation::Handler(Step step, std::function<void(const std::string&, TOutcome)> take)
+{
+    return [this, step, take = std::move(take)](TMainThreat&, const std::string& reply, TOutcome outcome) {
+        if (!running_)
+            return;
+        try {
+            take(reply, outcome);
+        } catch (...) {
+            // Whatever failed (the observer, memory), the operation cannot
+            // go on from a half-taken step.
+            Fail(step);
+        }
+    };
+}
+
+void DeviceOperation::Fail(Step step)
+{
+    if (!running_)
+        return;
+    running_ = false;
+    worker_.CancelAll();
+    observer_.Failed(step);
+}
+
+void DeviceOperation::Finish(const std::string& dump)
+{
+    observer_.Finished(dump);
+    running_ = false;
+}
+
+WriteOperation::WriteOperation(TMainThreat& worker, OperationObserver& observer)
+    : DeviceOperation(worker, observer)
+{
+}
+
+bool WriteOperation::Start(ImageSource image)
+{
+    image_ = std::move(image);
+    running_ = true;
+    if (!Reopen())
+        return false;
+    // What the answer sets off is the preparation: a failure in it fails there.
+    sequence::PostWriteHello(worker_, Handler(Step::Preparing, [this](const std::string&, TOutcome outcome) {
+        if (outcome != TOutcome::Reply)
+            return Fail(Step::Hello);
+        PostBody();
+    }));
+    worker_.BeginOperation();
+    return true;
+}
+
+void WriteOperation::PostBody()
+{
+    observer_.Preparing();
+    framesAcknowledged_ = 0;
+    // The worker waits for this handler, pause included, so every request
+    // of the write is queued before the second hello goes out.
+    framesQueued_ = sequence::PostWriteBody(worker_, image_(),
+        {Handler(Step::Handshake,
+             [this](const std::string&, TOutcome outcome) {
+                 if (outcome != TOutcome::Reply)
+                     Fail(Step::Handshake);
+             }),
+            Handler(Step::FirstFrame, [this](const std::string&, TOutcome o) { TakeFrame(Step::FirstFrame, o); }),
+            Handler(Step::Frames, [this](const std::string&, TOutcome o) { TakeFrame(Step::Frames, o); }),
+            // Whatever its outcome: the device has had every frame.
+            Handler(Step::Frames, [this](const std::string&, TOutcome) { Finish({}); })},
+        [this] { return running_ && observer_.KeepPosting(); });
+}
+
+void WriteOperation::TakeFrame(Step step, TOutcome outcome)
+{
+    if (outcome != TOutcome::Reply)
+        return Fail(step);
+    ++framesAcknowledged_;
+    observer_.FrameWritten(framesAcknowledged_, framesQueued_);
+}
+
+ReadOperation::ReadOperation(TMainThreat& worker, platform::WindowThread& window, OperationObserver& observer)
+    : DeviceOperation(worker, observer)
+    , giveUp_(window.CreateTimer([this] { Fail(Step::GiveUp); }))
+{
+}
+
+bool ReadOperation::Start()
+{
+    running_ = true;
+    worker_.BeginOperation();
+    if (!Reopen())
+        return false;
+    // Counted from the start, so a dump still arriving is given up too.
+    giveUp_->Start(std::chrono::milliseconds(sequence::ReadGiveUpMs));
+    sequence::PostRead(worker_,
+        Handler(Step::Hello,
+            [this](const std::string&, TOutcome outcome) {
+                if (outcome != TOutcome::Reply)
+                    Fail(Step::Hello);
+            }),
+        Handler(Step::Dump, [this](const std::string& reply, TOutcome outcome) {
+            // A reply too short to hold the relay settings is no dump.
+            if (outcome != TOutcome::Reply || !protocol::DecodeDump(reply).relayTimeout)
+                return Fail(Step::Dump);
+            giveUp_->Stop();
+            Finish(reply);
+        }));
+    return true;
+}
+
+} // namespace device
