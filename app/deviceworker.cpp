@@ -106,8 +106,7 @@ void TForm1::RefuseWithoutWorker()
 std::wstring TForm1::WithAccessAdvice(const std::wstring& message)
 {
     TTestEngine& engine = Worker->Engine();
-    const std::string advice = serial::AccessAdvice(engine.Port().Port(), engine.LastOpenError());
-    return advice.empty() ? message : message + L"\n" + ToWideText(advice);
+    return message + L"\n" + ToWideText(serial::OpenFailureDetail(engine.Port().Port(), engine.LastOpenError()));
 }
 
 void TForm1::ForgetOperations()

@@ -27,7 +27,7 @@
 #include <string>
 #include <vector>
 
-class ClickableLabel;
+class CurrentFileLabel;
 class QCheckBox;
 class QFileDialog;
 class QGroupBox;
@@ -56,7 +56,7 @@ public:
     ~TForm1() override;
 
     QGroupBox* GrB_CurrentFile;
-    ClickableLabel* LBL_CurrentFile;
+    CurrentFileLabel* LBL_CurrentFile;
     QGroupBox* GrB_RelaySettings;
     QLabel* LBL_ReleTimeout;
     QLineEdit* EDT_ReleTimeout;
@@ -106,7 +106,8 @@ public:
     // "Load From File...": loads a chosen file and records it for the next
     // start; CurrentFile stays.
     void BTN_LoadFromFileClick();
-    // Click on the current file: loads a chosen file and makes it current.
+    // Click on the current file (or Space or Enter on it): loads a chosen
+    // file and makes it current.
     void LBL_CurrentFileClick();
     // "Clear All": empties the phone book in the window only.
     void BTN_ClearAllClick();
@@ -224,8 +225,8 @@ private:
     static void RefuseWithoutWorker();
     // Drops the operations before the worker they run on goes.
     void ForgetOperations();
-    // The message for a port that could not be reopened; when the user was
-    // refused, a second line says why and how to fix it.
+    // The message for a port that could not be reopened, with a second line
+    // naming the port and the reason (for a refused user, how to fix it).
     std::wstring WithAccessAdvice(const std::wstring& message);
 
     void BuildLayout();
@@ -233,7 +234,7 @@ private:
     // Records the path under current_file when the settings file exists; a
     // failure is shown and the operation goes on.
     void RememberCurrentFile(const std::string& path);
-    std::optional<std::string> ChooseFile(QFileDialog& dialog);
+    std::optional<std::string> ChooseFile(QFileDialog& dialog, const QString& title);
     void ShowLoadedPhoneBook(const phonebook::LoadedPhoneBook& loaded);
 
     platform::WindowThread& window_;

@@ -3,7 +3,7 @@
 
 #include "app/form1.h"
 
-#include "app/clickablelabel.h"
+#include "app/currentfilelabel.h"
 #include "app/exceptionbox.h"
 #include "app/programsettings.h"
 #include "dialogs/okbottomdlg.h"
@@ -25,7 +25,7 @@ void TForm1::BTN_SaveToFileClick()
         ShowCurrentFile();
         SaveToCurrentFile = false;
     } else {
-        const std::optional<std::string> chosen = ChooseFile(*DLG_SaveTo);
+        const std::optional<std::string> chosen = ChooseFile(*DLG_SaveTo, QStringLiteral("Write To File"));
         if (!chosen)
             return;
         // The chosen name becomes current even if it cannot be written.
@@ -89,7 +89,7 @@ void TForm1::OpenCurrentFile()
 
 void TForm1::BTN_LoadFromFileClick()
 {
-    const std::optional<std::string> chosen = ChooseFile(*DLG_LoadFrom);
+    const std::optional<std::string> chosen = ChooseFile(*DLG_LoadFrom, QStringLiteral("Load From File"));
     if (!chosen)
         return;
     LoadPhoneBookFile(*chosen);
@@ -100,7 +100,7 @@ void TForm1::BTN_LoadFromFileClick()
 
 void TForm1::LBL_CurrentFileClick()
 {
-    const std::optional<std::string> chosen = ChooseFile(*DLG_LoadFrom);
+    const std::optional<std::string> chosen = ChooseFile(*DLG_LoadFrom, QStringLiteral("Switch Current Work File"));
     if (!chosen)
         return;
     CurrentFile = *chosen;
@@ -111,7 +111,7 @@ void TForm1::LBL_CurrentFileClick()
 
 void TForm1::ShowCurrentFile()
 {
-    LBL_CurrentFile->setText(QString::fromLocal8Bit(CurrentFile.data(), static_cast<qsizetype>(CurrentFile.size())));
+    LBL_CurrentFile->SetPath(QString::fromLocal8Bit(CurrentFile.data(), static_cast<qsizetype>(CurrentFile.size())));
 }
 
 void TForm1::RememberCurrentFile(const std::string& path)
@@ -123,8 +123,10 @@ void TForm1::RememberCurrentFile(const std::string& path)
     }
 }
 
-std::optional<std::string> TForm1::ChooseFile(QFileDialog& dialog)
+std::optional<std::string> TForm1::ChooseFile(QFileDialog& dialog, const QString& title)
 {
+    // One open dialog serves two purposes; its title says which.
+    dialog.setWindowTitle(title);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();

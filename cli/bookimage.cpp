@@ -66,7 +66,7 @@ std::string ImageFromDump(const std::string& dump)
     const protocol::Dump decoded = protocol::DecodeDump(dump);
     PhoneBook book;
     std::copy(decoded.numbers.begin(), decoded.numbers.end(), book.numbers.begin());
-    book.relayTimeout = static_cast<std::uint16_t>(*decoded.relayTimeout);
+    book.relayTimeout = *decoded.relayTimeout;
     book.externalOff = *decoded.externalOff;
     return phonebook::EncodePhoneBook(book);
 }

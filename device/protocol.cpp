@@ -56,7 +56,7 @@ Dump DecodeDump(const std::string& reply)
     if (length >= 5) {
         const auto low = static_cast<unsigned char>(reply[static_cast<size_t>(length - 5)]);
         const auto high = static_cast<unsigned char>(reply[static_cast<size_t>(length - 4)]);
-        dump.relayTimeout = static_cast<std::int16_t>(static_cast<std::uint16_t>(low | (high << 8)));
+        dump.relayTimeout = static_cast<std::uint16_t>(low | (high << 8));
         dump.externalOff = reply[static_cast<size_t>(length - 3)] == 1;
     }
     return dump;

@@ -58,8 +58,9 @@ private:
 struct Dump {
     // The numbers of the slots the reply holds, slot k at index k.
     std::vector<std::string> numbers;
-    // Absent when the reply is too short to hold them (under 5 bytes).
-    std::optional<std::int16_t> relayTimeout;
+    // Absent when the reply is too short to hold them (under 5 bytes). The
+    // time-out is the field's 16 bits as a number, 0 to 65535.
+    std::optional<std::uint16_t> relayTimeout;
     std::optional<bool> externalOff;
 };
 Dump DecodeDump(const std::string& reply);

@@ -3,12 +3,36 @@
 #include "dialogs/pictures.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
+
 namespace dialogs {
+namespace {
+
+// The desktop font's height in pixels at which the classic sizes hold:
+// 9 pt at 96 dpi.
+constexpr double ClassicDesktopPixels = 12.0;
+
+int ScaledLength(int classic)
+{
+    return static_cast<int>(std::lround(classic * DesktopScale()));
+}
+
+} // namespace
+
+double DesktopScale()
+{
+    // QFontInfo resolves a size in points through the screen's font dpi.
+    const int desktopPixels = QFontInfo(QGuiApplication::font()).pixelSize();
+    return std::max(1.0, desktopPixels / ClassicDesktopPixels);
+}
 
 QFont FontOf(const char* family, int pixelHeight)
 {
@@ -19,18 +43,57 @@ QFont FontOf(const char* family, int pixelHeight)
     if (face == QLatin1String("MS Sans Serif") && !QFontDatabase::hasFamily(face))
         face = QStringLiteral("Arial");
     QFont font(face);
-    font.setPixelSize(pixelHeight);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(ScaledLength(pixelHeight));
     return font;
+}
+
+QFont DialogFont()
+{
+    return FontOf("MS Sans Serif", 11);
+}
+
+QSize Scaled(QSize classic)
+{
+    return {ScaledLength(classic.width()), ScaledLength(classic.height())};
+}
+
+QPoint Scaled(QPoint classic)
+{
+    return {ScaledLength(classic.x()), ScaledLength(classic.y())};
+}
+
+QRect Scaled(const QRect& classic)
+{
+    return {Scaled(classic.topLeft()), Scaled(classic.size())};
 }
 
 void SetUpFixedWindow(QWidget& window, QSize clientSize, QColor background)
 {
-    window.setFixedSize(clientSize);
+    window.setFixedSize(Scaled(clientSize));
     window.setWindowIcon(ProgramIcon());
     QPalette palette = window.palette();
     palette.setColor(QPalette::Window, background);
     window.setPalette(palette);
     window.setAutoFillBackground(true);
+}
+
+void FitLabelHeight(QWidget& window, QLabel& label)
+{
+    const int extra = label.heightForWidth(label.width()) - label.height();
+    if (extra <= 0)
+        return;
+    const QRect before = label.geometry();
+    for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child == &label)
+            continue;
+        if (child->y() >= before.bottom())
+            child->move(child->x(), child->y() + extra);
+        else if (child->geometry().contains(before))
+            child->resize(child->width(), child->height() + extra);
+    }
+    label.resize(label.width(), label.height() + extra);
+    window.setFixedSize(window.width(), window.height() + extra);
 }
 
 void CentreOnDesktop(QWidget& window)

@@ -11,12 +11,12 @@ namespace {
 constexpr int ButtonTop = 105;
 constexpr int LoneButtonLeft = 168;
 
+// The buttons keep the window's font: one sans-serif face for every text.
 QPushButton* MakeButton(const QString& name, const QString& caption, const QRect& geometry, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setFont(dialogs::FontOf("Times New Roman", 13));
+    button->setGeometry(dialogs::Scaled(geometry));
     return button;
 }
 
@@ -27,17 +27,17 @@ TForm3::TForm3(QWidget* parent)
               | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Klaida"));
-    setFont(dialogs::FontOf("MS Sans Serif", 11));
+    setFont(dialogs::DialogFont());
     dialogs::SetUpFixedWindow(*this, QSize(381, 149), QColor(235, 232, 213));
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(7, 7, 40, 40);
+    Image1->setGeometry(dialogs::Scaled(QRect(7, 7, 40, 40)));
     Image1->setPixmap(dialogs::ErrorPicture());
 
     LBL_Tekstas = new QLabel(QStringLiteral("Klaida!"), this);
     LBL_Tekstas->setObjectName(QStringLiteral("LBL_Tekstas"));
-    LBL_Tekstas->setGeometry(63, 21, 302, 78);
+    LBL_Tekstas->setGeometry(dialogs::Scaled(QRect(63, 21, 302, 78)));
     LBL_Tekstas->setWordWrap(true);
     LBL_Tekstas->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LBL_Tekstas->setFont(dialogs::FontOf("Arial", 13));
@@ -80,8 +80,9 @@ int ShowErrorWindow(const std::string& title, const std::wstring& message, const
         window.BTN_Atsaukti->setVisible(true);
     } else {
         window.BTN_Atsaukti->setVisible(false);
-        window.BTN_Gerai->move(LoneButtonLeft, ButtonTop);
+        window.BTN_Gerai->move(dialogs::Scaled(QPoint(LoneButtonLeft, ButtonTop)));
     }
+    dialogs::FitLabelHeight(window, *window.LBL_Tekstas);
     dialogs::CentreOnDesktop(window);
     return window.exec();
 }

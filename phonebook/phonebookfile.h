@@ -52,7 +52,7 @@ std::string EncodePhoneBook(const PhoneBook& book);
 // only the rows it holds completely and nothing else.
 struct LoadedPhoneBook {
     std::vector<std::string> numbers;         // the complete slot records, from slot 0
-    std::optional<std::int16_t> relayTimeout; // when all 500 slots and both bytes are present
+    std::optional<std::uint16_t> relayTimeout; // when all 500 slots and both bytes are present
     std::optional<bool> externalOff;          // when all 500 slots are present; false if the byte is missing
 };
 // Reads only the first CheckedSize bytes; the check value is not verified.

@@ -6,8 +6,11 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace phonebook {
 namespace {
@@ -38,7 +41,8 @@ PhoneListEditor::PhoneListEditor(QWidget* parent) : QTableWidget(0, 2, parent)
     setColumnWidth(ValueColumn, 183);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(18);
+    // Rows of the classic height, taller when the font needs it.
+    verticalHeader()->setDefaultSectionSize(std::max(18, fontMetrics().height() + 4));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setShowGrid(true);
@@ -175,6 +179,16 @@ void PhoneListEditor::keyPressEvent(QKeyEvent* event)
 {
     if (!DeliverFilteredKey(*this, *event))
         QTableWidget::keyPressEvent(event);
+}
+
+void PhoneListEditor::focusInEvent(QFocusEvent* event)
+{
+    QTableWidget::focusInEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    const bool byKeyboard
+        = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    if (byKeyboard && currentIndex().isValid() && state() != EditingState)
+        edit(currentIndex());
 }
 
 void PhoneListEditor::scrollTo(const QModelIndex& index, ScrollHint hint)

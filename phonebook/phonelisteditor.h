@@ -63,6 +63,9 @@ public:
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Reached by the keyboard (Tab, Shift+Tab, a shortcut), the list opens
+    // the current cell's editor, whose cursor shows where typing goes.
+    void focusInEvent(QFocusEvent* event) override;
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
 private:

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <system_error>
 
 namespace serial {
 namespace {
@@ -42,6 +43,15 @@ std::string AccessAdvice(const std::string& portName, int osError)
     // Two lines of the error window, below the message it explains.
     return "Permission denied. Join group \"" + group + "\": sudo adduser " + UserName() + " " + group
         + ", then log in again.";
+}
+
+std::string OpenFailureDetail(const std::string& portName, int osError)
+{
+    const std::string where = DevicePathOf(portName) + ": ";
+    if (osError <= 0)
+        return where + "reason unknown";
+    const std::string advice = AccessAdvice(portName, osError);
+    return where + (advice.empty() ? std::generic_category().message(osError) : advice);
 }
 
 } // namespace serial

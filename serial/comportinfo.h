@@ -2,9 +2,11 @@
 // What each serial port is, for people choosing one: the maker and product
 // of a USB adapter with its stable /dev/serial/by-id name, or "built-in
 // serial port" for a UART of the machine itself. The list is the one
-// EnumComPorts gives (same roots, same order, same failure); only the
-// descriptions are added. On Windows the registry names ports without
-// describing them: descriptions stay empty.
+// EnumComPorts gives (same roots, same order, same failure), described; on
+// Linux it goes on with every port an operator can mean besides: each
+// /dev/serial/by-id name of a listed port, described as that port, and the
+// ports of running virtual devices (virtualports.h). On Windows the
+// registry names ports without describing them: descriptions stay empty.
 //
 // Thread safety: any thread (the roots are read under the list's lock).
 
@@ -26,8 +28,9 @@ struct ComPortInfo {
     bool Present = true;
 };
 
-// The ports EnumComPorts lists, described, sorted by path. EComPort with ComError::RegError
-// ("Registry error") when the list cannot be read.
+// The ports EnumComPorts lists, described, sorted by path; then the by-id
+// names and the virtual devices' ports, each sorted by path. EComPort with
+// ComError::RegError ("Registry error") when the list cannot be read.
 std::vector<ComPortInfo> DescribeComPorts();
 
 // Puts the port a setting names (currentPort, as stored) in front of the

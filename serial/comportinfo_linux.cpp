@@ -2,6 +2,7 @@
 
 #include "serial/comline.h"
 #include "serial/sysfstty_linux.h"
+#include "serial/virtualports.h"
 
 #include <sys/stat.h>
 
@@ -99,6 +100,21 @@ std::vector<ComPortInfo> DescribeComPorts()
             [&](const fs::path& name) { return SameDevice(name, port.Path); });
         if (stable != stableNames.end())
             port.StableName = stable->string();
+    }
+    // Each by-id name as an entry of its own, described as its device.
+    const std::size_t found = ports.size();
+    for (const fs::path& name : stableNames)
+        for (std::size_t i = 0; i < found; ++i)
+            if (SameDevice(name, ports[i].Path)) {
+                ComPortInfo byId = ports[i];
+                byId.Path = name.string();
+                ports.push_back(std::move(byId));
+                break;
+            }
+    for (serial::VirtualPort& virtualPort : serial::ListVirtualPorts()) {
+        ComPortInfo& port = ports.emplace_back();
+        port.Path = std::move(virtualPort.Path);
+        port.Description = std::move(virtualPort.Description);
     }
     return ports;
 }

@@ -146,7 +146,7 @@ TComSetupFrm::TComSetupFrm(QWidget* parent)
     // The program's font, like the main window; the layout below sizes every
     // label and list from it (never below the sizes of the classic 96 dpi
     // layout), so no caption is cut whatever face the font resolves to.
-    setFont(dialogs::FontOf("MS Sans Serif", 11));
+    setFont(dialogs::DialogFont());
 
     auto* group = new QGroupBox(" Settings ", this);
     auto* grid = new QGridLayout(group);

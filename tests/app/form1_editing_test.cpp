@@ -3,7 +3,10 @@
 #include "tests/app/form1fixture.h"
 #include "tests/support/phonelistoperator.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
+#include <QToolTip>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -56,11 +59,58 @@ TEST_F(Form1EditingTest, clearAllEmptiesThePhoneBookInTheWindowOnly)
     EXPECT_TRUE(SameBytes(ReadBytes(DefaultBook()), BookBytes({{0, "100"}})));
 }
 
-TEST_F(Form1EditingTest, relayTimeoutTakesUpToFiveDigits)
+// Typed key by key, as a keyboard of any layout delivers its characters:
+// what is shown, and whether a tip says what the field takes.
+using TimeoutTyping = std::tuple<QString, QString, bool>;
+class RelayTimeoutTest : public Form1EditingTest, public ::testing::WithParamInterface<TimeoutTyping> {};
+
+// The field holds what the file's 16 bits hold, and what is saved reads back as typed.
+TEST_P(RelayTimeoutTest, takesOnlyWhatSixteenBitsHold)
 {
-    QTest::mouseClick(form->EDT_ReleTimeout, Qt::LeftButton);
-    QTest::keyClicks(form->EDT_ReleTimeout, QStringLiteral("12a-34567"));
-    EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("12345"));
+    const auto& [typed, shown, refused] = GetParam();
+    QToolTip::hideText();
+    form->EDT_ReleTimeout->clear();
+    for (const QChar c : typed) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(form->EDT_ReleTimeout, &key);
+    }
+    EXPECT_EQ(form->EDT_ReleTimeout->text(), shown);
+    EXPECT_EQ(QToolTip::isVisible() && QToolTip::text() == QStringLiteral("0 to 65535 ms"), refused);
+    form->SaveToCurrentFile = true;
+    form->BTN_SaveToFileClick();
+    form->EDT_ReleTimeout->clear();
+    form->LoadPhoneBookFile(form->CurrentFile);
+    EXPECT_EQ(form->EDT_ReleTimeout->text(), shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Typing, RelayTimeoutTest,
+    ::testing::Values(TimeoutTyping{"65535", "65535", false}, TimeoutTyping{"40000", "40000", false},
+        TimeoutTyping{"70000", "7000", true}, TimeoutTyping{"65536", "6553", true},
+        TimeoutTyping{"12a-345", "12345", true},
+        TimeoutTyping{QString::fromUtf8("\u0664\u0660\u0660\u0660\u0660"), "40000", false}));
+
+// The file buttons by shortcut and by mnemonic open dialogs that say what they are for.
+class Form1KeyTest : public Form1EditingTest, public ::testing::WithParamInterface<std::tuple<QKeyCombination, const char*>> {};
+
+TEST_P(Form1KeyTest, keyOpensItsFileDialog)
+{
+    NextFileDialogChooses("");
+    QTest::keyClick(form.get(), std::get<0>(GetParam()).key(), std::get<0>(GetParam()).keyboardModifiers());
+    // A mnemonic shows the button pressed for a moment before it clicks.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !watch.Titles().isEmpty(); }));
+    EXPECT_EQ(watch.Titles(), QStringList{QString::fromLatin1(std::get<1>(GetParam()))});
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, Form1KeyTest,
+    ::testing::Values(std::make_tuple(Qt::CTRL | Qt::Key_O, "Load From File"),
+        std::make_tuple(Qt::CTRL | Qt::Key_S, "Write To File"), std::make_tuple(Qt::ALT | Qt::Key_W, "Write To File")));
+
+// Tab into the list opens the current cell, whose cursor shows where typing goes.
+TEST_F(Form1EditingTest, tabIntoTheListOpensTheCurrentCell)
+{
+    form->CHBX_EnableExternalOff->setFocus();
+    QTest::keyClick(form->CHBX_EnableExternalOff, Qt::Key_Tab);
+    EXPECT_TRUE(list->isAncestorOf(QApplication::focusWidget()));
 }
 
 TEST_F(Form1EditingTest, loadedGapsAreCopiedUpByTheFirstMove)

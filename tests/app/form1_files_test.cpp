@@ -1,4 +1,4 @@
-#include "app/clickablelabel.h"
+#include "app/currentfilelabel.h"
 #include "phonebook/crc16.h"
 
 #include "tests/app/form1fixture.h"
@@ -118,7 +118,7 @@ TEST_F(Form1FilesTest, loadFromFileKeepsTheCurrentFileButRecordsTheChoice)
 
     EXPECT_EQ(form->VLE_Telefonai->Value(0), "900");
     EXPECT_EQ(form->VLE_Telefonai->Value(5), "905");
-    EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("-25536"));
+    EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("40000"));
     EXPECT_EQ(form->CurrentFile, current);
     EXPECT_EQ(form->LBL_CurrentFile->text().toStdString(), current);
     EXPECT_EQ(ReadBytes(SettingsPath()), SettingsWith(other));
@@ -143,14 +143,24 @@ TEST_F(Form1FilesTest, openDialogTakesATypedNameWithoutExtensionAsItIs)
     EXPECT_EQ(ReadBytes(SettingsPath()), SettingsWith(dir / "book"));
 }
 
-TEST_F(Form1FilesTest, clickOnCurrentFileSwitchesToTheChosenFile)
+// The current file is switched by a click, or from the keyboard (Tab
+// reaches it): Space or Enter.
+class Form1SwitchFileTest : public Form1FilesTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(Form1SwitchFileTest, currentFileSwitchesToTheChosenFile)
 {
     const std::string other = dir / "other.kalc";
     WriteBytes(other, BookBytes({{3, "333"}, {7, "777"}}));
     NextFileDialogChooses(other);
 
-    QTest::mouseClick(form->LBL_CurrentFile, Qt::LeftButton);
+    EXPECT_TRUE(form->LBL_CurrentFile->focusPolicy() & Qt::TabFocus);
+    if (GetParam() == 0)
+        QTest::mouseClick(form->LBL_CurrentFile, Qt::LeftButton);
+    else
+        QTest::keyClick(form->LBL_CurrentFile, static_cast<Qt::Key>(GetParam()));
 
+    EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("Switch Current Work File")});
+    EXPECT_EQ(form->LBL_CurrentFile->toolTip().toStdString(), other);
     EXPECT_EQ(form->CurrentFile, other);
     EXPECT_EQ(form->LBL_CurrentFile->text().toStdString(), other);
     EXPECT_EQ(ReadBytes(SettingsPath()), SettingsWith(other));
@@ -159,6 +169,8 @@ TEST_F(Form1FilesTest, clickOnCurrentFileSwitchesToTheChosenFile)
     EXPECT_EQ(form->VLE_Telefonai->Value(3), "333");
     EXPECT_EQ(form->VLE_Telefonai->Value(7), "777");
 }
+
+INSTANTIATE_TEST_SUITE_P(ClickSpaceEnter, Form1SwitchFileTest, ::testing::Values(0, Qt::Key_Space, Qt::Key_Return));
 
 TEST_F(Form1FilesTest, shortFilesChangeOnlyTheRowsTheyHold)
 {

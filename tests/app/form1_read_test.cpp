@@ -111,7 +111,7 @@ TEST_F(ReadTest, dumpPausedInTheMiddleIsCutAtThePause)
     ExpectIdleAfterOperation();
 }
 
-TEST_F(ReadTest, negativeTimeOutAndFlagOtherThanOneAreShownAsRead)
+TEST_F(ReadTest, timeOutAboveSignedRangeAndFlagOtherThanOneAreShownAsRead)
 {
     // Time-out bytes 0x40 0x9C, flag byte 2.
     std::string dump(7505, '\0');
@@ -127,7 +127,7 @@ TEST_F(ReadTest, negativeTimeOutAndFlagOtherThanOneAreShownAsRead)
     form->BTN_LoadFromDevice->click();
     ASSERT_TRUE(WaitUntilIdle());
 
-    EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("-25536"));
+    EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("40000"));
     EXPECT_FALSE(form->CHBX_EnableExternalOff->isChecked());
     EXPECT_EQ(form->VLE_Telefonai->Value(3), "12");
     EXPECT_EQ(form->VLE_Telefonai->Value(4), "");
@@ -186,7 +186,8 @@ TEST_F(ReadTest, refusedPortSaysWhyAndHowToFixIt)
     const auto lineBreak = message.find('\n');
     ASSERT_NE(lineBreak, std::string::npos) << message;
     EXPECT_EQ(message.substr(0, lineBreak), "Unable to start reading process! Please check connection to the device.");
-    EXPECT_EQ(message.substr(lineBreak + 1).rfind("Permission denied. Join group \"", 0), 0u) << message;
+    EXPECT_EQ(message.substr(lineBreak + 1).rfind(device.SlavePath() + ": Permission denied. Join group \"", 0), 0u)
+        << message;
     ExpectIdleAfterOperation();
     EXPECT_EQ(Device().Transcript(), "");
 

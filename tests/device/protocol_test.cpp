@@ -118,7 +118,7 @@ TEST(DecodeDump, readsTheRelaySettingsFromTheEndOfAShortReply)
     ASSERT_EQ(decoded.numbers.size(), 3u);
     EXPECT_EQ(decoded.numbers[1], "222");
     EXPECT_EQ(decoded.numbers[2], "");
-    EXPECT_EQ(decoded.relayTimeout, -25536);
+    EXPECT_EQ(decoded.relayTimeout, 40000);
     EXPECT_EQ(decoded.externalOff, false);
 }
 

@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(book.numbers.size() == Slots);
     for (std::size_t slot = 0; slot < Slots; ++slot)
         FUZZ_CHECK(book.numbers[slot] == (slot < result.numbers.size() ? result.numbers[slot] : std::string()));
-    FUZZ_CHECK(static_cast<std::uint16_t>(*book.relayTimeout) == options.relayTimeout);
+    FUZZ_CHECK(*book.relayTimeout == options.relayTimeout);
     FUZZ_CHECK(*book.externalOff == options.externalOff);
     return 0;
 }

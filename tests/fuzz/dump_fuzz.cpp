@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // A complete dump: 500 slots, then the time-out at 7500 and the flag at 7502.
     if (size == 7505) {
         FUZZ_CHECK(dump.numbers.size() == protocol::SlotCount);
-        FUZZ_CHECK(static_cast<std::uint16_t>(*dump.relayTimeout) == (data[7500] | (data[7501] << 8)));
+        FUZZ_CHECK(*dump.relayTimeout == (data[7500] | (data[7501] << 8)));
         FUZZ_CHECK(*dump.externalOff == (data[7502] == 1));
     }
     return 0;

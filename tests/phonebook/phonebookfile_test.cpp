@@ -127,7 +127,7 @@ TEST(PhoneBookFile, slotsTimeoutFlagAndCheckValueAtTheirOffsets)
     EXPECT_TRUE(SameBytes(EncodePhoneBook(book), expected));
 }
 
-// A complete file: every slot filled, time-out 40 9C (-25536), flag set.
+// A complete file: every slot filled, time-out 40 9C (40000), flag set.
 std::string FullFile()
 {
     PhoneBook book;
@@ -141,7 +141,7 @@ std::string FullFile()
 struct SizeCase {
     std::size_t size;
     std::size_t slots;
-    std::optional<std::int16_t> relayTimeout;
+    std::optional<std::uint16_t> relayTimeout;
     std::optional<bool> externalOff;
 };
 
@@ -171,10 +171,10 @@ INSTANTIATE_TEST_SUITE_P(Sizes, DecodeBySizeTest,
         // Ends inside the time-out: the field keeps its value, the box is cleared.
         SizeCase{7500, 500, std::nullopt, false},
         SizeCase{7501, 500, std::nullopt, false},
-        SizeCase{7502, 500, std::int16_t{-25536}, false},
-        SizeCase{7503, 500, std::int16_t{-25536}, true},
-        SizeCase{7507, 500, std::int16_t{-25536}, true},
-        SizeCase{9000, 500, std::int16_t{-25536}, true}),
+        SizeCase{7502, 500, std::uint16_t{40000}, false},
+        SizeCase{7503, 500, std::uint16_t{40000}, true},
+        SizeCase{7507, 500, std::uint16_t{40000}, true},
+        SizeCase{9000, 500, std::uint16_t{40000}, true}),
     [](const auto& info) { return "bytes" + std::to_string(info.param.size); });
 
 TEST(PhoneBookFile, decodingKeepsGapsAndIgnoresCheckValue)
@@ -192,7 +192,7 @@ TEST(PhoneBookFile, decodingKeepsGapsAndIgnoresCheckValue)
     expected[3] = "333";
     expected[7] = "777";
     EXPECT_EQ(loaded.numbers, expected);
-    EXPECT_EQ(loaded.relayTimeout, std::int16_t{4464});
+    EXPECT_EQ(loaded.relayTimeout, std::uint16_t{4464});
     EXPECT_EQ(loaded.externalOff, false);
 }
 

@@ -1,6 +1,7 @@
 // The relaysim program as a child process: its output, its link, its
 // signals and its exit.
 
+#include "serial/virtualports.h"
 #include "tests/relaysim/scriptedclient.h"
 #include "tests/support/childprocess.h"
 
@@ -29,6 +30,8 @@ protected:
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         scratch_ = pattern;
         link_ = scratch_ / "port";
+        // The programs register their ports here, not in the session's folder.
+        ::setenv("XDG_RUNTIME_DIR", scratch_.c_str(), 1);
     }
     void TearDown() override { std::filesystem::remove_all(scratch_); }
 
@@ -53,6 +56,20 @@ TEST_F(RelaySimProgram, printsTheSlavePathAndRemovesItsLinkOnSignal)
         EXPECT_EQ(program.WaitForExit(), 0);
         EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link_)));
     }
+}
+
+// QEM's port list offers a running device by the name it was given, and
+// nothing once it has stopped.
+TEST_F(RelaySimProgram, registersItsPortWhileItRuns)
+{
+    Program program({"--link", link_.string()});
+    const std::string slave = program.FirstLine();
+    const std::vector<serial::VirtualPort> ports = serial::ListVirtualPorts();
+    ASSERT_EQ(ports.size(), 1u);
+    EXPECT_EQ(ports[0].Path + " " + ports[0].Description, link_.string() + " virtual relay device on " + slave);
+    program.Signal(SIGTERM);
+    EXPECT_EQ(program.WaitForExit(), 0);
+    EXPECT_TRUE(std::filesystem::is_empty(scratch_ / "qem/ports"));
 }
 
 TEST_F(RelaySimProgram, replacesALinkLeftBehindButNoOtherFile)

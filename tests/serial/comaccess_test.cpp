@@ -37,6 +37,15 @@ TEST(AccessAdvice, onlyARefusedUserGetsAdvice)
             "Permission denied. Join group \"dialout\": sudo adduser " + UserName() + " dialout, then log in again.");
 }
 
+TEST(OpenFailureDetail, namesThePortAndTheReason)
+{
+    const std::pair<int, std::string> cases[] = {{ENOENT, "/dev/ttyS2: No such file or directory"},
+        {EBUSY, "/dev/ttyS2: Device or resource busy"}, {0, "/dev/ttyS2: reason unknown"},
+        {EACCES, "/dev/ttyS2: " + serial::AccessAdvice("COM3", EACCES)}}; // a refused user learns the fix
+    for (const auto& [error, expected] : cases)
+        EXPECT_EQ(serial::OpenFailureDetail("COM3", error), expected);
+}
+
 TEST(AccessAdvice, namesTheGroupTheDeviceBelongsTo)
 {
     const group* uucp = getgrnam("uucp");

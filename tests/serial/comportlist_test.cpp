@@ -95,14 +95,21 @@ TEST_F(ComPortInfoTest, describesUsbAdaptersAndBuiltInPortsInListOrder)
         {Dev("ttyUSB0"), "FTDI FT232R USB UART", Dev("serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"),
             "FTDI", "FT232R USB UART", "A50285BI", "0403", "6001"},
         {Dev("ttyUSB1"), "USB serial adapter 067b:2303", "", "", "", "", "067b", "2303"},
+        // After the listed ports, each by-id name as its own entry.
+        {Dev("serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"), "FTDI FT232R USB UART",
+            Dev("serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"), "FTDI", "FT232R USB UART", "A50285BI",
+            "0403", "6001"},
     };
     const std::vector<ComPortInfo> ports = DescribeComPorts();
     ASSERT_EQ(ports.size(), expected.size());
     std::vector<std::string> listed;
     EnumComPorts(listed);
+    ASSERT_EQ(listed.size(), 4u);
     for (std::size_t i = 0; i < ports.size(); ++i) {
         SCOPED_TRACE(expected[i].path);
-        EXPECT_EQ(ports[i].Path, listed[i]);
+        if (i < listed.size()) {
+            EXPECT_EQ(ports[i].Path, listed[i]);
+        }
         EXPECT_EQ(ports[i].Path, expected[i].path);
         EXPECT_EQ(ports[i].Description, expected[i].description);
         EXPECT_EQ(ports[i].StableName, expected[i].stableName);
@@ -125,11 +132,11 @@ TEST_F(ComPortInfoTest, currentPortStaysInTheListPresentOrNot)
         std::string description;
     };
     const Case cases[] = {
-        {Dev("ttyUSB0"), 4, true, "Arduino Uno"},        // listed: nothing added, first entry unchanged
-        {"", 4, true, "Arduino Uno"},                    // no port chosen yet
-        {byId, 5, true, "FTDI FT232R USB UART"},         // another name for a listed adapter
-        {Dev("ttyUSB7"), 5, false, ""},                  // unplugged since it was chosen
-        {Dev("serial/by-id/usb-gone-if00-port0"), 5, false, ""},
+        {Dev("ttyUSB0"), 5, true, "Arduino Uno"},        // listed: nothing added, first entry unchanged
+        {"", 5, true, "Arduino Uno"},                    // no port chosen yet
+        {byId, 5, true, "Arduino Uno"},                  // a by-id name is listed as well
+        {Dev("ttyUSB7"), 6, false, ""},                  // unplugged since it was chosen
+        {Dev("serial/by-id/usb-gone-if00-port0"), 6, false, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.current);
@@ -138,7 +145,7 @@ TEST_F(ComPortInfoTest, currentPortStaysInTheListPresentOrNot)
         ASSERT_EQ(ports.size(), c.size);
         EXPECT_EQ(ports.front().Present, c.present);
         EXPECT_EQ(ports.front().Description, c.description);
-        if (c.size == 5) {
+        if (c.size == 6) {
             EXPECT_EQ(ports.front().Path, c.current) << "the stored name is kept as written";
         }
     }

@@ -8,11 +8,15 @@
 #include "tests/support/fakesysfs.h"
 #include "tests/support/ptypair.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -247,11 +251,27 @@ TEST_F(SetupDialogTest, portListSaysWhatEachPortIsAndKeepsAnUnpluggedCurrentOne)
     const std::string unplugged = sysfs.DevDir() + "/ttyUSB1";
     port.SetPort(unplugged);
 
+    // A running virtual device is listed; one whose process is gone is not.
+    const serial::VirtualPortRegistration running(sysfs.Root() + "/relay-port", "virtual relay device on /dev/pts/9");
+    const pid_t gone = fork();
+    if (gone == 0)
+        _exit(0);
+    waitpid(gone, nullptr, 0);
+    std::ofstream(sysfs.VirtualPortDir() + "/" + std::to_string(gone)) << "/home/gone/relay-port\nvirtual\n";
+
     RunDialog({}, "OK", [&](QDialog& dialog) {
+        const QString byId = dev + "/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
         EXPECT_EQ(Entries(dialog, "Port"),
             QStringList({dev + "/ttyUSB1 \u2014 not present", dev + "/ttyS0 \u2014 built-in serial port",
-                dev + "/ttyUSB0 \u2014 FTDI FT232R USB UART"}));
-        const auto* box = dialog.findChild<QComboBox*>("Port");
+                dev + "/ttyUSB0 \u2014 FTDI FT232R USB UART", byId + " \u2014 FTDI FT232R USB UART",
+                QString::fromStdString(sysfs.Root()) + "/relay-port \u2014 virtual relay device on /dev/pts/9"}));
+        auto* box = dialog.findChild<QComboBox*>("Port");
+        EXPECT_EQ(box->currentIndex(), 0);
+        // Arrow keys move through the list and back to the current port.
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Down);
+        EXPECT_EQ(box->currentIndex(), 1);
+        QTest::keyClick(box, Qt::Key_Up);
         EXPECT_EQ(box->currentIndex(), 0);
         EXPECT_EQ(box->itemData(2, Qt::ToolTipRole).toString(),
             dev + "/ttyUSB0\n" + dev + "/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0\n"
@@ -264,7 +284,7 @@ TEST_F(SetupDialogTest, portListSaysWhatEachPortIsAndKeepsAnUnpluggedCurrentOne)
         {{"manufacturer", "Silicon Labs"}, {"product", "CP2102"}, {"idVendor", "10c4"}, {"idProduct", "ea60"}});
     RunDialog({}, "Cancel", [&](QDialog& dialog) {
         const auto* box = dialog.findChild<QComboBox*>("Port");
-        EXPECT_EQ(box->count(), 3);
+        EXPECT_EQ(box->count(), 5);
         EXPECT_EQ(box->currentText(), dev + "/ttyUSB1 \u2014 Silicon Labs CP2102");
     });
 }

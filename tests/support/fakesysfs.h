@@ -1,8 +1,10 @@
 #pragma once
 // A fake sysfs tty class and /dev folder in a temporary folder, installed
-// as the port list's roots for the fixture's lifetime.
+// as the port list's roots for the fixture's lifetime, with a folder of
+// virtual port registrations of its own (none from the user's session).
 
 #include "serial/comportlist.h"
+#include "serial/virtualports.h"
 #include "tests/support/tempdir.h"
 
 #include <filesystem>
@@ -12,14 +14,15 @@
 
 class FakeSysfs {
 public:
-    FakeSysfs() { serial::SetComPortListRoots(ClassDir(), DevDir()); }
+    FakeSysfs() { serial::SetComPortListRoots(ClassDir(), DevDir()); serial::SetVirtualPortFolder(VirtualPortDir()); }
     FakeSysfs(const FakeSysfs&) = delete;
     FakeSysfs& operator=(const FakeSysfs&) = delete;
-    ~FakeSysfs() { serial::SetComPortListRoots("/sys/class/tty", "/dev"); }
+    ~FakeSysfs() { serial::SetComPortListRoots("/sys/class/tty", "/dev"); serial::SetVirtualPortFolder(""); }
 
     std::string ClassDir() const { return dir_ / "class/tty"; }
     std::string DevDir() const { return dir_ / "dev"; }
     std::string Root() const { return dir_.Path(); }
+    std::string VirtualPortDir() const { return dir_ / "run/qem/ports"; }
 
     // One tty entry: with a driver bound (driver non-empty) and, for serial
     // core ports, the UART type.

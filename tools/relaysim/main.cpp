@@ -2,6 +2,7 @@
 // slave's path on the first line of its output and answers there until
 // SIGINT, SIGTERM or SIGHUP, or until its hang-up fault fires.
 
+#include "serial/virtualports.h"
 #include "tools/relaysim/commandline.h"
 #include "tools/relaysim/device.h"
 #include "tools/relaysim/slavelink.h"
@@ -9,6 +10,7 @@
 #include <csignal>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <pthread.h>
@@ -33,6 +35,16 @@ int Run(const relaysim::CommandLine& commandLine)
     std::optional<relaysim::SlaveLink> link;
     if (!commandLine.linkPath.empty())
         link.emplace(commandLine.linkPath, device.SlavePath());
+    // QEM's port list offers the device by the name the operator gave it.
+    const std::string offered
+        = link ? std::filesystem::absolute(commandLine.linkPath).lexically_normal().string() : device.SlavePath();
+    std::optional<serial::VirtualPortRegistration> registration;
+    try {
+        registration.emplace(offered, "virtual relay device on " + device.SlavePath());
+    } catch (const std::exception& error) {
+        // The device works all the same; it only has to be named by hand.
+        std::fprintf(stderr, "relaysim: %s\n", error.what());
+    }
     std::printf("%s\n", device.SlavePath().c_str());
     std::fflush(stdout);
 

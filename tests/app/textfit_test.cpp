@@ -1,0 +1,86 @@
+// Every caption of every window whole at the desktop font sizes people use, measured with its font
+// against the room its widget gives it; ctest runs it again scaled twice and at 144 dpi.
+#include "app/currentfilelabel.h"
+#include "dialogs/errorwindow.h"
+#include "serial/comsetupfrm.h"
+
+#include "tests/app/form1fixture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+
+namespace {
+
+void ExpectEveryTextWhole(QWidget& window)
+{
+    window.show();
+    QApplication::processEvents();
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (widget->window() != &window || !widget->isVisibleTo(&window))
+            continue;
+        SCOPED_TRACE(widget->objectName().toStdString());
+        EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry()));
+        auto* label = qobject_cast<QLabel*>(widget);
+        if (label != nullptr && label->wordWrap()) {
+            EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+            continue;
+        }
+        QRect room = widget->contentsRect();
+        QStyleOptionButton option;
+        option.initFrom(widget);
+        if (qobject_cast<QCheckBox*>(widget) != nullptr)
+            room = widget->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, widget);
+        else if (qobject_cast<QPushButton*>(widget) != nullptr)
+            room = widget->style()->subElementRect(QStyle::SE_PushButtonContents, &option, widget);
+        else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            QStyleOptionFrame frame;
+            frame.initFrom(edit);
+            frame.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, edit);
+            room = edit->style()->subElementRect(QStyle::SE_LineEditContents, &frame, edit).adjusted(2, 0, -2, 0);
+        }
+        else if (label == nullptr || qobject_cast<CurrentFileLabel*>(widget) != nullptr)
+            continue; // no caption, or the current file, elided by design
+        const QString text = widget->property("text").toString();
+        const QSize size = widget->fontMetrics().size(Qt::TextShowMnemonic, text);
+        EXPECT_LE(size.width(), room.width()) << text.toStdString();
+        EXPECT_LE(size.height(), room.height()) << text.toStdString();
+    }
+}
+
+// The desktop font in points; 0 leaves the toolkit's own.
+class TextFitTest : public Form1Test, public ::testing::WithParamInterface<int> {
+    const QFont original_ = QApplication::font();
+    void TearDown() override { QApplication::setFont(original_); }
+};
+
+TEST_P(TextFitTest, everyWindowShowsEveryCaptionWhole)
+{
+    QFont desktop = QApplication::font();
+    desktop.setPointSize(GetParam() > 0 ? GetParam() : desktop.pointSize());
+    QApplication::setFont(desktop);
+    PrepareStart(DefaultBook());
+    Start();
+    // The widest time-out fits; a path far longer than the window does not widen it.
+    form->EDT_ReleTimeout->setText(QStringLiteral("65535"));
+    const QSize size = form->size();
+    form->LBL_CurrentFile->SetPath(QString(200, u'x'));
+    EXPECT_EQ(form->size(), size);
+    ExpectEveryTextWhole(*form);
+
+    TComSetupFrm setup;
+    ExpectEveryTextWhole(setup);
+    watch.Then([](QWidget& window) { ExpectEveryTextWhole(window); window.close(); });
+    ShowErrorWindow("ERROR",
+        L"Unable to start reading process! Please check connection to the device.\n/dev/ttyUSB0: Permission denied. "
+        L"Join group \"dialout\": sudo adduser operator dialout, then log in again.",
+        L"OK", L"", true, false);
+    EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("ERROR")});
+}
+
+INSTANTIATE_TEST_SUITE_P(DesktopFonts, TextFitTest, ::testing::Values(0, 9, 10, 11, 12, 14),
+    [](const auto& info) { return info.param == 0 ? std::string("toolkitFont") : std::to_string(info.param) + "pt"; });
+
+} // namespace
