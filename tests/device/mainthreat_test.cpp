@@ -407,16 +407,6 @@ TEST_F(Worker, repeatedConstructionAndDestructionNeverDeadlocks)
     EXPECT_TRUE(log.empty());
 }
 
-TEST_F(Worker, connectReopensThePortEveryTime)
-{
-    Build(pty.SlavePath());
-    EXPECT_TRUE(worker->Connect("", 0));
-    EXPECT_TRUE(worker->Connect("", 0));
-    EXPECT_TRUE(worker->Engine().IsPortOpen());
-    EXPECT_FALSE(worker->Connect("/dev/qem-no-such-port", 0));
-    EXPECT_FALSE(worker->Engine().IsPortOpen());
-}
-
 TEST_F(Worker, stopClosesThePortAndKeepsRequestsFromBeingSent)
 {
     Responder device(pty, window, [](char) { return std::string("\x81"); });
