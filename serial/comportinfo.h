@@ -3,8 +3,9 @@
 // of a USB adapter with its stable /dev/serial/by-id name, or "built-in
 // serial port" for a UART of the machine itself. The list is the one
 // EnumComPorts gives (same roots, same order, same failure); only the
-// descriptions are added. On Windows the registry names ports without
-// describing them: descriptions stay empty.
+// descriptions are added. On Windows the Plug and Play manager describes
+// the ports it knows ("USB Serial Port (FTDI)", serial/pnpport.h); the
+// others keep their COM name alone.
 //
 // Thread safety: any thread (the roots are read under the list's lock).
 
