@@ -25,3 +25,17 @@ add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED)
 set_target_properties(CLI11::CLI11 nlohmann_json::nlohmann_json PROPERTIES
   INTERFACE_INCLUDE_DIRECTORIES ${QEM_HOST_HEADERS}
   INTERFACE_SYSTEM_INCLUDE_DIRECTORIES ${QEM_HOST_HEADERS})
+
+# libcsv for qem-cli's import: Debian builds it for Linux only, so its one C
+# file is built here from Debian's source package, which the Windows scripts
+# unpack (scripts/debian-source) and name in QEM_LIBCSV_SOURCE.
+set(QEM_LIBCSV_SOURCE "" CACHE PATH "Debian's libcsv source, unpacked")
+if(NOT EXISTS ${QEM_LIBCSV_SOURCE}/libcsv.c)
+  message(FATAL_ERROR "QEM_LIBCSV_SOURCE does not hold libcsv's source (scripts/test-windows fetches it)")
+endif()
+enable_language(C)
+add_library(qem_libcsv STATIC ${QEM_LIBCSV_SOURCE}/libcsv.c)
+# Not our code: its warnings are not ours to fix.
+target_compile_options(qem_libcsv PRIVATE -w)
+set(CSV_LIBRARY qem_libcsv)
+set(CSV_INCLUDE_DIR ${QEM_LIBCSV_SOURCE})

@@ -5,8 +5,9 @@
 // EnumComPorts gives (same roots, same order, same failure), described; on
 // Linux it goes on with every port an operator can mean besides: each
 // /dev/serial/by-id name of a listed port, described as that port, and the
-// ports of running virtual devices (virtualports.h). On Windows the
-// registry names ports without describing them: descriptions stay empty.
+// ports of running virtual devices (virtualports.h). On Windows the Plug
+// and Play manager describes the ports it knows ("USB Serial Port (FTDI)",
+// serial/pnpport.h); the others keep their COM name alone.
 //
 // Thread safety: any thread (the roots are read under the list's lock).
 

@@ -1,20 +1,106 @@
-// Port descriptions on Windows: the registry's port names; the device map
-// tells nothing more about them.
+// Port descriptions on Windows: the registry's device map lists the ports;
+// the Plug and Play manager (SetupAPI, the Ports class) describes the ones
+// it knows, matched by the PortName value in each device's registry key.
+// A port it does not know (Wine's mapped ports, a virtual port driver
+// without Plug and Play) keeps its name alone.
 #include "serial/comportinfo.h"
 
-#include "serial/comline.h"
+#include "platform/utf16_win32.h"
 #include "serial/comportlist.h"
+#include "serial/pnpport.h"
+
+#include <windows.h>
+// After windows.h: defines GUID_DEVCLASS_PORTS here instead of naming it
+// from a library.
+#include <initguid.h>
+#include <devguid.h>
+#include <setupapi.h>
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// A device's text property; for a list of texts (REG_MULTI_SZ) the first.
+std::string DeviceProperty(HDEVINFO devices, SP_DEVINFO_DATA& device, DWORD property)
+{
+    DWORD bytes = 0;
+    SetupDiGetDeviceRegistryPropertyW(devices, &device, property, nullptr, nullptr, 0, &bytes);
+    if (bytes == 0)
+        return {};
+    std::vector<wchar_t> text(bytes / sizeof(wchar_t) + 1, L'\0');
+    if (!SetupDiGetDeviceRegistryPropertyW(devices, &device, property, nullptr, reinterpret_cast<BYTE*>(text.data()),
+            bytes, nullptr))
+        return {};
+    return platform::Utf8FromWide(text.data());
+}
+
+std::string InstanceId(HDEVINFO devices, SP_DEVINFO_DATA& device)
+{
+    DWORD length = 0;
+    SetupDiGetDeviceInstanceIdW(devices, &device, nullptr, 0, &length);
+    std::vector<wchar_t> id(length + 1, L'\0');
+    if (length == 0 || !SetupDiGetDeviceInstanceIdW(devices, &device, id.data(), length, nullptr))
+        return {};
+    return platform::Utf8FromWide(id.data());
+}
+
+// The COM name the port driver took for the device ("COM3"), from its
+// hardware key; empty for a device of the class that is no COM port (a
+// printer port).
+std::string PortName(HDEVINFO devices, SP_DEVINFO_DATA& device)
+{
+    const HKEY key = SetupDiOpenDevRegKey(devices, &device, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_READ);
+    if (key == INVALID_HANDLE_VALUE)
+        return {};
+    wchar_t name[64] = {};
+    DWORD bytes = sizeof name - sizeof(wchar_t);
+    DWORD type = 0;
+    const LSTATUS status = RegQueryValueExW(key, L"PortName", nullptr, &type, reinterpret_cast<BYTE*>(name), &bytes);
+    RegCloseKey(key);
+    return status == ERROR_SUCCESS && type == REG_SZ ? platform::Utf8FromWide(name) : std::string();
+}
+
+// The present devices of the Ports class, by COM name.
+std::vector<std::pair<std::string, serial::PnpPortProperties>> PnpPorts()
+{
+    const HDEVINFO devices = SetupDiGetClassDevsW(&GUID_DEVCLASS_PORTS, nullptr, nullptr, DIGCF_PRESENT);
+    if (devices == INVALID_HANDLE_VALUE)
+        return {};
+    const std::unique_ptr<void, decltype(&SetupDiDestroyDeviceInfoList)> guard(devices, &SetupDiDestroyDeviceInfoList);
+    std::vector<std::pair<std::string, serial::PnpPortProperties>> ports;
+    SP_DEVINFO_DATA device {};
+    device.cbSize = sizeof device;
+    for (DWORD index = 0; SetupDiEnumDeviceInfo(devices, index, &device); ++index) {
+        std::string name = PortName(devices, device);
+        if (name.empty())
+            continue;
+        ports.emplace_back(std::move(name),
+            serial::PnpPortProperties { DeviceProperty(devices, device, SPDRP_FRIENDLYNAME),
+                DeviceProperty(devices, device, SPDRP_MFG), DeviceProperty(devices, device, SPDRP_HARDWAREID),
+                InstanceId(devices, device) });
+    }
+    return ports;
+}
+
+} // namespace
 
 std::vector<ComPortInfo> DescribeComPorts()
 {
     std::vector<std::string> names;
     EnumComPorts(names);
+    const auto pnpPorts = PnpPorts();
     std::vector<ComPortInfo> ports(names.size());
-    for (std::size_t i = 0; i < names.size(); ++i)
+    for (std::size_t i = 0; i < names.size(); ++i) {
         ports[i].Path = names[i];
+        const auto known = std::find_if(pnpPorts.begin(), pnpPorts.end(),
+            [&](const auto& pnp) { return _stricmp(pnp.first.c_str(), names[i].c_str()) == 0; });
+        if (known != pnpPorts.end())
+            serial::DescribePnpPort(ports[i], known->second);
+    }
     return ports;
 }
 

@@ -2,33 +2,19 @@
 // The main window against a virtual relay device on a pseudo-terminal, both
 // in this process: the window's settings name the device's line as the
 // port, and the window's own worker, engine and serial component talk to it.
-// Error windows are answered with "OK" and their messages recorded.
 
 #include "device/mainthreat.h"
-#include "dialogs/errorwindow.h"
 #include "serial/comportlist.h"
 #include "tools/relaysim/device.h"
 
-#include "tests/app/form1fixture.h"
-#include "tests/support/qtwait.h"
+#include "tests/app/flowfixture.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QMessageBox>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QTimer>
-
-#include <chrono>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-using namespace std::chrono_literals;
-
-class DeviceFlowTest : public Form1Test {
+class DeviceFlowTest : public Form1FlowTest {
 protected:
     void TearDown() override
     {
@@ -46,27 +32,6 @@ protected:
     }
     relaysim::Device& Device() { return *devices.front(); }
 
-    std::string Book() const { return dir / "book.kalc"; }
-
-    // Settings naming the port and the phone book `Book()` holding bookBytes.
-    void PrepareSettings(const std::string& port, const std::string& bookBytes, const std::string& baudRate = "115200")
-    {
-        WriteBytes(SettingsPath(), SettingsText(port, baudRate));
-        WriteBytes(Book(), bookBytes);
-    }
-    std::string SettingsText(const std::string& port, const std::string& baudRate = "115200") const
-    {
-        return "[PortSettings]\ncurrent_file=" + Book() + "\nport=" + port
-            + "\ndataBits=8\nstopBits=1\nparity=None\nflowControl=None\nbaudrate=" + baudRate + "\n";
-    }
-
-    // The window started and shown, as the program shows it.
-    void Start()
-    {
-        Form1Test::Start();
-        form->show();
-    }
-
     // A device with default behaviour and the window started on it.
     void StartWithDevice(const std::string& bookBytes, relaysim::Options options = {})
     {
@@ -74,74 +39,7 @@ protected:
         Start();
     }
 
-    // Keeps the window's event loop running until pred holds or the time is
-    // up; returns pred(). Hand-overs from the worker and the port are served
-    // at once, without the pauses of a sleeping wait.
-    static bool WaitFor(const std::function<bool()>& pred, std::chrono::milliseconds limit)
-    {
-        return qtwait::WaitFor(pred, limit);
-    }
-
-    // The operation controls are enabled again: the write or read is over.
-    bool Idle() const { return form->BTN_LoadFromFile->isEnabled() && form->BTN_PortSettings->isEnabled(); }
-    bool WaitUntilIdle(std::chrono::milliseconds limit = 30s) { return WaitFor([this] { return Idle(); }, limit); }
-
-    bool StatusAreaShown() const
-    {
-        return form->LBL_CurrentAction->isVisibleTo(form.get()) || form->ProgressBar->isVisibleTo(form.get());
-    }
-
-    // Every operation control enabled and the button captioned for writing.
-    void ExpectIdleWindow() const
-    {
-        for (QWidget* control : {static_cast<QWidget*>(form->BTN_LoadFromFile), static_cast<QWidget*>(form->BTN_SaveToFile),
-                 static_cast<QWidget*>(form->BTN_LoadFromDevice), static_cast<QWidget*>(form->BTN_WriteToDevice),
-                 static_cast<QWidget*>(form->BTN_ClearAll), static_cast<QWidget*>(form->BTN_PortSettings),
-                 static_cast<QWidget*>(form->VLE_Telefonai)})
-            EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
-        EXPECT_EQ(form->BTN_WriteToDevice->text(), QStringLiteral("Write To Device"));
-    }
-    // After an operation: idle, and the status area gone.
-    void ExpectIdleAfterOperation() const
-    {
-        ExpectIdleWindow();
-        EXPECT_FALSE(StatusAreaShown());
-    }
-
-    // The next modal window is an error window: its message is recorded and
-    // "OK" pressed.
-    void ExpectErrorWindow()
-    {
-        watch.Then([this](QWidget& window) {
-            auto* error = dynamic_cast<TForm3*>(&window);
-            if (error == nullptr) {
-                ADD_FAILURE() << "not an error window: " << window.windowTitle().toStdString();
-                window.close();
-                return;
-            }
-            errors.push_back(error->LBL_Tekstas->text().toStdString());
-            error->BTN_Gerai->click();
-        });
-    }
-
-    // The next modal window is the general exception box: its text is
-    // recorded and it is closed.
-    void ExpectExceptionBox()
-    {
-        watch.Then([this](QWidget& window) {
-            auto* box = dynamic_cast<QMessageBox*>(&window);
-            if (box == nullptr) {
-                ADD_FAILURE() << "not a message box: " << window.windowTitle().toStdString();
-                window.close();
-                return;
-            }
-            errors.push_back(box->text().toStdString());
-            box->accept();
-        });
-    }
-
     std::vector<std::unique_ptr<relaysim::Device>> devices;
-    std::vector<std::string> errors;
 };
 
 // The serial port list offers exactly these lines (pseudo-terminal paths
