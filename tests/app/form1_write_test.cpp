@@ -128,41 +128,6 @@ TEST_F(DeviceFlowTest, cancelStopsAfterTheFrameInFlightWithoutMessage)
     EXPECT_TRUE(watch.Titles().isEmpty());
 }
 
-TEST_F(DeviceFlowTest, lateWriteStartAckCompletesTheFirstFrame)
-{
-    relaysim::Options options;
-    options.faults.writeStartAckDelay = 1000ms;
-    StartWithDevice(SeveralNumbers(), options);
-
-    form->BTN_WriteToDevice->click();
-    // Write start went unanswered for its 50 ms, so frame 1 followed before
-    // the device's acknowledgement of write start left.
-    ASSERT_TRUE(WaitFor([&] { return Device().GetStatus().framesReceived >= 1; }, 10s));
-    EXPECT_EQ(Device().GetStatus().bytesSent, 2u) << "only the two hello acknowledgements";
-
-    ASSERT_TRUE(WaitUntilIdle());
-    ASSERT_TRUE(Device().WaitUntil([](const relaysim::Status& s) { return s.imagesStored == 1; }, 5s));
-    EXPECT_TRUE(SameBytes(Device().StoredImage(), ReadBytes(Book())));
-    EXPECT_EQ(Device().Transcript().size(), 7523u);
-    ExpectIdleAfterOperation();
-    EXPECT_TRUE(watch.Titles().isEmpty());
-}
-
-TEST_F(DeviceFlowTest, unansweredClosingWaitEndsTheWriteNormally)
-{
-    relaysim::Options options;
-    options.faults.stopAckingAfterFrame = 470; // no acknowledgement after the image is stored
-    StartWithDevice(SeveralNumbers(), options);
-
-    form->BTN_WriteToDevice->click();
-    ASSERT_TRUE(WaitUntilIdle());
-
-    EXPECT_EQ(Device().GetStatus().imagesStored, 1);
-    EXPECT_EQ(Device().Transcript().size(), 7523u);
-    ExpectIdleAfterOperation();
-    EXPECT_TRUE(watch.Titles().isEmpty());
-}
-
 // Files refuse to grow beyond `bytes` while it lives, as on a full disk: the
 // save that starts every write fails and leaves the current file as it was.
 class FileSizeLimit {
