@@ -32,9 +32,8 @@ void TForm1::ReadWatch::Failed(device::Step step)
     const DeviceCallScope scope(form_);
     switch (step) {
     case device::Step::Open:
-        form_.IdleAfterReading();
-        ShowErrorMessage(
-            form_.WithAccessAdvice(L"Unable to start reading process! Please check connection to the device."));
+        form_.FailOperation(
+            Operation::Read, form_.WithAccessAdvice(L"Unable to start reading process! Please check connection to the device."));
         return;
     case device::Step::Hello:
         form_.FailOperation(Operation::Read, L"Unable to start reading process! Please check connection to the device.");

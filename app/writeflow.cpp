@@ -87,9 +87,8 @@ void TForm1::WriteWatch::Failed(device::Step step)
     const DeviceCallScope scope(form_);
     switch (step) {
     case device::Step::Open:
-        form_.IdleAfterWriting();
-        ShowErrorMessage(
-            form_.WithAccessAdvice(L"Unable to start writing process! Please check connection to the device."));
+        form_.FailOperation(
+            Operation::Write, form_.WithAccessAdvice(L"Unable to start writing process! Please check connection to the device."));
         return;
     case device::Step::Hello:
         ShowErrorMessage(L"Unable to connect to the device!");
