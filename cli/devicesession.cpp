@@ -51,20 +51,25 @@ DeviceSession::~DeviceSession()
 void DeviceSession::Write(const std::string& image)
 {
     device::WriteOperation write(*worker_, *this);
-    write_ = &write;
-    Run(write, [&] { return write.Start([&image] { return image; }); });
+    Run(write, &write, [&] { return write.Start([&image] { return image; }); });
 }
 
 std::string DeviceSession::Read()
 {
-    write_ = nullptr;
     device::ReadOperation read(*worker_, window_, *this);
-    Run(read, [&] { return read.Start(); });
+    Run(read, nullptr, [&] { return read.Start(); });
     return dump_;
 }
 
-void DeviceSession::Run(device::DeviceOperation& operation, const std::function<bool()>& start)
+void DeviceSession::Run(
+    device::DeviceOperation& operation, const device::WriteOperation* write, const std::function<bool()>& start)
 {
+    // Only while the operation runs: it ends with this call, thrown or not.
+    write_ = write;
+    const struct Forget {
+        const device::WriteOperation*& write;
+        ~Forget() { write = nullptr; }
+    } forget{write_};
     over_ = false;
     failure_.reset();
     dump_.clear();

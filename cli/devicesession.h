@@ -40,8 +40,10 @@ public:
     std::string Read();
 
 private:
-    // Runs the operation until it is over or a Ctrl-C cancels it.
-    void Run(device::DeviceOperation& operation, const std::function<bool()>& start);
+    // Runs the operation (write: the same one, for its frame counts; a read:
+    // none) until it is over or a Ctrl-C cancels it.
+    void Run(device::DeviceOperation& operation, const device::WriteOperation* write,
+        const std::function<bool()>& start);
     std::string WhyNotOpen();
 
     void Preparing() override;
@@ -55,8 +57,7 @@ private:
     Progress& progress_;
     std::unique_ptr<TMainThreat> worker_;
 
-    // The operation in progress; the write, set by each Write and cleared
-    // by each Read.
+    // The operation in progress; the write while Run runs one.
     const device::WriteOperation* write_ = nullptr;
     bool over_ = false;
     std::optional<std::string> failure_;
