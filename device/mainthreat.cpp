@@ -30,10 +30,9 @@ TMainThreat::TMainThreat(platform::WindowThread& window, const std::string& port
     // Every outcome is reported from the window thread, where the answer
     // usually came in: its handler runs, and the next command goes out,
     // without a round trip through the worker's thread.
-    engine_->SetOutcomeListener([this] {
-        std::lock_guard lock(lock_);
-        PostWindowServeLocked();
-    });
+    // It takes no lock: a cancel withdraws the command in flight under the
+    // queue's lock, and that outcome comes straight here.
+    engine_->SetOutcomeListener([this] { PostWindowServe(); });
     thread_.Start([this] {
         while (!thread_.Terminated()) {
             platform::WaitAny({&replyEvent_, &timeoutEvent_, &errorReplyEvent_, &wakeEvent_}, LoopTurn);
@@ -102,17 +101,17 @@ bool TMainThreat::Connect(const std::string& portName, int baudRate)
 
 void TMainThreat::CancelAll()
 {
-    std::uint64_t inFlight = 0;
+    // One step under the queue's lock: no decision of the worker's thread
+    // sees the new generation while the command in flight could still be
+    // taken for writing, nor the other way round. A command the engine has
+    // already written stays in flight until its outcome, which ends it
+    // unreported; one not yet written never will be.
     {
         std::lock_guard lock(lock_);
         ++generation_;
         if (!requests_.empty() && requests_.front().state == RequestState::InFlight)
-            inFlight = requests_.front().command;
+            engine_->Withdraw(requests_.front().command);
     }
-    // Its outcome, whichever comes, ends it; if it is not on the line yet,
-    // it never will be.
-    if (inFlight != 0)
-        engine_->Withdraw(inFlight);
     wakeEvent_.Set();
 }
 
@@ -151,14 +150,6 @@ size_t TMainThreat::QueuedCount()
     return requests_.size();
 }
 
-void TMainThreat::Advance(Request& request, RequestState state)
-{
-    request.state = state;
-    request.packet.Sent = state != RequestState::Queued;
-    request.packet.Answered = state == RequestState::Answered || state == RequestState::Reported;
-    request.packet.Reported = state == RequestState::Reported;
-}
-
 TMainThreat::Step TMainThreat::DecideLocked(Side side)
 {
     for (;;) {
@@ -182,17 +173,17 @@ TMainThreat::Step TMainThreat::DecideLocked(Side side)
                 return {};
             front.packet.Outcome = result->outcome;
             front.packet.ReplyText = result->reply;
-            Advance(front, RequestState::Answered);
+            front.state = RequestState::Answered;
             continue;
         }
         case RequestState::Answered: {
             if (!enabled_)
                 return {};
             if (side == Side::Worker) {
-                PostWindowServeLocked();
+                PostWindowServe();
                 return {};
             }
-            Advance(front, RequestState::Reported);
+            front.state = RequestState::Reported;
             Step report = Step::Of(Step::Kind::Report);
             report.handler = front.packet.HandlerFor(front.packet.Outcome);
             report.reply = front.packet.ReplyText;
@@ -216,8 +207,8 @@ TMainThreat::Step TMainThreat::DecideLocked(Side side)
                 // Still closed: the engine ends it unanswered.
             }
             front.command = engine_->PrepareCommand(front.packet.CommandText, front.packet.Ats, front.packet.Timeout);
-            Advance(front, RequestState::InFlight);
-            return Step::Of(Step::Kind::Send, front.command);
+            front.state = RequestState::InFlight;
+            return Step::Of(Step::Kind::Send);
         }
     }
 }
@@ -244,10 +235,6 @@ void TMainThreat::Serve(Side side)
             engine_->OpenPort();
             break;
         case Step::Kind::Send:
-            // On the window thread the receive side is readied here, which
-            // spares the engine's thread a hand-over before it writes.
-            if (side == Side::WindowThread)
-                engine_->ReadyReceiveSide(step.command);
             sendEvent_.Set();
             return;
         case Step::Kind::Report:
@@ -258,26 +245,22 @@ void TMainThreat::Serve(Side side)
     }
 }
 
-void TMainThreat::PostWindowServeLocked()
+void TMainThreat::PostWindowServe()
 {
-    if (windowServePosted_)
+    if (windowServePosted_.exchange(true))
         return;
-    windowServePosted_ = true;
     window_.Post([this, alive = std::weak_ptr<int>(alive_)] {
         if (alive.expired())
             return;
-        {
-            std::lock_guard lock(lock_);
-            windowServePosted_ = false;
-        }
+        // Cleared before serving: an outcome from now on posts again.
+        windowServePosted_ = false;
         Serve(Side::WindowThread);
     });
 }
 
 void TMainThreat::CallHandler(const Step& report) noexcept
 {
-    // A cancel may have come since the outcome was taken.
-    if (!report.handler || report.generation != generation_)
+    if (!report.handler)
         return;
     const std::optional<std::uint64_t> outer = handlerGeneration_;
     handlerGeneration_ = report.generation;

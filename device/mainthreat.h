@@ -81,27 +81,24 @@ private:
     // What Serve does next.
     struct Step {
         enum class Kind { Wait, OpenPort, Send, Report } kind = Kind::Wait;
-        std::uint64_t command = 0; // Send
         // Report: the front's handler call.
         TRequestHandler handler;
         std::string reply;
         TOutcome outcome = TOutcome::Timeout;
         std::uint64_t generation = 0;
 
-        static Step Of(Kind kind, std::uint64_t command = 0)
+        static Step Of(Kind kind)
         {
             Step step;
             step.kind = kind;
-            step.command = command;
             return step;
         }
     };
 
     // The one place where requests change state; under lock_.
     Step DecideLocked(Side side);
-    static void Advance(Request& request, RequestState state);
     void Serve(Side side);
-    void PostWindowServeLocked();
+    void PostWindowServe();
     // Window thread. Handlers do not throw: the operations catch what their
     // steps throw.
     void CallHandler(const Step& report) noexcept;
@@ -118,7 +115,7 @@ private:
     std::mutex lock_;
     std::deque<Request> requests_;
     // A serve is posted to the window thread and has not run yet.
-    bool windowServePosted_ = false;
+    std::atomic<bool> windowServePosted_{false};
 
     std::atomic<std::uint64_t> generation_{0};
     // The generation of the handler running on the window thread, if any;

@@ -49,11 +49,18 @@ void DeviceOperation::Fail(Step step)
         return;
     running_ = false;
     worker_.CancelAll();
-    observer_.Failed(step);
+    // The operation has ended whatever the observer does with the news; what
+    // it throws has nowhere to go: the timer, the worker and the start that
+    // called here cannot take it.
+    try {
+        observer_.Failed(step);
+    } catch (...) {
+    }
 }
 
 void DeviceOperation::Finish(const std::string& dump)
 {
+    // What Finished throws fails the operation at the step that finished it.
     observer_.Finished(dump);
     running_ = false;
 }

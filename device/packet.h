@@ -22,9 +22,6 @@ struct TPacket {
     TRequestHandler OnReply;
     TRequestHandler OnErrorReply;
     TRequestHandler OnTimeout;
-    bool Sent = false;
-    bool Answered = false;
-    bool Reported = false;
     TOutcome Outcome = TOutcome::Timeout;
     std::int8_t Priority = 0;
 

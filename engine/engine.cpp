@@ -30,15 +30,15 @@ TTestEngine::TTestEngine(platform::WindowThread& window, const std::string& port
     port_->SetBaudRate(ValueToBaudRate(static_cast<std::uint32_t>(baudRate)));
     port_->SetCustomBaudRate(baudRate);
 
+    // The hooks run inside a batch, which holds the lock already.
     framer_->OnDiscard = [](const std::string&) {};
-    framer_->OnPacket = [this](const std::string& text) { Match([&] { matcher_.OnPacketReceived(text); }); };
-    framer_->OnCustomStart = [this](const std::string& buffer, int& pos) {
-        Match([&] { matcher_.OnPacketStart(buffer, pos); });
+    framer_->OnPacket = [this](const std::string& text) { matcher_.OnPacketReceived(text); };
+    framer_->OnCustomStart = [this](const std::string& buffer, int& pos) { matcher_.OnPacketStart(buffer, pos); };
+    framer_->OnCustomStop = [this](const std::string& buffer, int& pos) { matcher_.OnPacketStop(buffer, pos); };
+    link_.OnRxBuf = [this](TCustomComPort&, const char* bytes, int count) {
+        Locked([&] { framer_->AddData(std::string(bytes, static_cast<std::size_t>(count))); });
     };
-    framer_->OnCustomStop = [this](const std::string& buffer, int& pos) {
-        Match([&] { matcher_.OnPacketStop(buffer, pos); });
-    };
-    framer_->SetComPort(port_.get());
+    port_->RegisterLink(&link_);
 
     thread_.Start([this] { SendLoop(); });
 }
@@ -50,131 +50,55 @@ TTestEngine::~TTestEngine()
     events_.send.Set();
     thread_.Join();
     ClosePort();
+    port_->UnRegisterLink(&link_);
 }
 
-std::uint64_t TTestEngine::PrepareCommand(const std::string& command, const TAts& ats, int replyTimeout)
+bool TTestEngine::AdvanceLocked(std::uint64_t number, CommandEvent event)
 {
-    std::lock_guard lock(matchLock_);
-    command_ = command;
-    replyTimeout_ = replyTimeout;
-    matcher_.Prepare(ats);
-    return ++commandNumber_;
-}
-
-std::optional<TTestEngine::Result> TTestEngine::OutcomeOf(std::uint64_t command) const
-{
-    std::lock_guard lock(matchLock_);
-    if (command == 0 || command != outcomeCommand_)
-        return std::nullopt;
-    return outcome_;
-}
-
-std::string TTestEngine::Reply() const
-{
-    std::lock_guard lock(matchLock_);
-    return matcher_.Reply();
-}
-
-void TTestEngine::ReadyReceiveSide(std::uint64_t command)
-{
-    std::lock_guard lock(matchLock_);
-    if (command != commandNumber_)
-        return;
-    replyTimer_.SetEnabled(false);
-    replyTimer_.SetInterval(replyTimeout_);
-    framer_->SetBuffer({});
-    readiedCommand_ = command;
-}
-
-void TTestEngine::Withdraw(std::uint64_t command)
-{
-    Match([&] {
-        if (writtenCommand_ != command)
-            EndUnansweredLocked(command);
-    });
-}
-
-void TTestEngine::EndUnansweredLocked(std::uint64_t command)
-{
-    if (command != 0 && command == commandNumber_ && outcomeCommand_ != command)
-        RecordOutcome(TOutcome::Timeout, events_.timeout);
-}
-
-void TTestEngine::SendLoop()
-{
-    while (!thread_.Terminated()) {
-        if (!events_.send.Wait(SendWaitTurn) || thread_.Terminated())
-            continue;
-        std::uint64_t number = 0;
-        bool readied = false;
-        {
-            std::lock_guard lock(matchLock_);
-            number = commandNumber_;
-            readied = readiedCommand_ == number;
-        }
-        if (!IsPortOpen()) {
-            // No outcome could ever come for it on a closed line.
-            Match([&] { EndUnansweredLocked(number); });
-            continue;
-        }
-        if (!readied)
-            window_.RunAndWait([this, number] { ReadyReceiveSide(number); });
-        // The hand-over gave a click on the window thread its chance to
-        // cancel, and the worker its chance to prepare another command:
-        // only a command still current and unanswered goes on the line.
-        std::string command;
-        {
-            std::lock_guard lock(matchLock_);
-            if (number != commandNumber_ || outcomeCommand_ == number)
-                continue;
-            writtenCommand_ = number;
-            command = command_;
-        }
-        try {
-            port_->WriteStr(command);
-        } catch (const EComPort&) {
-            // A failed write is left to the time-out.
-        }
-        // The time-out counts from the end of the write, unless the answer
-        // is already complete. Nothing here needs to wait for it.
-        window_.Post([this, alive = std::weak_ptr<int>(alive_), number] {
-            if (alive.expired())
-                return;
-            std::lock_guard lock(matchLock_);
-            if (number == commandNumber_ && outcomeCommand_ != number) {
-                timerCommand_ = number;
-                replyTimer_.SetEnabled(true);
-            }
-        });
+    Command& command = command_;
+    if (number == 0 || number != command.number || command.state == CommandState::Ended)
+        return false;
+    switch (event) {
+    case CommandEvent::Write:
+        if (command.state != CommandState::Prepared)
+            return false;
+        command.state = CommandState::Written;
+        // From here on the received bytes are the answer's candidates.
+        matcher_.Prepare(command.ats);
+        matching_ = number;
+        framer_->SetBuffer({});
+        return true;
+    case CommandEvent::Withdrawn:
+        // Once on the line it waits for its outcome like any other.
+        if (command.state != CommandState::Prepared)
+            return false;
+        command.result = {TOutcome::Timeout, {}};
+        break;
+    case CommandEvent::Answer:
+    case CommandEvent::ErrorAnswer:
+    case CommandEvent::TimedOut:
+        if (command.state != CommandState::Written)
+            return false;
+        command.result.outcome = event == CommandEvent::Answer ? TOutcome::Reply
+            : event == CommandEvent::ErrorAnswer               ? TOutcome::ErrorReply
+                                                               : TOutcome::Timeout;
+        command.result.reply = event == CommandEvent::TimedOut ? std::string() : matcher_.Reply();
+        break;
+    case CommandEvent::LineChanged:
+        command.result = {TOutcome::Timeout, {}};
+        break;
     }
+    command.state = CommandState::Ended;
+    return true;
 }
 
-void TTestEngine::OnReplyTimer()
-{
-    Match([this] {
-        // Armed for a command that has been replaced since: it ends nothing.
-        if (timerCommand_ != commandNumber_) {
-            replyTimer_.SetEnabled(false);
-            return;
-        }
-        matcher_.OnReplyTimer();
-    });
-}
-
-void TTestEngine::Match(const std::function<void()>& step)
+void TTestEngine::Locked(const std::function<void()>& step)
 {
     std::vector<platform::Event*> signals;
     {
-        std::lock_guard lock(matchLock_);
-        ++matchDepth_;
-        try {
-            step();
-        } catch (...) {
-            --matchDepth_;
-            throw;
-        }
-        if (--matchDepth_ == 0)
-            signals.swap(pendingSignals_);
+        std::lock_guard lock(lock_);
+        step();
+        signals.swap(pendingSignals_);
     }
     // The listener first: a thread the events wake finds it already told.
     if (!signals.empty() && outcomeListener_)
@@ -183,14 +107,115 @@ void TTestEngine::Match(const std::function<void()>& step)
         event->Set();
 }
 
+void TTestEngine::EndUnansweredLocked(std::uint64_t number, CommandEvent event)
+{
+    if (AdvanceLocked(number, event))
+        pendingSignals_.push_back(&events_.timeout);
+}
+
+std::uint64_t TTestEngine::PrepareCommand(const std::string& command, const TAts& ats, int replyTimeout)
+{
+    std::uint64_t number = 0;
+    Locked([&] {
+        EndUnansweredLocked(command_.number, CommandEvent::LineChanged);
+        number = ++lastNumber_;
+        command_ = Command{number, command, ats, replyTimeout, CommandState::Prepared, {}};
+    });
+    return number;
+}
+
+std::optional<TTestEngine::Result> TTestEngine::OutcomeOf(std::uint64_t command) const
+{
+    std::lock_guard lock(lock_);
+    if (command == 0 || command != command_.number || command_.state != CommandState::Ended)
+        return std::nullopt;
+    return command_.result;
+}
+
+std::string TTestEngine::Reply() const
+{
+    std::lock_guard lock(lock_);
+    return matcher_.Reply();
+}
+
+void TTestEngine::Withdraw(std::uint64_t command)
+{
+    Locked([&] { EndUnansweredLocked(command, CommandEvent::Withdrawn); });
+}
+
+std::optional<std::string> TTestEngine::TakeForWriting(std::uint64_t& number)
+{
+    std::optional<std::string> bytes;
+    Locked([&] {
+        number = command_.number;
+        if (!IsPortOpen()) {
+            // No outcome could ever come for it on a closed line.
+            EndUnansweredLocked(number, CommandEvent::LineChanged);
+            return;
+        }
+        if (AdvanceLocked(number, CommandEvent::Write))
+            bytes = command_.bytes;
+    });
+    return bytes;
+}
+
+void TTestEngine::SendLoop()
+{
+    while (!thread_.Terminated()) {
+        if (!events_.send.Wait(SendWaitTurn) || thread_.Terminated())
+            continue;
+        if (beforeWrite_)
+            beforeWrite_();
+        std::uint64_t number = 0;
+        const std::optional<std::string> bytes = TakeForWriting(number);
+        if (!bytes)
+            continue;
+        try {
+            port_->WriteStr(*bytes);
+        } catch (const EComPort&) {
+            // A failed write is left to the time-out.
+        }
+        window_.Post([this, alive = std::weak_ptr<int>(alive_), number] {
+            if (!alive.expired())
+                ArmReplyTimer(number);
+        });
+    }
+}
+
+void TTestEngine::ArmReplyTimer(std::uint64_t number)
+{
+    std::lock_guard lock(lock_);
+    // An answer faster than this step needs no timer.
+    if (number != command_.number || command_.state != CommandState::Written)
+        return;
+    // A collection that has started already runs on its quiet time.
+    if (!matcher_.Collecting()) {
+        replyTimer_.SetEnabled(false);
+        replyTimer_.SetInterval(command_.replyTimeout);
+    }
+    replyTimer_.SetEnabled(true);
+}
+
+void TTestEngine::OnReplyTimer()
+{
+    Locked([this] {
+        // Only the command the matcher answers for can run out of time.
+        if (matching_ != command_.number || command_.state != CommandState::Written) {
+            replyTimer_.SetEnabled(false);
+            return;
+        }
+        matcher_.OnReplyTimer();
+    });
+}
+
 void TTestEngine::ForgetReplyState()
 {
     window_.RunAndWait([this] {
-        Match([this] {
+        Locked([this] {
             matcher_.Forget();
             replyTimer_.SetEnabled(false);
             framer_->EmptyBuffer();
-            EndUnansweredLocked(commandNumber_);
+            EndUnansweredLocked(command_.number, CommandEvent::LineChanged);
         });
     });
 }
@@ -249,7 +274,7 @@ bool TTestEngine::IsPortOpen() const
     return port_->Connected();
 }
 
-// The matcher's host: window thread, under matchLock_.
+// The matcher's host: window thread, under lock_.
 
 void TTestEngine::EmptyFramerBuffer()
 {
@@ -268,7 +293,6 @@ void TTestEngine::SetTimerInterval(int milliseconds)
 
 void TTestEngine::RestartTimer(int milliseconds)
 {
-    timerCommand_ = commandNumber_;
     replyTimer_.SetEnabled(false);
     replyTimer_.SetInterval(milliseconds);
     replyTimer_.SetEnabled(true);
@@ -279,29 +303,25 @@ void TTestEngine::DisableTimer()
     replyTimer_.SetEnabled(false);
 }
 
-void TTestEngine::RecordOutcome(TOutcome outcome, platform::Event& event)
+void TTestEngine::Conclude(CommandEvent event, platform::Event& signal)
 {
-    // Only the first outcome counts: a late error text after a reply, say,
-    // must not change what the command got.
-    if (outcomeCommand_ != commandNumber_) {
-        outcomeCommand_ = commandNumber_;
-        outcome_.outcome = outcome;
-        outcome_.reply = outcome == TOutcome::Timeout ? std::string() : matcher_.Reply();
-    }
-    pendingSignals_.push_back(&event);
+    // The matcher answers for the last command written; a late error text
+    // after its outcome raises the event again but changes nothing.
+    AdvanceLocked(matching_, event);
+    pendingSignals_.push_back(&signal);
 }
 
 void TTestEngine::SignalReply()
 {
-    RecordOutcome(TOutcome::Reply, events_.reply);
+    Conclude(CommandEvent::Answer, events_.reply);
 }
 
 void TTestEngine::SignalErrorReply()
 {
-    RecordOutcome(TOutcome::ErrorReply, events_.errorReply);
+    Conclude(CommandEvent::ErrorAnswer, events_.errorReply);
 }
 
 void TTestEngine::SignalTimeout()
 {
-    RecordOutcome(TOutcome::Timeout, events_.timeout);
+    Conclude(CommandEvent::TimedOut, events_.timeout);
 }

@@ -3,22 +3,27 @@
 // from the received bytes, by the command's matching record and a time-out,
 // when its answer is complete; it reports the outcome through three events.
 //
-// Thread safety:
-// - Construction and destruction on the window thread.
-// - PrepareCommand, OutcomeOf and Reply on the worker or the window thread;
-//   the port operations too (the port serialises them).
-// - The engine's own thread writes the prepared command when SendEvent is
-//   set. The reply timer and the framer are only ever touched on the window
-//   thread, where the receive handlers and the timer's expiry run: the send
-//   loop hands its steps on them there, unless ReadyReceiveSide has done them.
-// - The matching state and each command's bookkeeping are guarded by one lock.
+// A command's life, decided in one place (AdvanceLocked):
+//   prepared --written--> written --answer/error/time-out--> ended
+//   prepared --withdrawn, line changed, port closed-------> ended, unanswered
+//   written  --line changed (close, reopen, reconfigure)--> ended, unanswered
+// Its matching rule takes effect when it is written, under the lock, and the
+// framer's buffer is emptied in the same step: bytes the engine received
+// before that are not an answer to it (they belong to the command before, or
+// to nobody). An unwritten command can only end unanswered. Only the first
+// outcome counts.
 //
-// Every prepared command has a number and gets exactly one outcome, kept
-// with that number: its answer, an error answer, or none (its time-out ran
-// out, the port was closed, reopened or reconfigured under it, or it was
-// withdrawn before it was written). A command is written only while it is
-// the current one, with no outcome yet, decided under the lock; a reply
-// timer armed for one command never ends another.
+// Threads:
+// - Construction and destruction on the window thread.
+// - PrepareCommand, Withdraw, OutcomeOf, Reply and the port operations on the
+//   worker or the window thread.
+// - The engine's own thread writes the prepared command when SendEvent is
+//   set; it never touches the reply timer.
+// - The window thread runs every receive batch, the reply timer and its
+//   arming after each write.
+// - One plain lock guards the commands, the matching rule and the framer;
+//   each entry point takes it once. It is never held across a port call, and
+//   the outcome listener and events are signalled after it is let go.
 
 #include "engine/ats.h"
 #include "engine/replymatcher.h"
@@ -57,25 +62,23 @@ public:
         std::string reply; // the reply of an answer or an error answer
     };
 
-    // Takes the next command; it starts with an empty collection. Returns
-    // the command's number.
+    // Takes the next command (one that never got its outcome ends
+    // unanswered). Returns the command's number.
     std::uint64_t PrepareCommand(const std::string& command, const TAts& ats, int replyTimeout);
     std::string Reply() const;
-    // Window thread, after PrepareCommand: the receive side's steps that
-    // must come before the numbered command is written (the reply timer
-    // stopped and given its time-out, the framer's buffer emptied), unless
-    // another command has been prepared since. The send loop then writes
-    // without handing them to the window thread itself.
-    void ReadyReceiveSide(std::uint64_t command);
-    // Ends the numbered command without an answer if it has not been
-    // written yet: it never reaches the line.
+    // Ends the numbered command unanswered if it has not been written yet:
+    // it never reaches the line.
     void Withdraw(std::uint64_t command);
     // The outcome of the numbered command, once it has one.
     std::optional<Result> OutcomeOf(std::uint64_t command) const;
-    // Called, outside the engine's locks and on whichever thread decided
-    // it, whenever a command gets its outcome, just before the outcome
-    // event is set. Set it before the first command is prepared.
+    // Called outside the engine's lock, on whichever thread decided it,
+    // whenever a command gets its outcome, just before the outcome event is
+    // set. Set it before the first command is prepared.
     void SetOutcomeListener(std::function<void()> listener) { outcomeListener_ = std::move(listener); }
+    // Tests only: runs on the engine's thread each time it wakes to write,
+    // before it takes the command; what the receive side handles meanwhile
+    // reached the engine before the write.
+    void SetBeforeWriteHook(std::function<void()> hook) { beforeWrite_ = std::move(hook); }
 
     bool OpenPort();
     bool ClosePort();
@@ -88,21 +91,38 @@ public:
     TComPort& Port() { return *port_; }
 
 private:
-    void SendLoop();
-    void OnReplyTimer();
-    // The line was closed or changed: the current command's collection,
-    // framer buffer and timer are dropped, and the command ends unanswered.
-    void ForgetReplyState();
-    void RecordOutcome(TOutcome outcome, platform::Event& event);
-    // The current command, if it is the numbered one and has no outcome
-    // yet, ends unanswered. Under the matching lock.
-    void EndUnansweredLocked(std::uint64_t command);
-    // Runs a step under the matching lock. The outcome events it raises are
-    // set once the outermost step has let go of the lock: the worker reads
-    // the outcome under that lock and would otherwise wake only to wait.
-    void Match(const std::function<void()>& step);
+    enum class CommandState { Prepared, Written, Ended };
+    // What can happen to a command.
+    enum class CommandEvent { Write, Answer, ErrorAnswer, TimedOut, LineChanged, Withdrawn };
+    struct Command {
+        std::uint64_t number = 0;
+        std::string bytes;
+        TAts ats;
+        int replyTimeout = 0;
+        CommandState state = CommandState::Ended;
+        Result result;
+    };
 
-    // ReplyMatcher::Host, window thread.
+    // The one place where a command's state changes; under lock_. Returns
+    // whether the event moved the numbered command on.
+    bool AdvanceLocked(std::uint64_t number, CommandEvent event);
+    // Runs a step under lock_, then tells the listener and sets the events
+    // that the step raised.
+    void Locked(const std::function<void()>& step);
+    void EndUnansweredLocked(std::uint64_t number, CommandEvent event);
+
+    void SendLoop();
+    // Takes the current command for writing: its bytes, or nothing when it
+    // is not (or no longer) waiting to be written.
+    std::optional<std::string> TakeForWriting(std::uint64_t& number);
+    // Window thread, after the write: the reply time-out counts from here.
+    void ArmReplyTimer(std::uint64_t number);
+    void OnReplyTimer();
+    // The line was closed or changed: the collection, the framer's buffer
+    // and the timer are dropped, and the current command ends unanswered.
+    void ForgetReplyState();
+
+    // ReplyMatcher::Host, under lock_ on the window thread.
     void EmptyFramerBuffer() override;
     void Deliver(const std::string& text) override;
     void SetTimerInterval(int milliseconds) override;
@@ -111,31 +131,26 @@ private:
     void SignalReply() override;
     void SignalErrorReply() override;
     void SignalTimeout() override;
+    void Conclude(CommandEvent event, platform::Event& signal);
 
     platform::WindowThread& window_;
     Events events_;
     std::unique_ptr<TComPort> port_;
     std::unique_ptr<TComDataPacket> framer_;
+    // The engine's own listener on the port: each batch reaches the framer
+    // under lock_.
+    TComLink link_;
     ReplyTimer replyTimer_;
 
-    // Guards the matching state, the prepared command and its bookkeeping.
-    // Recursive: a delivery from inside a framer hook comes straight back in.
-    mutable std::recursive_mutex matchLock_;
+    mutable std::mutex lock_;
     ReplyMatcher matcher_;
-    std::string command_;
-    int replyTimeout_ = 0;
-    std::uint64_t commandNumber_ = 0;
-    // The command the send loop has taken for writing.
-    std::uint64_t writtenCommand_ = 0;
-    // The command the reply timer was last armed for.
-    std::uint64_t timerCommand_ = 0;
-    std::uint64_t outcomeCommand_ = 0;
-    Result outcome_;
-    int matchDepth_ = 0;
+    Command command_;
+    // The command whose rule the matcher holds: the last one written.
+    std::uint64_t matching_ = 0;
+    std::uint64_t lastNumber_ = 0;
     std::vector<platform::Event*> pendingSignals_;
     std::function<void()> outcomeListener_;
-    // The command whose receive side is ready for its write.
-    std::uint64_t readiedCommand_ = 0;
+    std::function<void()> beforeWrite_;
     // Calls posted to the window thread hold it weakly: one that runs after
     // the engine has gone does nothing.
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);

@@ -4,9 +4,9 @@
 // per command. Kept free of the port, the framer and the timer so the rules
 // can be tested on their own; the engine supplies them through Host.
 //
-// Thread safety: none of its own. The engine calls Prepare on the worker
-// thread and everything else on the window thread, all under the engine's
-// matching lock.
+// Thread safety: none of its own. The engine calls Prepare on its own thread
+// when it writes a command and everything else on the window thread, all
+// under the engine's lock.
 
 #include "engine/ats.h"
 
@@ -56,6 +56,7 @@ public:
     const std::string& Reply() const { return reply_; }
     std::uint8_t Mode() const { return ats_.Mode; }
     const std::string& Collected() const { return collected_; }
+    bool Collecting() const { return collectStarted_; }
 
 private:
     bool HandleErrorText(const std::string& buffer, int& pos);

@@ -59,6 +59,15 @@ private:
     std::thread thread_;
 };
 
+// Waits for what the device got while the window thread stands still.
+bool ReceivedWithoutTheWindowThread(const Responder& device, const std::string& bytes)
+{
+    const platform::Deadline deadline(5s);
+    while (device.Received() != bytes && !deadline.Expired())
+        std::this_thread::sleep_for(1ms);
+    return device.Received() == bytes;
+}
+
 struct Call {
     std::string name;
     std::string reply;
@@ -246,24 +255,94 @@ INSTANTIATE_TEST_SUITE_P(Table, WorkerReopen,
         ReopenCase{"givenUpIsNotReported", true, "B"}, ReopenCase{"currentIsReportedUnanswered", false, "AB"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A cancel that comes while the engine's thread waits for the window thread
-// to ready the receive side, and the next request posted at once: the
-// cancelled command never reaches the line, and what answers the next one
-// is its own answer or none. The pause only makes that order likely; the
-// outcome must be the same in any order.
-TEST_F(Worker, cancelledCommandIsNeverWrittenNorAnswersTheNext)
+// A cancel decided before the engine takes the command for writing keeps it
+// off the line; one after the write lets it finish unreported. Either way the
+// next request gets its own outcome: here none, as the device answers only A.
+struct CancelCase {
+    const char* name;
+    bool beforeTheWrite;
+    std::string received;
+};
+
+class WorkerCancel : public Worker, public ::testing::WithParamInterface<CancelCase> {};
+
+TEST_P(WorkerCancel, theCancelledCommandNeverAnswersTheNext)
 {
     Responder device(pty, window, [](char c) { return c == 'A' ? std::string("\x81") : std::string(); });
-    Connect();
+    platform::Event woken, release;
+    std::atomic<int> wakes{0};
+    Build(pty.SlavePath());
+    if (GetParam().beforeTheWrite)
+        worker->Engine().SetBeforeWriteHook([&] {
+            if (++wakes == 1) {
+                woken.Set();
+                release.Wait(5s);
+            }
+        });
+    ASSERT_TRUE(worker->Connect("", 0));
+    worker->BeginOperation();
     Post('A', 1, &NewTag("A"));
-    platform::SleepMs(100);
+    if (GetParam().beforeTheWrite)
+        ASSERT_TRUE(woken.Wait(5s));
+    else // the write needs no window thread, and A's answer waits for it
+        ASSERT_TRUE(ReceivedWithoutTheWindowThread(device, "A"));
     worker->CancelAll();
+    release.Set();
     Post('B', 1, &NewTag("B"), 300);
     ASSERT_TRUE(RunUntilLogged(1));
     EXPECT_EQ(LoggedNames(), "B");
     EXPECT_EQ(log[0].outcome, TOutcome::Timeout);
-    EXPECT_EQ(device.Received(), "B");
+    EXPECT_EQ(device.Received(), GetParam().received);
 }
+
+INSTANTIATE_TEST_SUITE_P(Table, WorkerCancel,
+    ::testing::Values(CancelCase{"beforeTheWriteKeepsItOffTheLine", true, "B"},
+        CancelCase{"afterTheWriteLetsItFinishUnreported", false, "AB"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A late answer to A (its time-out has run out) reaches the engine after B
+// has been prepared and before B is written, whether the worker's thread
+// sends B (the queue was idle) or the window thread does (right after A's
+// report): B still goes on the line, and only B's own answer completes it.
+class WorkerLateByte : public Worker, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(WorkerLateByte, aByteBeforeTheWriteDoesNotAnswerTheCommand)
+{
+    const bool sentByTheWindowThread = GetParam();
+    Responder device(pty, window, [](char c) { return c == 'B' ? std::string("\x81") : std::string(); });
+    platform::Event received;
+    TComLink link;
+    link.OnRxBuf = [&](TCustomComPort&, const char*, int) { received.Set(); };
+    std::atomic<int> wakes{0};
+    Build(pty.SlavePath());
+    worker->Engine().SetBeforeWriteHook([&] {
+        if (++wakes == 2) {
+            pty.WriteToPort("\x81");
+            received.Wait(5s);
+        }
+    });
+    worker->Engine().Port().RegisterLink(&link);
+    ASSERT_TRUE(worker->Connect("", 0));
+    worker->BeginOperation();
+    Post('A', 1, &NewTag("A"), 50);
+    if (sentByTheWindowThread)
+        Post('B', 1, &NewTag("B"));
+    ASSERT_TRUE(RunUntilLogged(1));
+    if (!sentByTheWindowThread) {
+        ASSERT_TRUE(Eventually([&] { return worker->QueuedCount() == 0; }));
+        Post('B', 1, &NewTag("B"));
+    }
+    ASSERT_TRUE(RunUntilLogged(2));
+    EXPECT_EQ(LoggedNames(), "AB");
+    EXPECT_EQ(log[0].outcome, TOutcome::Timeout);
+    EXPECT_EQ(log[1].outcome, TOutcome::Reply);
+    EXPECT_EQ(log[1].reply, "\x81");
+    EXPECT_EQ(device.Received(), "AB");
+    worker->Engine().Port().UnRegisterLink(&link);
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, WorkerLateByte, ::testing::Bool(),
+    [](const auto& info) { return info.param ? "sentByTheWindowThread" : "sentByTheWorkersThread"; });
 
 TEST_F(Worker, cancelWhileTheHandlerCallWaitsForTheWindowThreadRunsNoHandler)
 {

@@ -1,5 +1,5 @@
 // The write and read operations against the virtual device: an observer
-// that throws ends its operation at that step, with nothing more of it on
+// that throws, in its failure news too, ends its operation at that step, with nothing more of it on
 // the line, and the next operation works.
 
 #include "device/operations.h"
@@ -24,7 +24,12 @@ struct Watch : device::OperationObserver {
         if (frame == throwAtFrame)
             throw std::runtime_error("observer failed");
     }
-    void Failed(device::Step step) override { failed = step; }
+    void Failed(device::Step step) override
+    {
+        failed = step;
+        if (throwOnFailure)
+            throw std::runtime_error("observer failed too");
+    }
     void Finished(const std::string& dump) override
     {
         if (throwOnFinish)
@@ -33,6 +38,7 @@ struct Watch : device::OperationObserver {
     }
     std::uint32_t throwAtFrame = 0;
     bool throwOnFinish = false;
+    bool throwOnFailure = false;
     std::optional<device::Step> failed;
     std::optional<std::string> finished;
 };
@@ -64,6 +70,7 @@ TEST_F(Operations, throwingObserverEndsItsOperationAtThatStepAndTheNextOneWorks)
     const std::string image(7507, '\x35');
     Watch write;
     write.throwAtFrame = 3;
+    write.throwOnFailure = true;
     device::WriteOperation brokenWrite(*worker, write);
     ASSERT_TRUE(brokenWrite.Start([&] { return image; }));
     RunToTheEnd(brokenWrite);
@@ -73,6 +80,7 @@ TEST_F(Operations, throwingObserverEndsItsOperationAtThatStepAndTheNextOneWorks)
 
     Watch read;
     read.throwOnFinish = true;
+    read.throwOnFailure = true;
     device::ReadOperation brokenRead(*worker, window, read);
     ASSERT_TRUE(brokenRead.Start());
     RunToTheEnd(brokenRead);
