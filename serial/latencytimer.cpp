@@ -11,11 +11,8 @@ std::string LatencyNotices::For(const std::string& portName)
     if (!timerMs || *timerMs <= LatencyTimerNoticeAboveMs)
         return {};
     told_.insert(portName);
-    const std::string ms = std::to_string(*timerMs) + " ms";
-    return "The USB adapter of " + portName + " holds what it receives up to " + ms
-        + " (its latency timer) before passing it on, so every answer of the device waits that long: a write "
-          "takes seconds longer than the line needs. "
-        + LatencyTimerRemedy();
+    return "The USB adapter of " + portName + " holds each answer of the device up to " + std::to_string(*timerMs)
+        + " ms (its latency timer), which makes a write seconds slower. " + LatencyTimerRemedy();
 }
 
 LatencyNotices& ProgramLatencyNotices()

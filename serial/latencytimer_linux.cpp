@@ -34,8 +34,8 @@ std::optional<unsigned> AdapterLatencyTimerMs(const std::string& portName)
 
 std::string LatencyTimerRemedy()
 {
-    return "To set it to 1 ms whenever the adapter is plugged in, put this line into "
-           "/etc/udev/rules.d/99-usb-serial-latency.rules and plug the adapter in again:\n"
+    return "To set it to 1 ms, put this line into /etc/udev/rules.d/99-usb-serial.rules and plug the adapter "
+           "in again:\n"
            "ACTION==\"add\", SUBSYSTEM==\"usb-serial\", DRIVER==\"ftdi_sio\", ATTR{latency_timer}=\"1\"";
 }
 
