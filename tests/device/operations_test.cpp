@@ -7,15 +7,11 @@
 #include "device/mainthreat.h"
 #include "platform/plainwindowthread.h"
 #include "serial/comsettings.h"
-#include "tests/support/fakesysfs.h"
 #include "tools/relaysim/device.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <optional>
-#include <vector>
 #include <stdexcept>
 
 namespace {
@@ -28,7 +24,6 @@ struct Watch : device::OperationObserver {
         if (frame == throwAtFrame)
             throw std::runtime_error("observer failed");
     }
-    void Notice(const std::string& text) override { notices.push_back(text); }
     void Failed(device::Step step) override { failed = step; }
     void Finished(const std::string& dump) override
     {
@@ -40,7 +35,6 @@ struct Watch : device::OperationObserver {
     bool throwOnFinish = false;
     std::optional<device::Step> failed;
     std::optional<std::string> finished;
-    std::vector<std::string> notices;
 };
 
 class Operations : public ::testing::Test {
@@ -95,29 +89,6 @@ TEST_F(Operations, throwingObserverEndsItsOperationAtThatStepAndTheNextOneWorks)
     EXPECT_EQ(device.StoredImage(), image);
     ASSERT_TRUE(next.finished);
     EXPECT_EQ(next.finished->size(), 7505u);
-}
-
-TEST_F(Operations, slowAdaptersNoticeIsHeardOnceAfterTheFirstOpen)
-{
-    // The virtual device's line as a tty whose adapter holds bytes 16 ms.
-    FakeSysfs sysfs;
-    const std::string tty = std::filesystem::path(device.SlavePath()).filename();
-    std::filesystem::create_directories(sysfs.ClassDir() + "/" + tty + "/device");
-    std::ofstream(sysfs.ClassDir() + "/" + tty + "/device/latency_timer") << "16\n";
-
-    Watch first;
-    device::ReadOperation read(*worker, window, first);
-    ASSERT_TRUE(read.Start());
-    ASSERT_EQ(first.notices.size(), 1u);
-    EXPECT_NE(first.notices[0].find(device.SlavePath()), std::string::npos) << first.notices[0];
-    RunToTheEnd(read);
-    EXPECT_TRUE(first.finished);
-
-    Watch second;
-    device::ReadOperation again(*worker, window, second);
-    ASSERT_TRUE(again.Start());
-    RunToTheEnd(again);
-    EXPECT_TRUE(second.notices.empty());
 }
 
 } // namespace
