@@ -6,6 +6,7 @@
 
 #include "device/mainthreat.h"
 #include "dialogs/errorwindow.h"
+#include "dialogs/okbottomdlg.h"
 #include "dialogs/widetext.h"
 #include "serial/comaccess.h"
 #include "serial/comsettings.h"
@@ -96,6 +97,11 @@ bool TForm1::PutOffWhileDeviceCallRuns(QPushButton* button)
 void TForm1::ShowErrorMessage(const std::wstring& message)
 {
     ShowErrorWindow("ERROR", message, L"OK", L"", true, false);
+}
+
+void TForm1::ShowNotice(const std::string& text)
+{
+    ShowMessageWindow("Info", ToWideText(text), L"OK");
 }
 
 void TForm1::RefuseWithoutWorker()

@@ -158,6 +158,7 @@ private:
         void Preparing() override;
         bool KeepPosting() override;
         void FrameWritten(std::uint32_t frame, std::uint32_t frames) override;
+        void Notice(const std::string& text) override { ShowNotice(text); }
         void Failed(device::Step step) override;
         void Finished(const std::string& dump) override;
 
@@ -170,6 +171,7 @@ private:
             : form_(form)
         {
         }
+        void Notice(const std::string& text) override { ShowNotice(text); }
         void Failed(device::Step step) override;
         void Finished(const std::string& dump) override;
 
@@ -221,6 +223,9 @@ private:
     // The error window with the title "ERROR", the message and one "OK"
     // button; returns when the operator has closed it.
     static void ShowErrorMessage(const std::wstring& message);
+    // An operation's notice (a slow USB adapter) in the message window,
+    // titled "Info"; the operation goes on once the operator has closed it.
+    static void ShowNotice(const std::string& text);
     // The device buttons while the window has no worker.
     static void RefuseWithoutWorker();
     // Drops the operations before the worker they run on goes.

@@ -2,6 +2,7 @@
 
 #include "cli/failure.h"
 #include "cli/interrupt.h"
+#include "cli/output.h"
 #include "device/mainthreat.h"
 #include "device/sequences.h"
 #include "serial/comaccess.h"
@@ -116,6 +117,13 @@ void DeviceSession::FrameWritten(std::uint32_t frame, std::uint32_t frames)
     if (frame == 1)
         progress_.Step("writing");
     progress_.Frames(frame, frames);
+}
+
+void DeviceSession::Notice(const std::string& text)
+{
+    // On a line of its own, between the progress lines.
+    progress_.End();
+    Tell("qem-cli: note: " + text);
 }
 
 void DeviceSession::Failed(device::Step step)

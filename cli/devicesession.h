@@ -49,6 +49,7 @@ private:
     void Preparing() override;
     bool KeepPosting() override;
     void FrameWritten(std::uint32_t frame, std::uint32_t frames) override;
+    void Notice(const std::string& text) override;
     void Failed(device::Step step) override;
     void Finished(const std::string& dump) override;
 

@@ -3,6 +3,7 @@
 #include "device/mainthreat.h"
 #include "device/protocol.h"
 #include "device/sequences.h"
+#include "serial/latencytimer.h"
 
 #include <chrono>
 
@@ -22,10 +23,21 @@ void DeviceOperation::Cancel()
 
 bool DeviceOperation::Reopen()
 {
-    if (sequence::ReopenPort(worker_))
-        return true;
-    Fail(Step::Open);
-    return false;
+    if (!sequence::ReopenPort(worker_)) {
+        Fail(Step::Open);
+        return false;
+    }
+    // Read once the line is open: on Linux the adapter's timer reads 1 ms
+    // when opening switched it to low latency.
+    try {
+        const std::string notice = serial::ProgramLatencyNotices().For(worker_.Engine().Port().Port());
+        if (!notice.empty())
+            observer_.Notice(notice);
+    } catch (...) {
+        Fail(Step::Open);
+        return false;
+    }
+    return true;
 }
 
 TRequestHandler DeviceOperation::Handler(Step step, std::function<void(const std::string&, TOutcome)> take)

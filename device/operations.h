@@ -45,6 +45,10 @@ public:
     virtual bool KeepPosting() { return true; }
     // Write: frame k of n was acknowledged, k from 1.
     virtual void FrameWritten(std::uint32_t /*frame*/, std::uint32_t /*frames*/) {}
+    // Something the operator should know that is no failure, such as a USB
+    // adapter that holds the device's answers (serial/latencytimer.h): heard
+    // right after the port was opened, once per port in the program's life.
+    virtual void Notice(const std::string& /*text*/) {}
     virtual void Failed(Step step) = 0;
     // A read's dump; empty for a write.
     virtual void Finished(const std::string& dump) = 0;
@@ -63,7 +67,8 @@ public:
 
 protected:
     DeviceOperation(TMainThreat& worker, OperationObserver& observer);
-    // Reopens the port; false, and the operation failed, when it is not open.
+    // Reopens the port and passes on its notice; false, and the operation
+    // failed, when it is not open.
     bool Reopen();
     // The handler of one step's request: takes the outcome unless the
     // operation has ended, and fails the operation at that step if taking

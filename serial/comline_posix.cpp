@@ -6,9 +6,9 @@
 #include "platform/deadline.h"
 #include "serial/comerror.h"
 #include "serial/linetermios_linux.h"
+#include "serial/lowlatency_linux.h"
 
 #include <fcntl.h>
-#include <linux/serial.h>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/file.h>
@@ -19,6 +19,7 @@
 #include <array>
 #include <cctype>
 #include <cerrno>
+#include <optional>
 #include <utility>
 
 namespace serial {
@@ -27,9 +28,9 @@ struct ComLine::OpenLine {
     int fd = -1;
     int wakeFd = -1;
     termios2 original{};
-    // Set when opening switched the driver to low latency: closing puts
-    // the line's own setting back, like the rest of its settings.
-    bool addedLowLatency = false;
+    // The driver's flags before opening switched it to low latency:
+    // closing puts them back, like the rest of the line's settings.
+    std::optional<int> flagsBeforeLowLatency;
     std::uint32_t writeMultiplier = 0;
     std::uint32_t writeConstant = 0;
 };
@@ -49,25 +50,13 @@ int ChangeModemLine(int fd, ModemLine line, bool on)
     return ioctl(fd, on ? TIOCMBIS : TIOCMBIC, &bits) == 0 ? 0 : errno;
 }
 
-// USB serial adapters hold received bytes up to 16 ms unless asked not to;
-// lines that do not know the request keep their latency. True when the
-// request changed the line.
-bool RequestLowLatency(int fd)
+// Puts back what opening changed beyond the termios settings.
+void RestoreOpenedLine(int fd, const std::optional<int>& flagsBeforeLowLatency)
 {
-    serial_struct info{};
-    if (ioctl(fd, TIOCGSERIAL, &info) != 0 || (info.flags & ASYNC_LOW_LATENCY) != 0)
-        return false;
-    info.flags |= ASYNC_LOW_LATENCY;
-    return ioctl(fd, TIOCSSERIAL, &info) == 0;
-}
-
-void DropLowLatency(int fd)
-{
-    serial_struct info{};
-    if (ioctl(fd, TIOCGSERIAL, &info) == 0) {
-        info.flags &= ~ASYNC_LOW_LATENCY;
-        ioctl(fd, TIOCSSERIAL, &info);
-    }
+    if (flagsBeforeLowLatency)
+        RestoreSerialFlags(fd, *flagsBeforeLowLatency, CurrentSerialInfoDriver());
+    // The exclusive flag would outlive us on a pseudo-terminal.
+    ioctl(fd, TIOCNXCL);
 }
 
 [[noreturn]] void CloseAndThrow(int fd, int error)
@@ -126,7 +115,7 @@ void ComLine::Open(const std::string& portName)
         CloseAndThrow(fd, errno);
     if (ioctl(fd, TIOCEXCL) != 0)
         CloseAndThrow(fd, errno);
-    line->addedLowLatency = RequestLowLatency(fd);
+    line->flagsBeforeLowLatency = RequestLowLatency(fd, CurrentSerialInfoDriver());
 
     termios2 raw = line->original;
     MakeRaw(raw);
@@ -135,9 +124,7 @@ void ComLine::Open(const std::string& portName)
         const int error = errno;
         if (line->wakeFd >= 0)
             close(line->wakeFd);
-        if (line->addedLowLatency)
-            DropLowLatency(fd);
-        ioctl(fd, TIOCNXCL);
+        RestoreOpenedLine(fd, line->flagsBeforeLowLatency);
         CloseAndThrow(fd, error);
     }
     line->fd = fd;
@@ -150,10 +137,7 @@ void ComLine::Close() noexcept
         return;
     // Each of these fails on a line that was hung up; closing goes on.
     ioctl(open_->fd, TCSETS2, &open_->original);
-    if (open_->addedLowLatency)
-        DropLowLatency(open_->fd);
-    // The exclusive flag would outlive us on a pseudo-terminal.
-    ioctl(open_->fd, TIOCNXCL);
+    RestoreOpenedLine(open_->fd, open_->flagsBeforeLowLatency);
     close(open_->fd);
     close(open_->wakeFd);
     open_.reset();

@@ -187,6 +187,9 @@ void ComLine::ApplyWriteTimeouts(std::uint32_t multiplier, std::uint32_t constan
 {
     if (!open_)
         ThrowClosed(ComError::TimeoutsFailed);
+    // Reads never wait (MAXDWORD, 0, 0): they take what the event thread's
+    // WaitCommEvent(EV_RXCHAR) found, and that wait ends on the first byte
+    // the driver receives, so no read time-out holds an answer back.
     COMMTIMEOUTS timeouts{};
     timeouts.ReadIntervalTimeout = MAXDWORD;
     timeouts.ReadTotalTimeoutMultiplier = 0;

@@ -7,18 +7,11 @@
 
 #include "platform/utf16_win32.h"
 #include "serial/comportlist.h"
+#include "serial/pnpdevices_win32.h"
 #include "serial/pnpport.h"
-
-#include <windows.h>
-// After windows.h: defines GUID_DEVCLASS_PORTS here instead of naming it
-// from a library.
-#include <initguid.h>
-#include <devguid.h>
-#include <setupapi.h>
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 #include <utility>
 #include <vector>
 
@@ -48,41 +41,16 @@ std::string InstanceId(HDEVINFO devices, SP_DEVINFO_DATA& device)
     return platform::Utf8FromWide(id.data());
 }
 
-// The COM name the port driver took for the device ("COM3"), from its
-// hardware key; empty for a device of the class that is no COM port (a
-// printer port).
-std::string PortName(HDEVINFO devices, SP_DEVINFO_DATA& device)
-{
-    const HKEY key = SetupDiOpenDevRegKey(devices, &device, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_READ);
-    if (key == INVALID_HANDLE_VALUE)
-        return {};
-    wchar_t name[64] = {};
-    DWORD bytes = sizeof name - sizeof(wchar_t);
-    DWORD type = 0;
-    const LSTATUS status = RegQueryValueExW(key, L"PortName", nullptr, &type, reinterpret_cast<BYTE*>(name), &bytes);
-    RegCloseKey(key);
-    return status == ERROR_SUCCESS && type == REG_SZ ? platform::Utf8FromWide(name) : std::string();
-}
-
 // The present devices of the Ports class, by COM name.
 std::vector<std::pair<std::string, serial::PnpPortProperties>> PnpPorts()
 {
-    const HDEVINFO devices = SetupDiGetClassDevsW(&GUID_DEVCLASS_PORTS, nullptr, nullptr, DIGCF_PRESENT);
-    if (devices == INVALID_HANDLE_VALUE)
-        return {};
-    const std::unique_ptr<void, decltype(&SetupDiDestroyDeviceInfoList)> guard(devices, &SetupDiDestroyDeviceInfoList);
     std::vector<std::pair<std::string, serial::PnpPortProperties>> ports;
-    SP_DEVINFO_DATA device {};
-    device.cbSize = sizeof device;
-    for (DWORD index = 0; SetupDiEnumDeviceInfo(devices, index, &device); ++index) {
-        std::string name = PortName(devices, device);
-        if (name.empty())
-            continue;
-        ports.emplace_back(std::move(name),
+    serial::ForEachComPortDevice([&](HDEVINFO devices, SP_DEVINFO_DATA& device, const std::string& name) {
+        ports.emplace_back(name,
             serial::PnpPortProperties { DeviceProperty(devices, device, SPDRP_FRIENDLYNAME),
                 DeviceProperty(devices, device, SPDRP_MFG), DeviceProperty(devices, device, SPDRP_HARDWAREID),
                 InstanceId(devices, device) });
-    }
+    });
     return ports;
 }
 

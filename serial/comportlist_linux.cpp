@@ -49,6 +49,12 @@ bool HasHardware(const std::string& entry)
 
 namespace serial {
 
+std::string TtyClassDir()
+{
+    std::lock_guard guard(Roots().mutex);
+    return Roots().ttyClassDir;
+}
+
 SerialTtys ListSerialTtys()
 {
     SerialTtys result;

@@ -20,4 +20,7 @@ struct SerialTtys {
 // EComPort with ComError::RegError when the class folder cannot be read.
 SerialTtys ListSerialTtys();
 
+// The class folder the list reads (SetComPortListRoots).
+std::string TtyClassDir();
+
 } // namespace serial

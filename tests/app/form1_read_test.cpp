@@ -2,10 +2,15 @@
 // against the virtual device: what the window shows afterwards, what went
 // over the line, and that nothing is saved.
 
+#include "dialogs/okbottomdlg.h"
 #include "tests/app/deviceflowfixture.h"
+#include "tests/support/fakesysfs.h"
 #include "tests/support/refuseduser.h"
 
+#include <QLabel>
+
 #include <filesystem>
+#include <fstream>
 #include <map>
 
 namespace {
@@ -86,6 +91,32 @@ TEST_F(ReadTest, readShowsTheDeviceNumbersBySlotAndSavesNothing)
     EXPECT_TRUE(watch.Titles().isEmpty());
     EXPECT_EQ(Device().Transcript(), "\x55\x77");
     EXPECT_EQ(Snapshot(dir), before);
+}
+
+TEST_F(ReadTest, slowAdapterIsNoticedOnceAsInformationAndTheReadGoesOn)
+{
+    StartWithImage(BookBytes({{0, "111"}}, 500, true));
+    // The device's line as a tty whose adapter holds bytes 16 ms.
+    FakeSysfs sysfs;
+    const std::string tty = std::filesystem::path(Device().SlavePath()).filename();
+    std::filesystem::create_directories(sysfs.ClassDir() + "/" + tty + "/device");
+    std::ofstream(sysfs.ClassDir() + "/" + tty + "/device/latency_timer") << "16\n";
+    std::string notice;
+    watch.Then([&](QWidget& window) {
+        if (auto* message = dynamic_cast<TOKBottomDlg*>(&window))
+            notice = message->LBL_Text->text().toStdString();
+        window.close();
+    });
+
+    form->BTN_LoadFromDevice->click();
+    ASSERT_TRUE(WaitUntilIdle());
+    EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("Info")});
+    EXPECT_NE(notice.find("ATTR{latency_timer}=\"1\""), std::string::npos) << notice;
+    EXPECT_TRUE(RowsAre(*form, Slots({{0, "111"}})));
+
+    form->BTN_LoadFromDevice->click();
+    ASSERT_TRUE(WaitUntilIdle());
+    EXPECT_EQ(watch.Titles().size(), 1) << "told twice";
 }
 
 TEST_F(ReadTest, dumpPausedInTheMiddleIsCutAtThePause)

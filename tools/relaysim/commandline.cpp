@@ -20,8 +20,10 @@ Number NumberOf(const std::string& option, const std::string& text, Number minim
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
     if (text.empty() || error != std::errc() || stop != end || value < minimum || value > maximum) {
-        throw std::invalid_argument(option + " wants a whole number from " + std::to_string(minimum)
-                                    + ", not '" + text + "'");
+        const std::string range = maximum == std::numeric_limits<Number>::max()
+            ? "from " + std::to_string(minimum)
+            : "from " + std::to_string(minimum) + " to " + std::to_string(maximum);
+        throw std::invalid_argument(option + " wants a whole number " + range + ", not '" + text + "'");
     }
     return value;
 }
@@ -118,6 +120,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             line.transcriptPath = value;
         else if (option == "--baud")
             options.baud = NumberOf<unsigned>(option, value, 0);
+        else if (option == "--latency-timer")
+            options.latencyTimer = std::chrono::milliseconds(NumberOf<int>(option, value, 0, 255));
         else if (option == "--store-time")
             options.storeTime = MillisecondsOf(option, value);
         else if (option == "--silent-hello")
@@ -166,6 +170,9 @@ then answers on it until SIGINT or SIGTERM.
   --image FILE             the device's memory, 7507 bytes (empty device when
                            missing; replaced atomically after each complete write)
   --baud N                 emulate an N bit/s line, 10 bits a byte (default 0: unpaced)
+  --latency-timer MS       hold what the device sends as an FTDI USB adapter
+                           does: until MS ms after the first byte held, or
+                           until 62 bytes wait (default 0: no adapter)
   --transcript FILE        write every byte received to FILE on exit
   --store-time MS          delay of the final acknowledgement after a complete
                            write (default 100)

@@ -1,5 +1,6 @@
 #include "tools/relaysim/device.h"
 
+#include "tools/relaysim/adapterbuffer.h"
 #include "tools/relaysim/image.h"
 #include "tools/relaysim/imagefile.h"
 #include "tools/relaysim/linepacer.h"
@@ -47,8 +48,12 @@ private:
     bool ReadFromClient();
     void Process(const char* bytes, std::size_t count, TimePoint now);
     void Enqueue(const Answer& answer, TimePoint ready);
-    // Writes the bytes whose time has come; false when the client has gone.
+    // Writes the bytes whose time has come (through the emulated adapter,
+    // when there is one); false when the client has gone.
     bool SendDue();
+    // The next packet through the emulated adapter of the bytes from
+    // out_[first] on (at least one).
+    AdapterPacket NextPacket(std::size_t first) const;
     void OnClientGone();
     // Closes the line for good; the device's thread ends.
     void HangUp();
@@ -203,10 +208,15 @@ bool Device::Line::SendDue()
 {
     const TimePoint now = platform::Clock::now();
     std::string ready;
-    for (const Outgoing& outgoing : out_) {
-        if (outgoing.due > now)
+    std::optional<TimePoint> firstDue;
+    while (ready.size() < out_.size()) {
+        const AdapterPacket packet = NextPacket(ready.size());
+        if (packet.at > now)
             break;
-        ready.push_back(outgoing.byte);
+        if (!firstDue)
+            firstDue = packet.at;
+        for (std::size_t i = ready.size(), end = i + packet.bytes; i < end; ++i)
+            ready.push_back(out_[i].byte);
     }
     if (ready.empty())
         return true;
@@ -220,7 +230,7 @@ bool Device::Line::SendDue()
     }
     const auto sent = static_cast<std::size_t>(n);
     lineFull_ = sent < ready.size();
-    const auto delay = std::chrono::duration_cast<std::chrono::microseconds>(now - out_.front().due);
+    const auto delay = std::chrono::duration_cast<std::chrono::microseconds>(now - *firstDue);
     out_.erase(out_.begin(), out_.begin() + static_cast<std::ptrdiff_t>(sent));
     device_.UpdateStatus([&](Status& status) {
         status.bytesSent += sent;
@@ -228,6 +238,17 @@ bool Device::Line::SendDue()
         status.longestSendDelay = std::max(status.longestSendDelay, delay);
     });
     return true;
+}
+
+AdapterPacket Device::Line::NextPacket(std::size_t first) const
+{
+    // Without an adapter only the first byte counts.
+    const std::size_t looked = device_.options_.latencyTimer.count() == 0 ? 1 : kAdapterPacketBytes;
+    std::vector<TimePoint> arrivals;
+    const std::size_t end = std::min(out_.size(), first + looked);
+    for (std::size_t i = first; i < end; ++i)
+        arrivals.push_back(out_[i].due);
+    return NextAdapterPacket(arrivals, device_.options_.latencyTimer);
 }
 
 void Device::Line::HangUp()
@@ -243,7 +264,7 @@ void Device::Line::OnClientGone()
     // due when dropped was held up as long as if it had gone out now.
     const auto droppedLate = out_.empty()
         ? std::chrono::microseconds(0)
-        : std::chrono::duration_cast<std::chrono::microseconds>(platform::Clock::now() - out_.front().due);
+        : std::chrono::duration_cast<std::chrono::microseconds>(platform::Clock::now() - NextPacket(0).at);
     responder_.Reset();
     pacer_.Reset();
     out_.clear();
@@ -264,7 +285,7 @@ void Device::Line::OnClientGone()
 std::optional<Device::Line::TimePoint> Device::Line::NextWakeUp() const
 {
     if (clientPresent_ && !lineFull_ && !out_.empty())
-        return out_.front().due;
+        return NextPacket(0).at;
     if (hangUpAt_)
         return out_.empty() ? *hangUpAt_ : std::optional<TimePoint>();
     return std::nullopt;

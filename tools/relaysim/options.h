@@ -68,6 +68,10 @@ struct Options {
     // paced, and a frame is acknowledged only after its own transmission
     // time. 0 leaves the line unpaced.
     unsigned baud = 0;
+    // An FTDI USB adapter's latency timer in front of the tool
+    // (adapterbuffer.h): what the device sends waits up to this long, or
+    // until 62 bytes wait. 0 is no adapter.
+    std::chrono::milliseconds latencyTimer{0};
     // The device's memory across runs; empty keeps it in memory only. A
     // missing file is an empty device.
     std::string imagePath;
