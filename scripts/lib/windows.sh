@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the Windows scripts after common.sh.
 #
 # QEM_CACHE: the folder outside the clone that keeps what the Windows build
