@@ -2,7 +2,7 @@
 
 #include "app/currentfilelabel.h"
 #include "device/mainthreat.h"
-#include "app/programsettings.h"
+#include "settings/programsettings.h"
 #include "app/version.h"
 #include "dialogs/dialogframe.h"
 #include "phonebook/phonelisteditor.h"

@@ -13,7 +13,7 @@
 // report to the window there too (WriteWatch, ReadWatch), from the worker's
 // handlers, while the worker waits for them to return.
 
-#include "app/programsettings.h"
+#include "settings/programsettings.h"
 #include "device/operations.h"
 #include "platform/programpath.h"
 #include "platform/windowthread.h"

@@ -5,7 +5,7 @@
 
 #include "app/currentfilelabel.h"
 #include "app/exceptionbox.h"
-#include "app/programsettings.h"
+#include "settings/programsettings.h"
 #include "dialogs/okbottomdlg.h"
 #include "dialogs/widetext.h"
 #include "phonebook/fileaccess.h"

@@ -5,7 +5,7 @@
 #include "app/form1.h"
 
 #include "app/exceptionbox.h"
-#include "app/programsettings.h"
+#include "settings/programsettings.h"
 #include "device/mainthreat.h"
 
 #include <exception>

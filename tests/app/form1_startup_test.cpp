@@ -1,7 +1,7 @@
 #include "app/currentfilelabel.h"
-#include "app/profilefile.h"
 #include "app/version.h"
 #include "dialogs/okbottomdlg.h"
+#include "settings/profilefile.h"
 
 #include "tests/app/form1fixture.h"
 

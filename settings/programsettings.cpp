@@ -1,7 +1,7 @@
-#include "app/programsettings.h"
+#include "settings/programsettings.h"
 
-#include "app/profilefile.h"
 #include "phonebook/fileaccess.h"
+#include "settings/profilefile.h"
 
 #include <utility>
 

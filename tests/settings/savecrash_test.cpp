@@ -3,9 +3,9 @@
 // then always one complete version, and the next save leaves nothing of
 // the killed ones behind.
 
-#include "app/profilefile.h"
 #include "phonebook/fileaccess.h"
 #include "phonebook/phonebookfile.h"
+#include "settings/profilefile.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>

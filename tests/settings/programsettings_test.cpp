@@ -1,5 +1,5 @@
-#include "app/profilefile.h"
-#include "app/programsettings.h"
+#include "settings/profilefile.h"
+#include "settings/programsettings.h"
 
 #include "tests/support/tempdir.h"
 

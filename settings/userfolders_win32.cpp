@@ -1,4 +1,4 @@
-#include "app/userfolders.h"
+#include "settings/userfolders.h"
 
 #include <windows.h>
 #include <shlobj.h>

@@ -1,4 +1,4 @@
-#include "app/userfolders.h"
+#include "settings/userfolders.h"
 
 #include <pwd.h>
 #include <unistd.h>

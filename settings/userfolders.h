@@ -1,6 +1,6 @@
 #pragma once
 // The system's folders that decide where the program keeps its files
-// (app/filelocations.cpp): Linux's program folders and XDG base folders
+// (settings/filelocations.cpp): Linux's program folders and XDG base folders
 // (userfolders_xdg.cpp), Windows's Program Files and application data
 // folders (userfolders_win32.cpp).
 //

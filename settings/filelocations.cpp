@@ -1,10 +1,10 @@
 // Where the settings file and the default phone book live: beside the
 // program, unless the program is installed into a system program folder,
 // which belongs to the package manager and is shared by every user.
-#include "app/programsettings.h"
+#include "settings/programsettings.h"
 
-#include "app/userfolders.h"
 #include "platform/programpath.h"
+#include "settings/userfolders.h"
 
 #include <filesystem>
 #include <system_error>

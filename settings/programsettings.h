@@ -26,7 +26,7 @@ struct FileLocations {
 // $XDG_DATA_HOME/qem/qem.kalc (~/.config and ~/.local/share when unset or not
 // absolute), whose folders are created here when missing. On Windows the
 // system program folders are those below Program Files, and the files go to
-// %APPDATA%\qem\qem.INI and %LOCALAPPDATA%\qem\qem.kalc (app/userfolders.h).
+// %APPDATA%\qem\qem.INI and %LOCALAPPDATA%\qem\qem.kalc (settings/userfolders.h).
 // A folder that cannot be created shows later, as the settings file's write
 // error.
 FileLocations LocateFiles(const std::string& programPath);

@@ -1,7 +1,7 @@
 // Where the settings file and the default phone book live: beside a program
 // run from its folder, with the user for an installed one.
-#include "app/profilefile.h"
-#include "app/programsettings.h"
+#include "settings/profilefile.h"
+#include "settings/programsettings.h"
 
 #include "tests/support/tempdir.h"
 
