@@ -6,8 +6,8 @@
 #include "app/form1.h"
 #include "app/toolkitsettings.h"
 #include "dialogs/pictures.h"
+#include "dialogs/portsetupdialog.h"
 #include "platform/qtwindowthread.h"
-#include "serial/comsetupfrm.h"
 
 #include <QApplication>
 

@@ -7,7 +7,7 @@
 
 #include "tests/app/deviceflowfixture.h"
 
-#include "serial/comsetupfrm.h"
+#include "dialogs/portsetupdialog.h"
 
 namespace {
 

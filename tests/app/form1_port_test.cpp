@@ -4,7 +4,7 @@
 
 #include "tests/app/deviceflowfixture.h"
 
-#include "serial/comsetupfrm.h"
+#include "dialogs/portsetupdialog.h"
 
 #include <QComboBox>
 #include <QDialog>

@@ -2,7 +2,7 @@
 // against the room its widget gives it; ctest runs it again scaled twice and at 144 dpi.
 #include "app/currentfilelabel.h"
 #include "dialogs/errorwindow.h"
-#include "serial/comsetupfrm.h"
+#include "dialogs/portsetupdialog.h"
 
 #include "tests/app/form1fixture.h"
 

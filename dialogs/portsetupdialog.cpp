@@ -1,4 +1,4 @@
-#include "serial/comsetupfrm.h"
+#include "dialogs/portsetupdialog.h"
 
 #include "dialogs/dialogframe.h"
 #include "serial/comconvert.h"

@@ -1,6 +1,6 @@
 // The port setup dialog driven offscreen: what it shows, what "OK" and
 // "Cancel" do to the port, and failures while building or storing.
-#include "serial/comsetupfrm.h"
+#include "dialogs/portsetupdialog.h"
 
 #include "platform/qtwindowthread.h"
 #include "serial/comport.h"
