@@ -95,7 +95,7 @@ bool TForm1::PutOffWhileDeviceCallRuns(QPushButton* button)
 
 void TForm1::ShowErrorMessage(const std::wstring& message)
 {
-    ShowErrorWindow("ERROR", message, L"OK", L"", true, false);
+    dialogs::ShowErrorWindow("ERROR", message, L"OK", L"", true, false);
 }
 
 void TForm1::RefuseWithoutWorker()
@@ -106,7 +106,7 @@ void TForm1::RefuseWithoutWorker()
 std::wstring TForm1::WithAccessAdvice(const std::wstring& message)
 {
     TTestEngine& engine = Worker->Engine();
-    return message + L"\n" + ToWideText(serial::OpenFailureDetail(engine.Port().Port(), engine.LastOpenError()));
+    return message + L"\n" + dialogs::ToWideText(serial::OpenFailureDetail(engine.Port().Port(), engine.LastOpenError()));
 }
 
 void TForm1::ForgetOperations()

@@ -25,7 +25,7 @@ int main(int argc, char* argv[])
     // Lets the desktop match the window with the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.qem.QEM"));
     // "Configure Port..." shows the serial component's own setup dialog.
-    InstallComSetupDialog();
+    dialogs::InstallPortSetupDialog();
     try {
         // The device worker hands its calls to this thread; it outlives the window.
         platform::QtWindowThread windowThread;

@@ -6,7 +6,7 @@
 #include "app/currentfilelabel.h"
 #include "app/exceptionbox.h"
 #include "settings/programsettings.h"
-#include "dialogs/okbottomdlg.h"
+#include "dialogs/messagewindow.h"
 #include "dialogs/widetext.h"
 #include "phonebook/fileaccess.h"
 #include "phonebook/phonebookfile.h"
@@ -81,8 +81,8 @@ void TForm1::OpenCurrentFile()
         return;
     }
     files::WriteFileAtomically(CurrentFile, {});
-    ShowMessageWindow("Info",
-        L"File containing saved phone numbers was not found (looking for: " + ToWideText(CurrentFile)
+    dialogs::ShowMessageWindow("Info",
+        L"File containing saved phone numbers was not found (looking for: " + dialogs::ToWideText(CurrentFile)
             + L"). \r\n\r\nEmpty file was created.",
         L"OK");
 }

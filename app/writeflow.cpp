@@ -33,7 +33,7 @@ void TForm1::BTN_WriteToDeviceClick()
         return;
     }
     if (FileSizeOf(CurrentFile) < sequence::SmallestImageSize) {
-        ShowErrorMessage(L"The file You are trying to load to device ( " + ToWideText(CurrentFile)
+        ShowErrorMessage(L"The file You are trying to load to device ( " + dialogs::ToWideText(CurrentFile)
             + L" ) is empty or uncomplete!");
         return;
     }

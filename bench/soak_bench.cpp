@@ -87,9 +87,9 @@ protected:
     {
         auto* widget = qobject_cast<QWidget*>(object);
         if (event->type() == QEvent::Show && widget != nullptr && widget->isWindow() && widget->isModal()) {
-            auto* error = dynamic_cast<TForm3*>(widget);
-            messages.push_back(error ? error->LBL_Tekstas->text().toStdString() : "(other window)");
-            QTimer::singleShot(0, widget, [widget, error] { error ? error->BTN_Gerai->click() : void(widget->close()); });
+            auto* error = dynamic_cast<dialogs::ErrorWindow*>(widget);
+            messages.push_back(error ? error->Message->text().toStdString() : "(other window)");
+            QTimer::singleShot(0, widget, [widget, error] { error ? error->OkButton->click() : void(widget->close()); });
         }
         return false;
     }

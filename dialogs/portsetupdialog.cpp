@@ -11,21 +11,25 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <exception>
+
+namespace dialogs {
+
 namespace {
 
 struct ListRow {
-    TComSettingKind kind;
+    PortSetting kind;
     const char* label;
     const char* objectName;
 };
 
-constexpr std::array<ListRow, 6> kRows = {{
-    {TComSettingKind::Port, "Port", "Port"},
-    {TComSettingKind::BaudRate, "Baud rate", "BaudRate"},
-    {TComSettingKind::DataBits, "Data bits", "DataBits"},
-    {TComSettingKind::StopBits, "Stop bits", "StopBits"},
-    {TComSettingKind::Parity, "Parity", "Parity"},
-    {TComSettingKind::FlowControl, "Flow control", "FlowControl"},
+constexpr std::array<ListRow, 6> Rows = {{
+    {PortSetting::Port, "Port", "Port"},
+    {PortSetting::BaudRate, "Baud rate", "BaudRate"},
+    {PortSetting::DataBits, "Data bits", "DataBits"},
+    {PortSetting::StopBits, "Stop bits", "StopBits"},
+    {PortSetting::Parity, "Parity", "Parity"},
+    {PortSetting::FlowControl, "Flow control", "FlowControl"},
 }};
 
 // The text forms of every value of an enumeration with count values.
@@ -38,15 +42,15 @@ QStringList TextsOf(int count, std::string (*toStr)(Enum))
     return texts;
 }
 
-QString CurrentText(TComSettingKind kind, const TCustomComPort& port)
+QString CurrentText(PortSetting kind, const TCustomComPort& port)
 {
     switch (kind) {
-    case TComSettingKind::Port: return QString::fromLocal8Bit(port.Port());
-    case TComSettingKind::BaudRate: return QString::fromStdString(BaudRateToStr(port.BaudRate()));
-    case TComSettingKind::DataBits: return QString::fromStdString(DataBitsToStr(port.DataBits()));
-    case TComSettingKind::StopBits: return QString::fromStdString(StopBitsToStr(port.StopBits()));
-    case TComSettingKind::Parity: return QString::fromStdString(ParityToStr(port.Parity().Bits()));
-    case TComSettingKind::FlowControl:
+    case PortSetting::Port: return QString::fromLocal8Bit(port.Port());
+    case PortSetting::BaudRate: return QString::fromStdString(BaudRateToStr(port.BaudRate()));
+    case PortSetting::DataBits: return QString::fromStdString(DataBitsToStr(port.DataBits()));
+    case PortSetting::StopBits: return QString::fromStdString(StopBitsToStr(port.StopBits()));
+    case PortSetting::Parity: return QString::fromStdString(ParityToStr(port.Parity().Bits()));
+    case PortSetting::FlowControl:
         return QString::fromStdString(FlowControlToStr(port.FlowControl().GetFlowControl()));
     }
     return {};
@@ -77,29 +81,29 @@ QString PortTip(const ComPortInfo& port)
 
 } // namespace
 
-TComComboBox::TComComboBox(TComSettingKind kind, QWidget* parent)
+PortSettingList::PortSettingList(PortSetting kind, QWidget* parent)
     : QComboBox(parent)
     , kind_(kind)
 {
     setEditable(false);
     switch (kind) {
-    case TComSettingKind::Port:
+    case PortSetting::Port:
         ports_ = DescribeComPorts();
         view()->setTextElideMode(Qt::ElideNone);
         for (const ComPortInfo& port : ports_)
             AddPort(count(), port);
         break;
-    case TComSettingKind::BaudRate: addItems(TextsOf<TBaudRate>(br256000 + 1, BaudRateToStr)); break;
-    case TComSettingKind::DataBits: addItems(TextsOf<TDataBits>(dbEight + 1, DataBitsToStr)); break;
-    case TComSettingKind::StopBits: addItems(TextsOf<TStopBits>(sbTwoStopBits + 1, StopBitsToStr)); break;
-    case TComSettingKind::Parity: addItems(TextsOf<TParityBits>(prSpace + 1, ParityToStr)); break;
-    case TComSettingKind::FlowControl: addItems(TextsOf<TFlowControl>(fcCustom + 1, FlowControlToStr)); break;
+    case PortSetting::BaudRate: addItems(TextsOf<TBaudRate>(br256000 + 1, BaudRateToStr)); break;
+    case PortSetting::DataBits: addItems(TextsOf<TDataBits>(dbEight + 1, DataBitsToStr)); break;
+    case PortSetting::StopBits: addItems(TextsOf<TStopBits>(sbTwoStopBits + 1, StopBitsToStr)); break;
+    case PortSetting::Parity: addItems(TextsOf<TParityBits>(prSpace + 1, ParityToStr)); break;
+    case PortSetting::FlowControl: addItems(TextsOf<TFlowControl>(fcCustom + 1, FlowControlToStr)); break;
     }
 }
 
-void TComComboBox::Bind(const TCustomComPort& port)
+void PortSettingList::Bind(const TCustomComPort& port)
 {
-    if (kind_ == TComSettingKind::Port) {
+    if (kind_ == PortSetting::Port) {
         const std::string name = port.Port();
         int index = findData(QByteArray::fromStdString(name));
         if (index < 0 && !name.empty()) {
@@ -113,7 +117,7 @@ void TComComboBox::Bind(const TCustomComPort& port)
     setCurrentIndex(findText(CurrentText(kind_, port)));
 }
 
-void TComComboBox::AddPort(int index, const ComPortInfo& port)
+void PortSettingList::AddPort(int index, const ComPortInfo& port)
 {
     // The exact bytes of the path ride along, whatever their encoding.
     insertItem(index, PortText(port), QByteArray::fromStdString(port.Path));
@@ -122,42 +126,42 @@ void TComComboBox::AddPort(int index, const ComPortInfo& port)
     view()->setMinimumWidth(view()->sizeHintForColumn(0));
 }
 
-void TComComboBox::StoreTo(TCustomComPort& port) const
+void PortSettingList::StoreTo(TCustomComPort& port) const
 {
     // Entries are in the order of their enumeration.
     const int index = currentIndex();
     const int value = index < 0 ? 0 : index;
     switch (kind_) {
-    case TComSettingKind::Port:
+    case PortSetting::Port:
         port.SetPort(index < 0 ? std::string() : currentData().toByteArray().toStdString());
         break;
-    case TComSettingKind::BaudRate: port.SetBaudRate(static_cast<TBaudRate>(value)); break;
-    case TComSettingKind::DataBits: port.SetDataBits(static_cast<TDataBits>(value)); break;
-    case TComSettingKind::StopBits: port.SetStopBits(static_cast<TStopBits>(value)); break;
-    case TComSettingKind::Parity: port.Parity().SetBits(static_cast<TParityBits>(value)); break;
-    case TComSettingKind::FlowControl: port.FlowControl().SetFlowControl(static_cast<TFlowControl>(value)); break;
+    case PortSetting::BaudRate: port.SetBaudRate(static_cast<TBaudRate>(value)); break;
+    case PortSetting::DataBits: port.SetDataBits(static_cast<TDataBits>(value)); break;
+    case PortSetting::StopBits: port.SetStopBits(static_cast<TStopBits>(value)); break;
+    case PortSetting::Parity: port.Parity().SetBits(static_cast<TParityBits>(value)); break;
+    case PortSetting::FlowControl: port.FlowControl().SetFlowControl(static_cast<TFlowControl>(value)); break;
     }
 }
 
-TComSetupFrm::TComSetupFrm(QWidget* parent)
+PortSetupDialog::PortSetupDialog(QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle("Setup");
     // The program's font, like the main window; the layout below sizes every
     // label and list from it (never below the sizes of the classic 96 dpi
     // layout), so no caption is cut whatever face the font resolves to.
-    setFont(dialogs::DialogFont());
+    setFont(DialogFont());
 
     auto* group = new QGroupBox(" Settings ", this);
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(2);
     grid->setVerticalSpacing(3);
-    for (std::size_t i = 0; i < kRows.size(); ++i) {
+    for (std::size_t i = 0; i < Rows.size(); ++i) {
         const int row = static_cast<int>(i);
-        auto* list = new TComComboBox(kRows[i].kind, group);
-        list->setObjectName(kRows[i].objectName);
+        auto* list = new PortSettingList(Rows[i].kind, group);
+        list->setObjectName(Rows[i].objectName);
         list->setMinimumSize(129, 21);
-        auto* label = new QLabel(kRows[i].label, group);
+        auto* label = new QLabel(Rows[i].label, group);
         label->setMinimumSize(70, 21);
         // The label's text sits on the list's bottom line.
         label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
@@ -188,41 +192,48 @@ TComSetupFrm::TComSetupFrm(QWidget* parent)
     // The dialog takes exactly the size its contents need, and keeps it.
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->activate();
-    dialogs::CentreOnDesktop(*this);
+    CentreOnDesktop(*this);
 }
 
-void TComSetupFrm::Bind(const TCustomComPort& port)
+void PortSetupDialog::Bind(const TCustomComPort& port)
 {
-    for (TComComboBox* list : lists_)
+    for (PortSettingList* list : lists_)
         list->Bind(port);
 }
 
-void TComSetupFrm::StoreTo(TCustomComPort& port) const
+void PortSetupDialog::StoreTo(TCustomComPort& port) const
 {
     port.BeginUpdate();
+    std::exception_ptr failure;
     try {
-        for (const TComComboBox* list : lists_)
+        for (const PortSettingList* list : lists_)
             list->StoreTo(port);
     } catch (...) {
-        try {
-            port.EndUpdate();
-        } catch (...) {
-            // The first failure is the one the operator is told about.
-        }
-        throw;
+        failure = std::current_exception();
     }
-    port.EndUpdate();
+    // The bracket is closed in any case; when storing failed, that first
+    // failure is the one the operator is told about.
+    try {
+        port.EndUpdate();
+    } catch (...) {
+        if (!failure)
+            throw;
+    }
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
-void EditComPort(TCustomComPort& port)
+void EditPortSettings(TCustomComPort& port)
 {
-    TComSetupFrm dialog;
+    PortSetupDialog dialog;
     dialog.Bind(port);
     if (dialog.exec() == QDialog::Accepted)
         dialog.StoreTo(port);
 }
 
-void InstallComSetupDialog()
+void InstallPortSetupDialog()
 {
-    SetComSetupDialog(EditComPort);
+    SetComSetupDialog(EditPortSettings);
 }
+
+} // namespace dialogs

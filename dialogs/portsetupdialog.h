@@ -1,5 +1,5 @@
 #pragma once
-// TComSetupFrm: the port setup dialog, with six fixed drop-down lists (port,
+// PortSetupDialog: the port setup dialog, with six fixed drop-down lists (port,
 // baud rate, data bits, stop bits, parity, flow control) bound to one port.
 // "OK" stores the six values into the port inside one update bracket;
 // "Cancel" changes nothing.
@@ -16,14 +16,16 @@
 
 class TCustomComPort;
 
-enum class TComSettingKind { Port, BaudRate, DataBits, StopBits, Parity, FlowControl };
+namespace dialogs {
+
+enum class PortSetting { Port, BaudRate, DataBits, StopBits, Parity, FlowControl };
 
 // A fixed list of every value of one setting.
-class TComComboBox : public QComboBox {
+class PortSettingList : public QComboBox {
 public:
     // Fills the list; the port list is read from the system at this moment
     // (EComPort with ComError::RegError when it cannot be).
-    TComComboBox(TComSettingKind kind, QWidget* parent);
+    PortSettingList(PortSetting kind, QWidget* parent);
 
     // Selects the entry of the port's current value. A current port name
     // that the system does not list is added first, so that "OK" without a
@@ -38,14 +40,14 @@ public:
 private:
     void AddPort(int index, const ComPortInfo& port);
 
-    TComSettingKind kind_;
+    PortSetting kind_;
     std::vector<ComPortInfo> ports_;
 };
 
-class TComSetupFrm : public QDialog {
+class PortSetupDialog : public QDialog {
 public:
     // Builds the dialog; EComPort with ComError::RegError when the port list cannot be read.
-    explicit TComSetupFrm(QWidget* parent = nullptr);
+    explicit PortSetupDialog(QWidget* parent = nullptr);
 
     void Bind(const TCustomComPort& port);
     // BeginUpdate, the six values in the order port, baud rate, data bits,
@@ -54,12 +56,14 @@ public:
     void StoreTo(TCustomComPort& port) const;
 
 private:
-    std::array<TComComboBox*, 6> lists_{};
+    std::array<PortSettingList*, 6> lists_{};
 };
 
 // Shows the dialog modally on the port and applies the choice on "OK".
-void EditComPort(TCustomComPort& port);
+void EditPortSettings(TCustomComPort& port);
 
 // Lets TCustomComPort::ShowSetupDialog show this dialog. The program calls
 // it once at start-up.
-void InstallComSetupDialog();
+void InstallPortSetupDialog();
+
+} // namespace dialogs

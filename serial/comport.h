@@ -215,7 +215,7 @@ public:
 };
 
 // The setup dialog lives in dialogs/, which the program installs once at
-// start-up (InstallComSetupDialog in dialogs/portsetupdialog.h); the port
+// start-up (dialogs::InstallPortSetupDialog); the port
 // itself stays free of Qt. Without an installed dialog ShowSetupDialog
 // raises std::logic_error. Passing an empty function removes the dialog.
 using TComSetupDialog = std::function<void(TCustomComPort& port)>;

@@ -84,14 +84,14 @@ protected:
     void ExpectErrorWindow()
     {
         watch.Then([this](QWidget& window) {
-            auto* error = dynamic_cast<TForm3*>(&window);
+            auto* error = dynamic_cast<dialogs::ErrorWindow*>(&window);
             if (error == nullptr) {
                 ADD_FAILURE() << "not an error window: " << window.windowTitle().toStdString();
                 window.close();
                 return;
             }
-            errors.push_back(error->LBL_Tekstas->text().toStdString());
-            error->BTN_Gerai->click();
+            errors.push_back(error->Message->text().toStdString());
+            error->OkButton->click();
         });
     }
 

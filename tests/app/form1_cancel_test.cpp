@@ -37,7 +37,7 @@ protected:
     static void SetUpTestSuite()
     {
         DeviceFlowTest::SetUpTestSuite();
-        InstallComSetupDialog();
+        dialogs::InstallPortSetupDialog();
     }
 
     QPushButton* ButtonFor(Next next) const

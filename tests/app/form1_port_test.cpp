@@ -24,7 +24,7 @@ protected:
     static void SetUpTestSuite()
     {
         DeviceFlowTest::SetUpTestSuite();
-        InstallComSetupDialog();
+        dialogs::InstallPortSetupDialog();
     }
 
     // The next modal window is the setup dialog: the entries are chosen,

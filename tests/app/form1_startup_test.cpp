@@ -1,6 +1,6 @@
 #include "app/currentfilelabel.h"
 #include "app/version.h"
-#include "dialogs/okbottomdlg.h"
+#include "dialogs/messagewindow.h"
 #include "settings/profilefile.h"
 
 #include "tests/app/form1fixture.h"
@@ -24,10 +24,10 @@ TEST_F(Form1Test, firstStartCreatesFilesAndGivesNotice)
     QString text;
     QString button;
     watch.Then([&](QWidget& window) {
-        auto& notice = dynamic_cast<TOKBottomDlg&>(window);
-        text = notice.LBL_Text->text();
-        button = notice.BTN_OK->text();
-        notice.BTN_OK->click();
+        auto& notice = dynamic_cast<dialogs::MessageWindow&>(window);
+        text = notice.Message->text();
+        button = notice.OkButton->text();
+        notice.OkButton->click();
     });
 
     Start();

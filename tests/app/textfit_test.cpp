@@ -70,10 +70,10 @@ TEST_P(TextFitTest, everyWindowShowsEveryCaptionWhole)
     EXPECT_EQ(form->size(), size);
     ExpectEveryTextWhole(*form);
 
-    TComSetupFrm setup;
+    dialogs::PortSetupDialog setup;
     ExpectEveryTextWhole(setup);
     watch.Then([](QWidget& window) { ExpectEveryTextWhole(window); window.close(); });
-    ShowErrorWindow("ERROR",
+    dialogs::ShowErrorWindow("ERROR",
         L"Unable to start reading process! Please check connection to the device.\n/dev/ttyUSB0: Permission denied. "
         L"Join group \"dialout\": sudo adduser operator dialout, then log in again.",
         L"OK", L"", true, false);

@@ -45,7 +45,7 @@ protected:
             fs::create_symlink("../../drivers/qem", fs::path(root_) / tty / "device/driver");
         }
         serial::SetComPortListRoots(root_, "/dev");
-        InstallComSetupDialog();
+        dialogs::InstallPortSetupDialog();
         port.SetPort(pty.SlavePath());
     }
     ~SetupDialogTest() override
@@ -141,7 +141,7 @@ class SetupDialogFontTest : public SetupDialogTest, public ::testing::WithParamI
 
 TEST_P(SetupDialogFontTest, noCaptionIsCut)
 {
-    TComSetupFrm dialog;
+    dialogs::PortSetupDialog dialog;
     EXPECT_EQ(dialog.font().pixelSize(), 11) << "the program's font";
     if (GetParam() > 0) {
         QFont desktop = QApplication::font();

@@ -11,15 +11,17 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
-class TOKBottomDlg : public QDialog {
+namespace dialogs {
+
+class MessageWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TOKBottomDlg(QWidget* parent = nullptr);
+    explicit MessageWindow(QWidget* parent = nullptr);
 
-    QFrame* Bevel1;
-    QLabel* Image1;
-    QLabel* LBL_Text;
-    QPushButton* BTN_OK;
+    QFrame* Frame;
+    QLabel* Picture;
+    QLabel* Message;
+    QPushButton* OkButton;
 
 public slots:
     // Closing from the title bar (or Escape) ends with dialogs::ResultClosed.
@@ -30,3 +32,5 @@ public slots:
 // button caption, each set as given (empty ones included), and waits until
 // it is closed.
 void ShowMessageWindow(const std::string& title, const std::wstring& message, const std::wstring& buttonCaption);
+
+} // namespace dialogs

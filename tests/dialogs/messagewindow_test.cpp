@@ -1,4 +1,4 @@
-#include "dialogs/okbottomdlg.h"
+#include "dialogs/messagewindow.h"
 
 #include "tests/support/modalwatch.h"
 
@@ -22,14 +22,14 @@ TEST_P(MessageWindowTest, setsTitleMessageAndButtonAsGiven)
     ModalWatch watch;
     QString title, text, button;
     watch.Then([&](QWidget& window) {
-        auto& dialog = dynamic_cast<TOKBottomDlg&>(window);
+        auto& dialog = dynamic_cast<dialogs::MessageWindow&>(window);
         title = dialog.windowTitle();
-        text = dialog.LBL_Text->text();
-        button = dialog.BTN_OK->text();
-        dialog.BTN_OK->click();
+        text = dialog.Message->text();
+        button = dialog.OkButton->text();
+        dialog.OkButton->click();
     });
 
-    ShowMessageWindow(c.title, c.message, c.button);
+    dialogs::ShowMessageWindow(c.title, c.message, c.button);
 
     EXPECT_EQ(watch.Titles().size(), 1);
     EXPECT_EQ(title, QString::fromStdString(c.title));
@@ -45,14 +45,14 @@ INSTANTIATE_TEST_SUITE_P(Calls, MessageWindowTest,
 
 TEST(MessageWindow, layout)
 {
-    TOKBottomDlg dialog;
+    dialogs::MessageWindow dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Pranesimas"));
     EXPECT_EQ(dialog.palette().color(QPalette::Window), QColor(235, 232, 213));
     EXPECT_EQ(dialog.minimumSize(), QSize(342, 190));
     EXPECT_EQ(dialog.maximumSize(), QSize(342, 190));
-    EXPECT_EQ(dialog.BTN_OK->geometry(), QRect(138, 147, 73, 24));
-    EXPECT_EQ(dialog.LBL_Text->geometry(), QRect(63, 24, 253, 103));
-    EXPECT_EQ(dialog.Image1->pixmap().size(), QSize(40, 40));
+    EXPECT_EQ(dialog.OkButton->geometry(), QRect(138, 147, 73, 24));
+    EXPECT_EQ(dialog.Message->geometry(), QRect(63, 24, 253, 103));
+    EXPECT_EQ(dialog.Picture->pixmap().size(), QSize(40, 40));
 }
 
 } // namespace
