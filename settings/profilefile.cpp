@@ -238,9 +238,7 @@ std::optional<int> ParseIniInteger(std::string_view value)
     return static_cast<int>(signedValue);
 }
 
-} // namespace settings
-
-std::string ReadIniString(settings::ProfileFile& settings, std::string_view section, std::string_view key,
+std::string ReadOrAddString(ProfileFile& settings, std::string_view section, std::string_view key,
     const std::string& defaultValue)
 {
     if (std::optional<std::string> value = settings.Read(section, key))
@@ -249,10 +247,12 @@ std::string ReadIniString(settings::ProfileFile& settings, std::string_view sect
     return defaultValue;
 }
 
-int ReadIniInteger(settings::ProfileFile& settings, std::string_view section, std::string_view key, int defaultValue)
+int ReadOrAddInteger(ProfileFile& settings, std::string_view section, std::string_view key, int defaultValue)
 {
     if (std::optional<std::string> value = settings.Read(section, key))
-        return settings::ParseIniInteger(*value).value_or(1);
+        return ParseIniInteger(*value).value_or(1);
     settings.Write(section, key, std::to_string(defaultValue));
     return defaultValue;
 }
+
+} // namespace settings

@@ -75,14 +75,14 @@ private:
 // hexadecimal, within 32 bits; nullopt when it is not a valid integer.
 std::optional<int> ParseIniInteger(std::string_view value);
 
-} // namespace settings
-
 // The key's value when the section holds the key; otherwise writes the
-// default under the key and returns it. Throws settings::WriteError.
-std::string ReadIniString(settings::ProfileFile& settings, std::string_view section, std::string_view key,
+// default under the key and returns it. Throws WriteError.
+std::string ReadOrAddString(ProfileFile& settings, std::string_view section, std::string_view key,
     const std::string& defaultValue);
 
-// As ReadIniString for integers; a present value that is not a valid
+// As ReadOrAddString for integers; a present value that is not a valid
 // integer reads as 1.
-int ReadIniInteger(settings::ProfileFile& settings, std::string_view section, std::string_view key,
+int ReadOrAddInteger(ProfileFile& settings, std::string_view section, std::string_view key,
     int defaultValue);
+
+} // namespace settings

@@ -85,11 +85,11 @@ StartupSettings ReadStartupSettings(const FileLocations& locations)
         CreateSettingsFile(file, locations);
 
     StartupSettings result;
-    result.CurrentFile = ReadIniString(file, PortSection, CurrentFileKey, locations.DefaultPhoneBookPath);
+    result.CurrentFile = ReadOrAddString(file, PortSection, CurrentFileKey, locations.DefaultPhoneBookPath);
     // Each missing key is written with its default as it is read.
     result.PortSettings = TranslatePortSettings(
-        [&](const char* key, const std::string& fallback) { return ReadIniString(file, PortSection, key, fallback); },
-        [&](const char* key, int fallback) { return ReadIniInteger(file, PortSection, key, fallback); });
+        [&](const char* key, const std::string& fallback) { return ReadOrAddString(file, PortSection, key, fallback); },
+        [&](const char* key, int fallback) { return ReadOrAddInteger(file, PortSection, key, fallback); });
     return result;
 }
 

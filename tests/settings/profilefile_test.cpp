@@ -204,9 +204,9 @@ TEST(ReadIni, presentValuesAreReturnedAndFileUntouched)
     WriteBytes(dir / "qem.INI", content);
     ProfileFile file(dir / "qem.INI");
 
-    EXPECT_EQ(ReadIniString(file, "PortSettings", "PORT", "COM1"), "COM3");
-    EXPECT_EQ(ReadIniInteger(file, "PortSettings", "databits", 8), 1); // malformed reads as 1
-    EXPECT_EQ(ReadIniInteger(file, "PortSettings", "stopBits", 1), 25);
+    EXPECT_EQ(ReadOrAddString(file, "PortSettings", "PORT", "COM1"), "COM3");
+    EXPECT_EQ(ReadOrAddInteger(file, "PortSettings", "databits", 8), 1); // malformed reads as 1
+    EXPECT_EQ(ReadOrAddInteger(file, "PortSettings", "stopBits", 1), 25);
     EXPECT_EQ(ReadBytes(dir / "qem.INI"), content);
 }
 
@@ -216,8 +216,8 @@ TEST(ReadIni, missingKeysAreWrittenWithTheirDefaults)
     WriteBytes(dir / "qem.INI", "[PortSettings]\nport=COM3\n");
     ProfileFile file(dir / "qem.INI");
 
-    EXPECT_EQ(ReadIniInteger(file, "PortSettings", "baudrate", 2400), 2400);
-    EXPECT_EQ(ReadIniString(file, "PortSettings", "parity", "None"), "None");
+    EXPECT_EQ(ReadOrAddInteger(file, "PortSettings", "baudrate", 2400), 2400);
+    EXPECT_EQ(ReadOrAddString(file, "PortSettings", "parity", "None"), "None");
     EXPECT_EQ(ReadBytes(dir / "qem.INI"), "[PortSettings]\nport=COM3\nbaudrate=2400\nparity=None\n");
 }
 
