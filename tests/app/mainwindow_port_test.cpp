@@ -50,9 +50,9 @@ protected:
     // begins): a new worker starts with an empty queue.
     void MarkWorker()
     {
-        form->Worker->PostRequest("\x55", TAts{}, 1000, nullptr, nullptr, nullptr, 1);
+        form->Operations().Worker()->PostRequest("\x55", TAts{}, 1000, nullptr, nullptr, nullptr, 1);
     }
-    bool IsMarkedWorker() const { return form->Worker != nullptr && form->Worker->QueuedCount() == 1; }
+    bool IsMarkedWorker() const { return form->Operations().Worker() != nullptr && form->Operations().Worker()->QueuedCount() == 1; }
 
     std::string PortText(const std::string& port, const char* baudRate, const char* stopBits, const char* parity) const
     {
@@ -67,18 +67,18 @@ TEST_F(PortConfigurationTest, okStoresTheChosenSettingsAndReplacesTheWorker)
     MarkWorker();
     NextSetupDialog({{"BaudRate", "57600"}, {"StopBits", "1.5"}, {"Parity", "Even"}}, "OK");
 
-    form->BTN_PortSettings->click();
+    ConfigurePortButton(*form)->click();
 
     EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("Setup")});
     EXPECT_EQ(ReadBytes(SettingsPath()), PortText(Device().SlavePath(), "57600", "25", "Even"));
-    ASSERT_NE(form->Worker, nullptr);
+    ASSERT_NE(form->Operations().Worker(), nullptr);
     EXPECT_FALSE(IsMarkedWorker());
-    const TPortSettings settings = form->Worker->GetPortSettings();
+    const TPortSettings settings = form->Operations().Worker()->GetPortSettings();
     EXPECT_EQ(settings.BaudRate, 57600u);
     EXPECT_EQ(settings.StopBits, sbOne5StopBits);
     EXPECT_EQ(settings.Parity, prEven);
     EXPECT_EQ(settings.Port, Device().SlavePath());
-    EXPECT_FALSE(form->Worker->Engine().IsPortOpen());
+    EXPECT_FALSE(form->Operations().Worker()->Engine().IsPortOpen());
     ExpectIdleWindow();
 }
 
@@ -94,13 +94,13 @@ TEST_F(PortConfigurationTest, cancelStillWritesTheSixKeysInTheirStoredForms)
     MarkWorker();
     NextSetupDialog({{"Parity", "Odd"}}, "Cancel");
 
-    form->BTN_PortSettings->click();
+    ConfigurePortButton(*form)->click();
 
     EXPECT_EQ(ReadBytes(SettingsPath()), "[PortSettings]\ncurrent_file=" + Book() + "\nport=" + Device().SlavePath()
             + "\nbaudrate=2400\nparity=None\nextra=kept\ndataBits=8\nstopBits=1\nflowControl=None\n");
-    ASSERT_NE(form->Worker, nullptr);
+    ASSERT_NE(form->Operations().Worker(), nullptr);
     EXPECT_FALSE(IsMarkedWorker());
-    EXPECT_EQ(form->Worker->GetPortSettings().Parity, prNone);
+    EXPECT_EQ(form->Operations().Worker()->GetPortSettings().Parity, prNone);
 }
 
 TEST_F(PortConfigurationTest, customStoresTheRateTheWorkerWasBuiltWith)
@@ -111,10 +111,10 @@ TEST_F(PortConfigurationTest, customStoresTheRateTheWorkerWasBuiltWith)
     Start();
     NextSetupDialog({{"BaudRate", "Custom"}}, "OK");
 
-    form->BTN_PortSettings->click();
+    ConfigurePortButton(*form)->click();
 
     EXPECT_EQ(ReadBytes(SettingsPath()), PortText(Device().SlavePath(), "31250", "1", "None"));
-    EXPECT_EQ(form->Worker->GetPortSettings().BaudRate, 31250u);
+    EXPECT_EQ(form->Operations().Worker()->GetPortSettings().BaudRate, 31250u);
 }
 
 TEST_F(PortConfigurationTest, nextWriteGoesToTheNewlyChosenPort)
@@ -126,9 +126,9 @@ TEST_F(PortConfigurationTest, nextWriteGoesToTheNewlyChosenPort)
     Start();
     NextSetupDialog({{"Port", second.SlavePath()}}, "OK");
 
-    form->BTN_PortSettings->click();
+    ConfigurePortButton(*form)->click();
     EXPECT_EQ(ReadBytes(SettingsPath()), PortText(second.SlavePath(), "115200", "1", "None"));
-    form->BTN_WriteToDevice->click();
+    WriteToDeviceButton(*form)->click();
     ASSERT_TRUE(WaitUntilIdle());
 
     EXPECT_TRUE(watch.Titles() == QStringList{QStringLiteral("Setup")});
@@ -144,7 +144,7 @@ TEST_F(PortConfigurationTest, missingSettingsFileIsCreatedWithOnlyThePortKeys)
     std::filesystem::remove(SettingsPath());
     NextSetupDialog({}, "Cancel");
 
-    form->BTN_PortSettings->click();
+    ConfigurePortButton(*form)->click();
 
     EXPECT_EQ(ReadBytes(SettingsPath()), "[PortSettings]\nbaudrate=115200\nport=" + Device().SlavePath()
             + "\ndataBits=8\nstopBits=1\nparity=None\nflowControl=None\n");
@@ -157,15 +157,15 @@ TEST_F(PortConfigurationTest, portThatCannotReopenEndsTheFlowInsideTheDialog)
     PrepareSettings(device.SlavePath(), BookBytes({}));
     Start();
     // A read leaves the port open.
-    form->BTN_LoadFromDevice->click();
+    LoadFromDeviceButton(*form)->click();
     ASSERT_TRUE(WaitUntilIdle());
-    ASSERT_TRUE(form->Worker->Engine().IsPortOpen());
+    ASSERT_TRUE(form->Operations().Worker()->Engine().IsPortOpen());
     const std::string settingsBefore = ReadBytes(SettingsPath());
     MarkWorker();
     NextSetupDialog({{"Port", "/dev/pts/qem-unplugged"}}, "OK");
     ExpectExceptionBox();
 
-    form->BTN_PortSettings->click();
+    ConfigurePortButton(*form)->click();
 
     EXPECT_EQ(watch.Titles(), (QStringList{QStringLiteral("Setup"), QStringLiteral("QEM")}));
     ASSERT_EQ(errors.size(), 1u);
@@ -185,7 +185,7 @@ TEST_F(PortConfigurationTest, unwritableSettingsFileKeepsTheOldWorker)
     NextSetupDialog({{"Parity", "Odd"}}, "OK");
     ExpectExceptionBox();
 
-    form->BTN_PortSettings->click();
+    ConfigurePortButton(*form)->click();
 
     EXPECT_EQ(watch.Titles(), (QStringList{QStringLiteral("Setup"), QStringLiteral("QEM")}));
     EXPECT_EQ(errors, std::vector<std::string>{"Unable to write to " + SettingsPath()});
@@ -200,18 +200,18 @@ TEST_F(PortConfigurationTest, failedNewWorkerLeavesNoneAndTheButtonsRefuseUntilR
     NextSetupDialog({}, "OK", [] { FakePortList::MakeUnreadable(); });
     ExpectErrorWindow();
 
-    form->BTN_PortSettings->click();
+    ConfigurePortButton(*form)->click();
 
     EXPECT_EQ(errors, std::vector<std::string>{"Unable to open COM port!"});
-    EXPECT_EQ(form->Worker, nullptr);
+    EXPECT_EQ(form->Operations().Worker(), nullptr);
     EXPECT_EQ(ReadBytes(SettingsPath()), PortText(Device().SlavePath(), "115200", "1", "None"));
     ExpectIdleWindow();
 
     // The device buttons refuse instead of touching the missing worker.
     ExpectErrorWindow();
-    form->BTN_WriteToDevice->click();
+    WriteToDeviceButton(*form)->click();
     ExpectErrorWindow();
-    form->BTN_LoadFromDevice->click();
+    LoadFromDeviceButton(*form)->click();
     ASSERT_EQ(errors.size(), 3u);
     const std::string refusal
         = "The serial port is not available. Please choose the port with \"Configure Port...\".";
@@ -222,17 +222,17 @@ TEST_F(PortConfigurationTest, failedNewWorkerLeavesNoneAndTheButtonsRefuseUntilR
 
     // Still unreadable: "Configure Port..." cannot build a worker either.
     ExpectErrorWindow();
-    form->BTN_PortSettings->click();
+    ConfigurePortButton(*form)->click();
     EXPECT_EQ(errors.back(), "Unable to open COM port!");
-    EXPECT_EQ(form->Worker, nullptr);
+    EXPECT_EQ(form->Operations().Worker(), nullptr);
 
     // Readable again: it builds one, shows the dialog on it and goes on.
     serial::SetComPortListRoots("/sys/class/tty", "/dev");
     NextSetupDialog({}, "Cancel");
-    form->BTN_PortSettings->click();
-    ASSERT_NE(form->Worker, nullptr);
+    ConfigurePortButton(*form)->click();
+    ASSERT_NE(form->Operations().Worker(), nullptr);
     EXPECT_EQ(watch.Titles().back(), QStringLiteral("Setup"));
-    form->BTN_WriteToDevice->click();
+    WriteToDeviceButton(*form)->click();
     ASSERT_TRUE(WaitUntilIdle());
     EXPECT_EQ(Device().Transcript().size(), 7523u);
 }

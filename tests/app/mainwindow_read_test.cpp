@@ -28,9 +28,9 @@ std::vector<std::string> Slots(std::initializer_list<std::pair<int, const char*>
 }
 
 // Compares the rows with the numbers, naming the first slot that differs.
-::testing::AssertionResult RowsAre(const TForm1& form, const std::vector<std::string>& numbers)
+::testing::AssertionResult RowsAre(const app::MainWindow& form, const std::vector<std::string>& numbers)
 {
-    const std::vector<std::string> rows = form.VLE_Telefonai->Values();
+    const std::vector<std::string> rows = PhoneList(form)->Values();
     for (std::size_t slot = 0; slot < rows.size() || slot < numbers.size(); ++slot) {
         const std::string row = slot < rows.size() ? rows[slot] : "(none)";
         const std::string number = slot < numbers.size() ? numbers[slot] : "(none)";
@@ -41,12 +41,12 @@ std::vector<std::string> Slots(std::initializer_list<std::pair<int, const char*>
 }
 
 // What the window shows before a read: different from every device image below.
-void FillWindow(TForm1& form)
+void FillWindow(app::MainWindow& form)
 {
     for (int slot = 0; slot < 500; ++slot)
-        form.VLE_Telefonai->SetValue(slot, "9" + std::to_string(slot));
-    form.EDT_ReleTimeout->setText(QStringLiteral("77"));
-    form.CHBX_EnableExternalOff->setChecked(false);
+        PhoneList(form)->SetValue(slot, "9" + std::to_string(slot));
+    RelayTimeoutField(form)->setText(QStringLiteral("77"));
+    ExternalOffBox(form)->setChecked(false);
 }
 
 class ReadTest : public DeviceFlowTest {
@@ -66,22 +66,22 @@ TEST_F(ReadTest, readShowsTheDeviceNumbersBySlotAndSavesNothing)
     StartWithImage(image);
     const auto before = Snapshot(dir);
 
-    form->BTN_LoadFromDevice->click();
-    EXPECT_TRUE(form->ReadingFromDevice);
-    EXPECT_TRUE(form->Timer->isActive());
-    EXPECT_EQ(form->LBL_CurrentAction->text(), QStringLiteral("Reading data from device..."));
-    for (QWidget* control : {static_cast<QWidget*>(form->BTN_LoadFromFile), static_cast<QWidget*>(form->BTN_SaveToFile),
-             static_cast<QWidget*>(form->BTN_LoadFromDevice), static_cast<QWidget*>(form->BTN_WriteToDevice),
-             static_cast<QWidget*>(form->BTN_ClearAll), static_cast<QWidget*>(form->BTN_PortSettings),
-             static_cast<QWidget*>(form->VLE_Telefonai)})
+    LoadFromDeviceButton(*form)->click();
+    EXPECT_TRUE(form->Operations().ReadRunning());
+    EXPECT_TRUE(GaugeTimer(*form)->isActive());
+    EXPECT_EQ(StatusText(*form)->text(), QStringLiteral("Reading data from device..."));
+    for (QWidget* control : {static_cast<QWidget*>(LoadFromFileButton(*form)), static_cast<QWidget*>(SaveToFileButton(*form)),
+             static_cast<QWidget*>(LoadFromDeviceButton(*form)), static_cast<QWidget*>(WriteToDeviceButton(*form)),
+             static_cast<QWidget*>(ClearAllButton(*form)), static_cast<QWidget*>(ConfigurePortButton(*form)),
+             static_cast<QWidget*>(PhoneList(*form))})
         EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
     ASSERT_TRUE(WaitUntilIdle());
 
     EXPECT_TRUE(RowsAre(*form, Slots({{0, "111"}, {3, "+123"}, {42, "5"}, {499, "123456789012345"}})));
-    EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("500"));
-    EXPECT_TRUE(form->CHBX_EnableExternalOff->isChecked());
-    EXPECT_FALSE(form->ReadingFromDevice);
-    EXPECT_FALSE(form->Timer->isActive());
+    EXPECT_EQ(RelayTimeoutField(*form)->text(), QStringLiteral("500"));
+    EXPECT_TRUE(ExternalOffBox(*form)->isChecked());
+    EXPECT_FALSE(form->Operations().ReadRunning());
+    EXPECT_FALSE(GaugeTimer(*form)->isActive());
     ExpectIdleAfterOperation();
     EXPECT_TRUE(watch.Titles().isEmpty());
     EXPECT_EQ(Device().Transcript(), "\x55\x77");
@@ -97,7 +97,7 @@ TEST_F(ReadTest, dumpPausedInTheMiddleIsCutAtThePause)
     options.faults.dumpPause = relaysim::DumpPause{3000, 600ms};
     StartWithImage(image, options);
 
-    form->BTN_LoadFromDevice->click();
+    LoadFromDeviceButton(*form)->click();
     ASSERT_TRUE(WaitUntilIdle());
 
     std::vector<std::string> expected = Slots({{0, "111"}, {199, "123456789012345"}});
@@ -105,8 +105,8 @@ TEST_F(ReadTest, dumpPausedInTheMiddleIsCutAtThePause)
         expected[slot] = "9" + std::to_string(slot); // beyond the reply: kept
     EXPECT_TRUE(RowsAre(*form, expected));
     // Time-out from the bytes '1' and '2' (0x3231), flag byte '3' is not 1.
-    EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("12849"));
-    EXPECT_FALSE(form->CHBX_EnableExternalOff->isChecked());
+    EXPECT_EQ(RelayTimeoutField(*form)->text(), QStringLiteral("12849"));
+    EXPECT_FALSE(ExternalOffBox(*form)->isChecked());
     EXPECT_TRUE(watch.Titles().isEmpty());
     ExpectIdleAfterOperation();
 }
@@ -122,15 +122,15 @@ TEST_F(ReadTest, timeOutAboveSignedRangeAndFlagOtherThanOneAreShownAsRead)
     relaysim::Options options;
     options.faults.dumpContent = dump;
     StartWithImage(BookBytes({}), options);
-    form->CHBX_EnableExternalOff->setChecked(true);
+    ExternalOffBox(*form)->setChecked(true);
 
-    form->BTN_LoadFromDevice->click();
+    LoadFromDeviceButton(*form)->click();
     ASSERT_TRUE(WaitUntilIdle());
 
-    EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("40000"));
-    EXPECT_FALSE(form->CHBX_EnableExternalOff->isChecked());
-    EXPECT_EQ(form->VLE_Telefonai->Value(3), "12");
-    EXPECT_EQ(form->VLE_Telefonai->Value(4), "");
+    EXPECT_EQ(RelayTimeoutField(*form)->text(), QStringLiteral("40000"));
+    EXPECT_FALSE(ExternalOffBox(*form)->isChecked());
+    EXPECT_EQ(PhoneList(*form)->Value(3), "12");
+    EXPECT_EQ(PhoneList(*form)->Value(4), "");
 }
 
 struct ReadFailure {
@@ -148,17 +148,17 @@ TEST_P(ReadFailureTest, failedReadShowsItsMessageAndClearsTheWindow)
     StartWithImage(BookBytes({{0, "111"}}, 500, true), options);
     ExpectErrorWindow();
 
-    form->BTN_LoadFromDevice->click();
+    LoadFromDeviceButton(*form)->click();
     ASSERT_TRUE(WaitUntilIdle());
 
     EXPECT_EQ(errors, std::vector<std::string>{GetParam().message});
     EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("ERROR")});
     ExpectIdleAfterOperation();
-    EXPECT_FALSE(form->ReadingFromDevice);
-    EXPECT_FALSE(form->Timer->isActive());
-    EXPECT_EQ(form->VLE_Telefonai->Values(), std::vector<std::string>(500));
-    EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("0"));
-    EXPECT_FALSE(form->CHBX_EnableExternalOff->isChecked());
+    EXPECT_FALSE(form->Operations().ReadRunning());
+    EXPECT_FALSE(GaugeTimer(*form)->isActive());
+    EXPECT_EQ(PhoneList(*form)->Values(), std::vector<std::string>(500));
+    EXPECT_EQ(RelayTimeoutField(*form)->text(), QStringLiteral("0"));
+    EXPECT_FALSE(ExternalOffBox(*form)->isChecked());
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ReadFailureTest,
@@ -178,7 +178,7 @@ TEST_F(ReadTest, refusedPortSaysWhyAndHowToFixIt)
     {
         const RefusedUser refused(device.SlavePath());
         ASSERT_TRUE(refused.Refused());
-        form->BTN_LoadFromDevice->click();
+        LoadFromDeviceButton(*form)->click();
     }
 
     ASSERT_EQ(errors.size(), 1u);
@@ -192,7 +192,7 @@ TEST_F(ReadTest, refusedPortSaysWhyAndHowToFixIt)
     EXPECT_EQ(Device().Transcript(), "");
 
     // Access given (the operator joined the group): the read goes through.
-    form->BTN_LoadFromDevice->click();
+    LoadFromDeviceButton(*form)->click();
     ASSERT_TRUE(WaitUntilIdle());
     EXPECT_EQ(errors.size(), 1u);
     EXPECT_EQ(Device().Transcript(), "\x55\x77");

@@ -3,7 +3,7 @@
 #include "dialogs/messagewindow.h"
 #include "settings/profilefile.h"
 
-#include "tests/app/form1fixture.h"
+#include "tests/app/mainwindowfixture.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -19,7 +19,7 @@
 
 namespace {
 
-TEST_F(Form1Test, firstStartCreatesFilesAndGivesNotice)
+TEST_F(MainWindowTest, firstStartCreatesFilesAndGivesNotice)
 {
     QString text;
     QString button;
@@ -38,19 +38,19 @@ TEST_F(Form1Test, firstStartCreatesFilesAndGivesNotice)
     EXPECT_EQ(button, QStringLiteral("OK"));
     EXPECT_TRUE(std::filesystem::is_regular_file(DefaultBook()));
     EXPECT_EQ(ReadBytes(DefaultBook()), "");
-    EXPECT_EQ(form->CurrentFile, DefaultBook());
-    EXPECT_EQ(form->LBL_CurrentFile->text().toStdString(), DefaultBook());
-    EXPECT_EQ(form->VLE_Telefonai->rowCount(), 500);
-    EXPECT_EQ(form->VLE_Telefonai->Values(), std::vector<std::string>(500));
-    EXPECT_EQ(form->EDT_ReleTimeout->text(), QString());
-    EXPECT_FALSE(form->CHBX_EnableExternalOff->isChecked());
+    EXPECT_EQ(form->Files().CurrentFile(), DefaultBook());
+    EXPECT_EQ(CurrentFileText(*form)->text().toStdString(), DefaultBook());
+    EXPECT_EQ(PhoneList(*form)->rowCount(), 500);
+    EXPECT_EQ(PhoneList(*form)->Values(), std::vector<std::string>(500));
+    EXPECT_EQ(RelayTimeoutField(*form)->text(), QString());
+    EXPECT_FALSE(ExternalOffBox(*form)->isChecked());
 }
 
-TEST_F(Form1Test, titleCarriesTheBuildVersion)
+TEST_F(MainWindowTest, titleCarriesTheBuildVersion)
 {
     PrepareStart(DefaultBook());
     Start();
-    const QString version = QString::fromStdString(GetFileVersionText());
+    const QString version = QString::fromStdString(app::FileVersionText());
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+\\.\\d+$")).match(version).hasMatch()) << version.toStdString();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("QEM  v. ") + version);
 }
@@ -62,11 +62,11 @@ struct ControlCase {
     const char* hint;
 };
 
-TEST_F(Form1Test, everyControlOfTheLayoutIsInPlace)
+TEST_F(MainWindowTest, everyControlOfTheLayoutIsInPlace)
 {
     const ControlCase controls[] = {
         {"GrB_CurrentFile", "QGroupBox", "Current work file", ""},
-        {"LBL_CurrentFile", "CurrentFileLabel", nullptr, nullptr}, // the path is its tip
+        {"LBL_CurrentFile", "app::CurrentFileLabel", nullptr, nullptr}, // the path is its tip
         {"GrB_RelaySettings", "QGroupBox", "Relay Settings", ""},
         {"LBL_ReleTimeout", "QLabel", "Relay Timeout (ms)", ""},
         {"EDT_ReleTimeout", "QLineEdit", "", ""},
@@ -99,14 +99,14 @@ TEST_F(Form1Test, everyControlOfTheLayoutIsInPlace)
             EXPECT_EQ(widget->property(property).toString().remove(u'&'), QString::fromLatin1(c.text));
         }
     }
-    EXPECT_EQ(form->VLE_Telefonai->parentWidget(), form->GrB_Phones);
-    EXPECT_EQ(form->VLE_Telefonai->objectName(), QStringLiteral("VLE_Telefonai"));
-    EXPECT_EQ(form->LBL_CurrentFile->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(PhoneList(*form)->parentWidget(), PhonesBox(*form));
+    EXPECT_EQ(PhoneList(*form)->objectName(), QStringLiteral("VLE_Telefonai"));
+    EXPECT_EQ(CurrentFileText(*form)->cursor().shape(), Qt::PointingHandCursor);
     // The caption stands to the left of the box.
-    EXPECT_EQ(form->CHBX_EnableExternalOff->layoutDirection(), Qt::RightToLeft);
+    EXPECT_EQ(ExternalOffBox(*form)->layoutDirection(), Qt::RightToLeft);
 }
 
-TEST_F(Form1Test, windowIsFixedWithItsColourHiddenGaugeAndIdleTimer)
+TEST_F(MainWindowTest, windowIsFixedWithItsColourHiddenGaugeAndIdleTimer)
 {
     PrepareStart(DefaultBook());
     Start();
@@ -117,20 +117,19 @@ TEST_F(Form1Test, windowIsFixedWithItsColourHiddenGaugeAndIdleTimer)
     EXPECT_FALSE(form->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(form->palette().color(QPalette::Window), QColor(236, 233, 216));
-    EXPECT_TRUE(form->ProgressBar->isHidden());
-    EXPECT_EQ(form->ProgressBar->minimum(), 0);
-    EXPECT_EQ(form->ProgressBar->maximum(), 100);
-    EXPECT_EQ(form->Timer->interval(), 400);
-    EXPECT_FALSE(form->Timer->isActive());
-    EXPECT_FALSE(form->SaveToCurrentFile);
-    EXPECT_EQ(form->DLG_SaveTo->defaultSuffix(), QStringLiteral("kalc"));
-    EXPECT_EQ(form->DLG_LoadFrom->nameFilters(),
+    EXPECT_TRUE(Gauge(*form)->isHidden());
+    EXPECT_EQ(Gauge(*form)->minimum(), 0);
+    EXPECT_EQ(Gauge(*form)->maximum(), 100);
+    EXPECT_EQ(GaugeTimer(*form)->interval(), 400);
+    EXPECT_FALSE(GaugeTimer(*form)->isActive());
+    EXPECT_EQ(SaveDialog(*form)->defaultSuffix(), QStringLiteral("kalc"));
+    EXPECT_EQ(LoadDialog(*form)->nameFilters(),
         (QStringList{QStringLiteral("KAL Phone Book Files (*.kalc)"), QStringLiteral("All Files (*)")}));
-    EXPECT_TRUE(form->DLG_SaveTo->testOption(QFileDialog::DontConfirmOverwrite));
-    EXPECT_EQ(form->DLG_LoadFrom->fileMode(), QFileDialog::AnyFile);
+    EXPECT_TRUE(SaveDialog(*form)->testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(LoadDialog(*form)->fileMode(), QFileDialog::AnyFile);
 }
 
-TEST_F(Form1Test, startUpLoadsTheCurrentFileWithoutNotice)
+TEST_F(MainWindowTest, startUpLoadsTheCurrentFileWithoutNotice)
 {
     const std::string book = dir / "mine.kalc";
     PrepareStart(book, BookBytes({{0, "111"}, {4, "+555"}}, 500, true));
@@ -138,40 +137,40 @@ TEST_F(Form1Test, startUpLoadsTheCurrentFileWithoutNotice)
     Start();
 
     EXPECT_TRUE(watch.Titles().isEmpty());
-    EXPECT_EQ(form->CurrentFile, book);
-    EXPECT_EQ(form->VLE_Telefonai->Value(0), "111");
-    EXPECT_EQ(form->VLE_Telefonai->Value(4), "+555");
-    EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("500"));
-    EXPECT_TRUE(form->CHBX_EnableExternalOff->isChecked());
+    EXPECT_EQ(form->Files().CurrentFile(), book);
+    EXPECT_EQ(PhoneList(*form)->Value(0), "111");
+    EXPECT_EQ(PhoneList(*form)->Value(4), "+555");
+    EXPECT_EQ(RelayTimeoutField(*form)->text(), QStringLiteral("500"));
+    EXPECT_TRUE(ExternalOffBox(*form)->isChecked());
 }
 
-TEST_F(Form1Test, storedPortSettingsReachTheWindow)
+TEST_F(MainWindowTest, storedPortSettingsReachTheWindow)
 {
     WriteBytes(SettingsPath(), "[PortSettings]\nport=COM3\nparity=Even\nstopBits=25\n");
     WriteBytes(DefaultBook(), "");
 
     Start();
 
-    EXPECT_EQ(form->PortSettings.Port, "COM3");
-    EXPECT_EQ(form->PortSettings.BaudRate, 2400u);
-    EXPECT_EQ(form->PortSettings.Parity, prEven);
-    EXPECT_EQ(form->PortSettings.StopBits, sbOne5StopBits);
-    EXPECT_EQ(form->CurrentFile, DefaultBook());
+    EXPECT_EQ(form->Operations().PortSettings().Port, "COM3");
+    EXPECT_EQ(form->Operations().PortSettings().BaudRate, 2400u);
+    EXPECT_EQ(form->Operations().PortSettings().Parity, prEven);
+    EXPECT_EQ(form->Operations().PortSettings().StopBits, sbOne5StopBits);
+    EXPECT_EQ(form->Files().CurrentFile(), DefaultBook());
 }
 
-TEST_F(Form1Test, emptyCurrentFileFallsBackToTheDefaultBook)
+TEST_F(MainWindowTest, emptyCurrentFileFallsBackToTheDefaultBook)
 {
     WriteBytes(SettingsPath(), "[PortSettings]\ncurrent_file=\n");
 
     Start();
 
     EXPECT_TRUE(watch.Titles().isEmpty()); // created in passing, then loaded
-    EXPECT_EQ(form->CurrentFile, DefaultBook());
-    EXPECT_EQ(form->LBL_CurrentFile->text().toStdString(), DefaultBook());
+    EXPECT_EQ(form->Files().CurrentFile(), DefaultBook());
+    EXPECT_EQ(CurrentFileText(*form)->text().toStdString(), DefaultBook());
     EXPECT_EQ(ReadBytes(DefaultBook()), "");
 }
 
-TEST_F(Form1Test, unwritableSettingsFileStopsStartUpWithItsMessage)
+TEST_F(MainWindowTest, unwritableSettingsFileStopsStartUpWithItsMessage)
 {
     std::filesystem::create_directory(SettingsPath());
     try {
@@ -182,7 +181,7 @@ TEST_F(Form1Test, unwritableSettingsFileStopsStartUpWithItsMessage)
     }
 }
 
-TEST_F(Form1Test, currentFileThatIsNoFileNeverBlocksStartUp)
+TEST_F(MainWindowTest, currentFileThatIsNoFileNeverBlocksStartUp)
 {
     PrepareStart(dir / "pipe.kalc");
     std::filesystem::remove(dir / "pipe.kalc");
@@ -191,10 +190,10 @@ TEST_F(Form1Test, currentFileThatIsNoFileNeverBlocksStartUp)
     Start(); // a pipe is not read: it would block until a writer comes
 
     EXPECT_TRUE(watch.Titles().isEmpty());
-    EXPECT_EQ(form->VLE_Telefonai->Values(), std::vector<std::string>(500));
+    EXPECT_EQ(PhoneList(*form)->Values(), std::vector<std::string>(500));
 }
 
-TEST_F(Form1Test, currentFileThatIsAFolderCountsAsMissing)
+TEST_F(MainWindowTest, currentFileThatIsAFolderCountsAsMissing)
 {
     PrepareStart(dir / "x.kalc");
     std::filesystem::remove(dir / "x.kalc");
@@ -214,15 +213,15 @@ std::map<std::string, std::string> Snapshot(const TempDir& dir)
     return files;
 }
 
-TEST_F(Form1Test, closingAfterEditingWritesNothing)
+TEST_F(MainWindowTest, closingAfterEditingWritesNothing)
 {
     PrepareStart(DefaultBook(), BookBytes({{0, "111"}}));
     StartShown();
     const auto before = Snapshot(dir);
 
-    form->VLE_Telefonai->SetValue(1, "222");
-    form->EDT_ReleTimeout->setText(QStringLiteral("77"));
-    form->CHBX_EnableExternalOff->setChecked(true);
+    PhoneList(*form)->SetValue(1, "222");
+    RelayTimeoutField(*form)->setText(QStringLiteral("77"));
+    ExternalOffBox(*form)->setChecked(true);
     form->close();
     form.reset();
 

@@ -44,11 +44,11 @@ protected:
     {
         switch (next) {
         case Next::Write:
-            return form->BTN_WriteToDevice;
+            return WriteToDeviceButton(*form);
         case Next::Load:
-            return form->BTN_LoadFromDevice;
+            return LoadFromDeviceButton(*form);
         case Next::ConfigurePort:
-            return form->BTN_PortSettings;
+            return ConfigurePortButton(*form);
         }
         return nullptr;
     }
@@ -74,7 +74,7 @@ TEST_P(CancelThenClick, nothingOfTheCancelledWriteFollows)
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         const bool now = c.moment == Moment::InThePreparationPause
-            ? form->LBL_CurrentAction->text() == QStringLiteral("Prepearing to write data to device...")
+            ? StatusText(*form)->text() == QStringLiteral("Prepearing to write data to device...")
             : device.GetStatus().framesReceived >= 11;
         if (!now)
             return;
@@ -82,12 +82,12 @@ TEST_P(CancelThenClick, nothingOfTheCancelledWriteFollows)
         clicked = true;
         device.SetFaults({});
         mark = device.Transcript().size();
-        form->BTN_WriteToDevice->click(); // "Cancel"
+        WriteToDeviceButton(*form)->click(); // "Cancel"
         ButtonFor(c.next)->click();
     });
     poll.start(2);
 
-    form->BTN_WriteToDevice->click();
+    WriteToDeviceButton(*form)->click();
     ASSERT_TRUE(WaitFor([&] { return clicked; }, 20s));
     std::string expected;
     switch (c.next) {
@@ -101,11 +101,11 @@ TEST_P(CancelThenClick, nothingOfTheCancelledWriteFollows)
         break;
     }
     const auto settled = [&] {
-        return Idle() && !form->ReadingFromDevice && form->Worker != nullptr && form->Worker->QueuedCount() == 0
+        return Idle() && !form->Operations().ReadRunning() && form->Operations().Worker() != nullptr && form->Operations().Worker()->QueuedCount() == 0
             && device.Transcript().size() >= mark + expected.size()
             // The old worker's port stays open after the write; a new one's
             // is opened by the next operation only.
-            && (c.next != Next::ConfigurePort || !form->Worker->Engine().IsPortOpen());
+            && (c.next != Next::ConfigurePort || !form->Operations().Worker()->Engine().IsPortOpen());
     };
     ASSERT_TRUE(WaitFor(settled, 30s));
 
@@ -114,7 +114,7 @@ TEST_P(CancelThenClick, nothingOfTheCancelledWriteFollows)
     if (c.next == Next::Write) {
         EXPECT_TRUE(SameBytes(device.StoredImage(), ReadBytes(Book())));
     } else if (c.next == Next::Load) {
-        EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("777"));
+        EXPECT_EQ(RelayTimeoutField(*form)->text(), QStringLiteral("777"));
     }
     ExpectIdleAfterOperation();
     const QStringList dialogs = c.next == Next::ConfigurePort ? QStringList{QStringLiteral("Setup")} : QStringList{};

@@ -42,21 +42,21 @@ TEST_P(WriteFailureTest, unansweredStepEndsTheWriteWithItsMessage)
     ExpectErrorWindow();
 
     const auto start = std::chrono::steady_clock::now();
-    form->BTN_WriteToDevice->click();
+    WriteToDeviceButton(*form)->click();
     ASSERT_TRUE(WaitUntilIdle(60s));
 
     EXPECT_GE(std::chrono::steady_clock::now() - start, 10s) << "the step's 10 s time-out";
     EXPECT_EQ(errors, std::vector<std::string>{GetParam().message});
     EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("ERROR")});
     ExpectIdleAfterOperation();
-    ASSERT_TRUE(WaitFor([&] { return form->Worker->QueuedCount() == 0; }, 5s)) << "the rest was not discarded";
+    ASSERT_TRUE(WaitFor([&] { return form->Operations().Worker()->QueuedCount() == 0; }, 5s)) << "the rest was not discarded";
     const std::size_t frameBytes = 16u * static_cast<std::size_t>(GetParam().framesSent);
     EXPECT_TRUE(SameBytes(Device().Transcript(), GetParam().handshake + book.substr(0, frameBytes)));
     EXPECT_EQ(Device().GetStatus().imagesStored, 0);
 
     // Once the device answers again, the next write goes through.
     Device().SetFaults({});
-    form->BTN_WriteToDevice->click();
+    WriteToDeviceButton(*form)->click();
     ASSERT_TRUE(WaitUntilIdle(30s));
     EXPECT_TRUE(Device().WaitUntil([](const relaysim::Status& s) { return s.imagesStored == 1; }, 5s));
     EXPECT_TRUE(SameBytes(Device().StoredImage(), book));
@@ -74,20 +74,20 @@ INSTANTIATE_TEST_SUITE_P(Rows, WriteFailureTest,
             Hellos}),
     [](const auto& info) { return std::string(info.param.name); });
 
-void FillWindow(TForm1& form)
+void FillWindow(app::MainWindow& form)
 {
     for (int slot = 0; slot < 500; ++slot)
-        form.VLE_Telefonai->SetValue(slot, "9" + std::to_string(slot));
-    form.EDT_ReleTimeout->setText(QStringLiteral("77"));
-    form.CHBX_EnableExternalOff->setChecked(true);
+        PhoneList(form)->SetValue(slot, "9" + std::to_string(slot));
+    RelayTimeoutField(form)->setText(QStringLiteral("77"));
+    ExternalOffBox(form)->setChecked(true);
 }
 
-void ExpectWindowAsFilled(const TForm1& form)
+void ExpectWindowAsFilled(const app::MainWindow& form)
 {
     for (int slot = 0; slot < 500; ++slot)
-        ASSERT_EQ(form.VLE_Telefonai->Value(slot), "9" + std::to_string(slot));
-    EXPECT_EQ(form.EDT_ReleTimeout->text(), QStringLiteral("77"));
-    EXPECT_TRUE(form.CHBX_EnableExternalOff->isChecked());
+        ASSERT_EQ(PhoneList(form)->Value(slot), "9" + std::to_string(slot));
+    EXPECT_EQ(RelayTimeoutField(form)->text(), QStringLiteral("77"));
+    EXPECT_TRUE(ExternalOffBox(form)->isChecked());
 }
 
 TEST_F(DeviceFlowTest, unansweredReadHelloEndsTheReadAndKeepsTheWindow)
@@ -98,24 +98,24 @@ TEST_F(DeviceFlowTest, unansweredReadHelloEndsTheReadAndKeepsTheWindow)
     FillWindow(*form);
     ExpectErrorWindow();
 
-    form->BTN_LoadFromDevice->click();
+    LoadFromDeviceButton(*form)->click();
     ASSERT_TRUE(WaitUntilIdle(30s));
 
     EXPECT_EQ(errors, std::vector<std::string>{"Unable to start reading process! Please check connection to the device."});
     ExpectIdleAfterOperation();
-    EXPECT_FALSE(form->ReadingFromDevice);
-    EXPECT_FALSE(form->Timer->isActive());
+    EXPECT_FALSE(form->Operations().ReadRunning());
+    EXPECT_FALSE(GaugeTimer(*form)->isActive());
     ExpectWindowAsFilled(*form);
-    ASSERT_TRUE(WaitFor([&] { return form->Worker->QueuedCount() == 0; }, 5s));
+    ASSERT_TRUE(WaitFor([&] { return form->Operations().Worker()->QueuedCount() == 0; }, 5s));
     EXPECT_EQ(Device().Transcript(), "\x55") << "the read request was discarded";
 
     // Once the device answers again, the next read goes through.
     Device().SetImage(BookBytes({{4, "444"}}, 9, false));
-    form->BTN_LoadFromDevice->click();
+    LoadFromDeviceButton(*form)->click();
     ASSERT_TRUE(WaitUntilIdle(30s));
-    EXPECT_EQ(form->VLE_Telefonai->Value(4), "444");
-    EXPECT_EQ(form->VLE_Telefonai->Value(5), "");
-    EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("9"));
+    EXPECT_EQ(PhoneList(*form)->Value(4), "444");
+    EXPECT_EQ(PhoneList(*form)->Value(5), "");
+    EXPECT_EQ(RelayTimeoutField(*form)->text(), QStringLiteral("9"));
     EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("ERROR")}) << "a second message";
 }
 
@@ -130,14 +130,14 @@ TEST_F(DeviceFlowTest, watchdogGivesUpAfter40SecondsAndTheNextReadGoesOutAtOnce)
     ExpectErrorWindow();
 
     const auto start = std::chrono::steady_clock::now();
-    form->BTN_LoadFromDevice->click();
+    LoadFromDeviceButton(*form)->click();
     ASSERT_TRUE(WaitUntilIdle(60s));
 
     EXPECT_GE(std::chrono::steady_clock::now() - start, 39s);
     EXPECT_EQ(errors, std::vector<std::string>{"There was failure while reading data from device!"});
-    EXPECT_EQ(form->ProgressBar->value(), 100);
-    EXPECT_FALSE(form->ReadingFromDevice);
-    EXPECT_FALSE(form->Timer->isActive());
+    EXPECT_EQ(Gauge(*form)->value(), 100);
+    EXPECT_FALSE(form->Operations().ReadRunning());
+    EXPECT_FALSE(GaugeTimer(*form)->isActive());
     ExpectIdleAfterOperation();
     ExpectWindowAsFilled(*form);
     ASSERT_LT(Device().GetStatus().bytesSent, 7505u + 1u) << "the dump was still arriving";
@@ -148,13 +148,13 @@ TEST_F(DeviceFlowTest, watchdogGivesUpAfter40SecondsAndTheNextReadGoesOutAtOnce)
     relaysim::Faults shortDump;
     shortDump.dumpContent = std::string(5, '\0');
     Device().SetFaults(shortDump);
-    form->BTN_LoadFromDevice->click();
+    LoadFromDeviceButton(*form)->click();
     ASSERT_TRUE(WaitFor([&] { return Device().GetStatus().hellos == 2; }, 5s)) << "the new hello did not go out";
     ASSERT_TRUE(WaitUntilIdle(30s));
     EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("ERROR")}) << "a second message";
-    EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("0"));
-    EXPECT_FALSE(form->ReadingFromDevice);
-    EXPECT_EQ(form->Worker->QueuedCount(), 0u);
+    EXPECT_EQ(RelayTimeoutField(*form)->text(), QStringLiteral("0"));
+    EXPECT_FALSE(form->Operations().ReadRunning());
+    EXPECT_EQ(form->Operations().Worker()->QueuedCount(), 0u);
 }
 
 } // namespace

@@ -4,12 +4,15 @@
 // qem.kalc beside it. Modal windows are driven by a ModalWatch. The window
 // builds its device worker as the program does.
 
-#include "app/form1.h"
+#include "app/deviceoperations.h"
+#include "app/fileoperations.h"
+#include "app/mainwindow.h"
 #include "app/toolkitsettings.h"
 #include "phonebook/phonebookfile.h"
-#include "platform/qtwindowthread.h"
 #include "phonebook/phonelisteditor.h"
+#include "platform/qtwindowthread.h"
 
+#include "tests/app/windowcontrols.h"
 #include "tests/support/modalwatch.h"
 #include "tests/support/samebytes.h"
 #include "tests/support/tempdir.h"
@@ -21,11 +24,11 @@
 
 #include <memory>
 
-class Form1Test : public ::testing::Test {
+class MainWindowTest : public ::testing::Test {
 protected:
     // As in the program, the file dialogs keep their state out of the user's
     // settings.
-    static void SetUpTestSuite() { static const PrivateToolkitSettings toolkitSettings; }
+    static void SetUpTestSuite() { static const app::PrivateToolkitSettings toolkitSettings; }
 
     std::string ProgramPath() const { return dir / "qem"; }
     std::string SettingsPath() const { return dir / "qem.INI"; }
@@ -41,7 +44,7 @@ protected:
 
     void Start()
     {
-        form = std::make_unique<TForm1>(window, ProgramPath());
+        form = std::make_unique<app::MainWindow>(window, ProgramPath());
     }
 
     // Started, shown and active, so that clicks and keys move the focus.
@@ -75,7 +78,7 @@ protected:
     ModalWatch watch;
     // The device worker's calls reach the window through it; it outlives the window.
     platform::QtWindowThread window;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<app::MainWindow> form;
 };
 
 // The file bytes of a phone book with the given numbers.

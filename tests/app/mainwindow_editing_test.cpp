@@ -1,6 +1,6 @@
 // The phone list and relay settings, driven as an operator would.
 
-#include "tests/app/form1fixture.h"
+#include "tests/app/mainwindowfixture.h"
 #include "tests/support/phonelistoperator.h"
 
 #include <QApplication>
@@ -12,13 +12,13 @@
 
 namespace {
 
-class Form1EditingTest : public Form1Test {
+class MainWindowEditingTest : public MainWindowTest {
 protected:
     void SetUp() override
     {
         PrepareStart(DefaultBook());
         StartShown();
-        list = form->VLE_Telefonai;
+        list = PhoneList(*form);
     }
 
     void TypeInto(int slot, const char* keys)
@@ -30,31 +30,31 @@ protected:
     phonebook::PhoneListEditor* list = nullptr;
 };
 
-TEST_F(Form1EditingTest, writeToFileRightAfterTypingSavesTheCompactedList)
+TEST_F(MainWindowEditingTest, writeToFileRightAfterTypingSavesTheCompactedList)
 {
     TypeInto(0, "111");
     TypeInto(1, "333");
     TypeInto(9, "222");
     NextFileDialogChooses(dir / "typed.kalc");
 
-    QTest::mouseClick(form->BTN_SaveToFile, Qt::LeftButton);
+    QTest::mouseClick(SaveToFileButton(*form), Qt::LeftButton);
 
     EXPECT_TRUE(SameBytes(ReadBytes(dir / "typed.kalc"), BookBytes({{0, "111"}, {1, "222"}, {2, "333"}})));
 }
 
-TEST_F(Form1EditingTest, clearAllEmptiesThePhoneBookInTheWindowOnly)
+TEST_F(MainWindowEditingTest, clearAllEmptiesThePhoneBookInTheWindowOnly)
 {
     WriteBytes(DefaultBook(), BookBytes({{0, "100"}}));
     TypeInto(0, "111");
     TypeInto(1, "222");
-    form->EDT_ReleTimeout->setText(QStringLiteral("500"));
-    form->CHBX_EnableExternalOff->setChecked(true);
+    RelayTimeoutField(*form)->setText(QStringLiteral("500"));
+    ExternalOffBox(*form)->setChecked(true);
 
-    QTest::mouseClick(form->BTN_ClearAll, Qt::LeftButton);
+    QTest::mouseClick(ClearAllButton(*form), Qt::LeftButton);
 
     EXPECT_EQ(list->Values(), std::vector<std::string>(500));
-    EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("0"));
-    EXPECT_FALSE(form->CHBX_EnableExternalOff->isChecked());
+    EXPECT_EQ(RelayTimeoutField(*form)->text(), QStringLiteral("0"));
+    EXPECT_FALSE(ExternalOffBox(*form)->isChecked());
     EXPECT_EQ(list->LastSelectedRow, 2);
     EXPECT_TRUE(SameBytes(ReadBytes(DefaultBook()), BookBytes({{0, "100"}})));
 }
@@ -62,25 +62,24 @@ TEST_F(Form1EditingTest, clearAllEmptiesThePhoneBookInTheWindowOnly)
 // Typed key by key, as a keyboard of any layout delivers its characters:
 // what is shown, and whether a tip says what the field takes.
 using TimeoutTyping = std::tuple<QString, QString, bool>;
-class RelayTimeoutTest : public Form1EditingTest, public ::testing::WithParamInterface<TimeoutTyping> {};
+class RelayTimeoutTest : public MainWindowEditingTest, public ::testing::WithParamInterface<TimeoutTyping> {};
 
 // The field holds what the file's 16 bits hold, and what is saved reads back as typed.
 TEST_P(RelayTimeoutTest, takesOnlyWhatSixteenBitsHold)
 {
     const auto& [typed, shown, refused] = GetParam();
     QToolTip::hideText();
-    form->EDT_ReleTimeout->clear();
+    RelayTimeoutField(*form)->clear();
     for (const QChar c : typed) {
         QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(form->EDT_ReleTimeout, &key);
+        QApplication::sendEvent(RelayTimeoutField(*form), &key);
     }
-    EXPECT_EQ(form->EDT_ReleTimeout->text(), shown);
+    EXPECT_EQ(RelayTimeoutField(*form)->text(), shown);
     EXPECT_EQ(QToolTip::isVisible() && QToolTip::text() == QStringLiteral("0 to 65535 ms"), refused);
-    form->SaveToCurrentFile = true;
-    form->BTN_SaveToFileClick();
-    form->EDT_ReleTimeout->clear();
-    form->LoadPhoneBookFile(form->CurrentFile);
-    EXPECT_EQ(form->EDT_ReleTimeout->text(), shown);
+    form->Files().SaveToCurrentFile();
+    RelayTimeoutField(*form)->clear();
+    form->Files().LoadPhoneBookFile(form->Files().CurrentFile());
+    EXPECT_EQ(RelayTimeoutField(*form)->text(), shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Typing, RelayTimeoutTest,
@@ -90,9 +89,9 @@ INSTANTIATE_TEST_SUITE_P(Typing, RelayTimeoutTest,
         TimeoutTyping{QString::fromUtf8("\u0664\u0660\u0660\u0660\u0660"), "40000", false}));
 
 // The file buttons by shortcut and by mnemonic open dialogs that say what they are for.
-class Form1KeyTest : public Form1EditingTest, public ::testing::WithParamInterface<std::tuple<QKeyCombination, const char*>> {};
+class MainWindowKeyTest : public MainWindowEditingTest, public ::testing::WithParamInterface<std::tuple<QKeyCombination, const char*>> {};
 
-TEST_P(Form1KeyTest, keyOpensItsFileDialog)
+TEST_P(MainWindowKeyTest, keyOpensItsFileDialog)
 {
     NextFileDialogChooses("");
     QTest::keyClick(form.get(), std::get<0>(GetParam()).key(), std::get<0>(GetParam()).keyboardModifiers());
@@ -101,22 +100,22 @@ TEST_P(Form1KeyTest, keyOpensItsFileDialog)
     EXPECT_EQ(watch.Titles(), QStringList{QString::fromLatin1(std::get<1>(GetParam()))});
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, Form1KeyTest,
+INSTANTIATE_TEST_SUITE_P(Keys, MainWindowKeyTest,
     ::testing::Values(std::make_tuple(Qt::CTRL | Qt::Key_O, "Load From File"),
         std::make_tuple(Qt::CTRL | Qt::Key_S, "Write To File"), std::make_tuple(Qt::ALT | Qt::Key_W, "Write To File")));
 
 // Tab into the list opens the current cell, whose cursor shows where typing goes.
-TEST_F(Form1EditingTest, tabIntoTheListOpensTheCurrentCell)
+TEST_F(MainWindowEditingTest, tabIntoTheListOpensTheCurrentCell)
 {
-    form->CHBX_EnableExternalOff->setFocus();
-    QTest::keyClick(form->CHBX_EnableExternalOff, Qt::Key_Tab);
+    ExternalOffBox(*form)->setFocus();
+    QTest::keyClick(ExternalOffBox(*form), Qt::Key_Tab);
     EXPECT_TRUE(list->isAncestorOf(QApplication::focusWidget()));
 }
 
-TEST_F(Form1EditingTest, loadedGapsAreCopiedUpByTheFirstMove)
+TEST_F(MainWindowEditingTest, loadedGapsAreCopiedUpByTheFirstMove)
 {
     WriteBytes(dir / "gaps.kalc", BookBytes({{3, "333"}, {7, "777"}}));
-    form->LoadPhoneBookFile(dir / "gaps.kalc");
+    form->Files().LoadPhoneBookFile(dir / "gaps.kalc");
 
     ClickPhoneCell(*list, 10);
 

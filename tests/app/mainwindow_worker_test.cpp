@@ -16,10 +16,10 @@ TEST_F(DeviceFlowTest, unreadablePortListLeavesTheWindowIdleWithoutWorker)
 
     EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("ERROR")});
     EXPECT_EQ(errors, std::vector<std::string>{"Unable to connect to the device."});
-    EXPECT_EQ(form->Worker, nullptr);
+    EXPECT_EQ(form->Operations().Worker(), nullptr);
     ExpectIdleAfterOperation();
-    EXPECT_EQ(form->VLE_Telefonai->Value(2), "222");
-    EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("40"));
+    EXPECT_EQ(PhoneList(*form)->Value(2), "222");
+    EXPECT_EQ(RelayTimeoutField(*form)->text(), QStringLiteral("40"));
 }
 
 TEST_F(DeviceFlowTest, configuredPortThatDoesNotExistStillGetsAWorker)
@@ -27,9 +27,9 @@ TEST_F(DeviceFlowTest, configuredPortThatDoesNotExistStillGetsAWorker)
     PrepareSettings(dir / "no-such-port", BookBytes({}));
     Start();
     EXPECT_TRUE(watch.Titles().isEmpty());
-    ASSERT_NE(form->Worker, nullptr);
-    EXPECT_FALSE(form->Worker->Engine().IsPortOpen());
-    EXPECT_EQ(form->Worker->GetPortSettings().Port, dir / "no-such-port");
+    ASSERT_NE(form->Operations().Worker(), nullptr);
+    EXPECT_FALSE(form->Operations().Worker()->Engine().IsPortOpen());
+    EXPECT_EQ(form->Operations().Worker()->GetPortSettings().Port, dir / "no-such-port");
 }
 
 TEST_F(DeviceFlowTest, closingWithARequestInFlightCallsNoHandler)
@@ -37,17 +37,17 @@ TEST_F(DeviceFlowTest, closingWithARequestInFlightCallsNoHandler)
     relaysim::Options options;
     options.faults.silentHello = 1;
     StartWithDevice(BookBytes({}), options);
-    form->BTN_WriteToDevice->click();
+    WriteToDeviceButton(*form)->click();
     ASSERT_TRUE(WaitFor([&] { return Device().Transcript() == "\x55"; }, 5s));
 
     const auto start = std::chrono::steady_clock::now();
     EXPECT_TRUE(form->close());
     // Well before the hello's 10 s time-out.
     EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
-    EXPECT_EQ(form->Worker, nullptr);
+    EXPECT_EQ(form->Operations().Worker(), nullptr);
     EXPECT_TRUE(watch.Titles().isEmpty()) << "a handler ran";
     // No handler is left to run later: the worker is gone.
-    EXPECT_EQ(form->BTN_WriteToDevice->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(WriteToDeviceButton(*form)->text(), QStringLiteral("Cancel"));
 }
 
 TEST_F(DeviceFlowTest, closeFromInsideTheFirstHandlerWaitsUntilItReturns)
@@ -58,17 +58,17 @@ TEST_F(DeviceFlowTest, closeFromInsideTheFirstHandlerWaitsUntilItReturns)
     // its 2 s pause: the close arrives while the worker waits for it.
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (form->LBL_CurrentAction->text() == QStringLiteral("Prepearing to write data to device...")) {
+        if (StatusText(*form)->text() == QStringLiteral("Prepearing to write data to device...")) {
             poll.stop();
             EXPECT_FALSE(form->close()) << "closed under a running handler";
         }
     });
     poll.start(5);
 
-    form->BTN_WriteToDevice->click();
+    WriteToDeviceButton(*form)->click();
     ASSERT_TRUE(WaitFor([&] { return !form->isVisible(); }, 15s));
 
-    EXPECT_EQ(form->Worker, nullptr);
+    EXPECT_EQ(form->Operations().Worker(), nullptr);
     // The close cancelled what the handler posted: the second hello never
     // went out.
     EXPECT_EQ(Device().Transcript(), "\x55");

@@ -42,7 +42,7 @@ void PrintTo(const WineRow& row, std::ostream* os)
     *os << row.name;
 }
 
-class WineFlowTest : public Form1FlowTest, public ::testing::WithParamInterface<WineRow> {
+class WineFlowTest : public MainWindowFlowTest, public ::testing::WithParamInterface<WineRow> {
 protected:
     void TearDown() override { form.reset(); }
 
@@ -57,7 +57,7 @@ protected:
     {
         button->click();
         ASSERT_TRUE(WaitUntilIdle(60s)) << button->objectName().toStdString();
-        ASSERT_TRUE(WaitFor([&] { return form->Worker->QueuedCount() == 0; }, 15s)) << "requests left behind";
+        ASSERT_TRUE(WaitFor([&] { return form->Operations().Worker()->QueuedCount() == 0; }, 15s)) << "requests left behind";
     }
 };
 
@@ -76,21 +76,21 @@ TEST_P(WineFlowTest, endsIdleWithTheDeviceAsExpected)
 
     switch (row.operation) {
     case Operation::Write:
-        ClickAndWaitUntilIdle(form->BTN_WriteToDevice);
+        ClickAndWaitUntilIdle(WriteToDeviceButton(*form));
         break;
     case Operation::WriteAndRead:
-        ClickAndWaitUntilIdle(form->BTN_WriteToDevice);
+        ClickAndWaitUntilIdle(WriteToDeviceButton(*form));
         // Nothing shown afterwards can be left from before.
-        form->BTN_ClearAll->click();
-        ClickAndWaitUntilIdle(form->BTN_LoadFromDevice);
-        EXPECT_EQ(form->VLE_Telefonai->Values(), phonebook::DecodePhoneBook(Numbers).numbers);
-        EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("3000"));
-        EXPECT_TRUE(form->CHBX_EnableExternalOff->isChecked());
+        ClearAllButton(*form)->click();
+        ClickAndWaitUntilIdle(LoadFromDeviceButton(*form));
+        EXPECT_EQ(PhoneList(*form)->Values(), phonebook::DecodePhoneBook(Numbers).numbers);
+        EXPECT_EQ(RelayTimeoutField(*form)->text(), QStringLiteral("3000"));
+        EXPECT_TRUE(ExternalOffBox(*form)->isChecked());
         break;
     case Operation::CancelWrite:
-        form->BTN_WriteToDevice->click();
-        ASSERT_TRUE(WaitFor([&] { return form->ProgressBar->isVisible() && form->ProgressBar->value() > 0; }, 30s));
-        form->BTN_WriteToDevice->click(); // "Cancel"
+        WriteToDeviceButton(*form)->click();
+        ASSERT_TRUE(WaitFor([&] { return Gauge(*form)->isVisible() && Gauge(*form)->value() > 0; }, 30s));
+        WriteToDeviceButton(*form)->click(); // "Cancel"
         ASSERT_TRUE(WaitUntilIdle(30s));
         break;
     }
