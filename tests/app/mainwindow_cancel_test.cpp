@@ -73,6 +73,7 @@ TEST_P(CancelThenClick, nothingOfTheCancelledWriteFollows)
     bool clicked = false;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
+        // "Prepearing" is the device's established text, spelled so on purpose.
         const bool now = c.moment == Moment::InThePreparationPause
             ? StatusText(*form)->text() == QStringLiteral("Prepearing to write data to device...")
             : device.GetStatus().framesReceived >= 11;

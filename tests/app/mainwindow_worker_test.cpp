@@ -58,6 +58,7 @@ TEST_F(DeviceFlowTest, closeFromInsideTheFirstHandlerWaitsUntilItReturns)
     // its 2 s pause: the close arrives while the worker waits for it.
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
+        // "Prepearing" is the device's established text, spelled so on purpose.
         if (StatusText(*form)->text() == QStringLiteral("Prepearing to write data to device...")) {
             poll.stop();
             EXPECT_FALSE(form->close()) << "closed under a running handler";

@@ -94,6 +94,8 @@ TEST_F(DeviceFlowTest, writeStoresTheSavedPhoneBookInTheDevice)
     const std::vector<std::pair<int, std::uint32_t>> hiddenByFrame465 = {{99, 465u}};
     EXPECT_EQ(gauge.hidden, hiddenByFrame465) << "hidden once, at 99 %, by frame 465 (463 of 470 shown)";
     // The preparation is on screen for the whole pause, not only after it.
+    // "Prepearing" and "uncomplete" are the device's established texts,
+    // spelled as operators know them, kept on purpose.
     const QString preparing = QStringLiteral("Prepearing to write data to device...");
     const QString writing = QStringLiteral("Writing data to device...");
     ASSERT_TRUE(gauge.painted.count(preparing) && gauge.painted.count(writing));
@@ -168,6 +170,7 @@ TEST_F(DeviceFlowTest, fileOf6999BytesIsRefusedAsUncomplete)
         WriteToDeviceButton(*form)->click();
     }
     ASSERT_EQ(ReadBytes(Book()).size(), 6999u) << "the save was to fail";
+    // "uncomplete" is the device's established text, spelled so on purpose.
     EXPECT_EQ(errors, std::vector<std::string>{"The file You are trying to load to device ( " + Book()
                           + " ) is empty or uncomplete!"});
     ExpectIdleWindow();
@@ -208,6 +211,7 @@ TEST_F(DeviceFlowTest, fileGoneWhenTheDeviceAnswersPostsOnlyTheClosingWait)
     EXPECT_EQ(WriteToDeviceButton(*form)->text(), QStringLiteral("Write To Device"));
     // The status area is left as the handler set it.
     EXPECT_TRUE(StatusText(*form)->isVisibleTo(form.get()));
+    // "Prepearing" is the device's established text, spelled so on purpose.
     EXPECT_EQ(StatusText(*form)->text(), QStringLiteral("Prepearing to write data to device..."));
     EXPECT_EQ(Gauge(*form)->value(), 50);
 }
