@@ -6,6 +6,8 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
+namespace app {
+
 namespace {
 
 // Room around the text for the focus frame.
@@ -74,3 +76,5 @@ void CurrentFileLabel::keyPressEvent(QKeyEvent* event)
     default: QLabel::keyPressEvent(event); break;
     }
 }
+
+} // namespace app

@@ -10,6 +10,8 @@
 
 #include <QLabel>
 
+namespace app {
+
 class CurrentFileLabel : public QLabel {
     Q_OBJECT
 public:
@@ -31,3 +33,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };
+
+} // namespace app

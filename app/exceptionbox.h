@@ -6,4 +6,8 @@
 
 class QWidget;
 
+namespace app {
+
 void ShowExceptionMessage(QWidget* parent, const std::exception& error);
+
+} // namespace app

@@ -3,11 +3,11 @@
 // the program with a failure status.
 
 #include "app/exceptionbox.h"
-#include "app/form1.h"
+#include "app/mainwindow.h"
 #include "app/toolkitsettings.h"
 #include "dialogs/pictures.h"
+#include "dialogs/portsetupdialog.h"
 #include "platform/qtwindowthread.h"
-#include "serial/comsetupfrm.h"
 
 #include <QApplication>
 
@@ -20,20 +20,20 @@ int main(int argc, char* argv[])
     std::setlocale(LC_ALL, "");
     QApplication application(argc, argv);
     // Outlives the window and its file dialogs.
-    const PrivateToolkitSettings toolkitSettings;
+    const app::PrivateToolkitSettings toolkitSettings;
     application.setWindowIcon(dialogs::ProgramIcon());
     // Lets the desktop match the window with the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.qem.QEM"));
     // "Configure Port..." shows the serial component's own setup dialog.
-    InstallComSetupDialog();
+    dialogs::InstallPortSetupDialog();
     try {
         // The device worker hands its calls to this thread; it outlives the window.
         platform::QtWindowThread windowThread;
-        TForm1 form(windowThread);
-        form.show();
+        app::MainWindow mainWindow(windowThread);
+        mainWindow.show();
         return application.exec();
     } catch (const std::exception& error) {
-        ShowExceptionMessage(nullptr, error);
+        app::ShowExceptionMessage(nullptr, error);
         return 1;
     }
 }

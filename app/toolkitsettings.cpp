@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+namespace app {
+
 PrivateToolkitSettings::PrivateToolkitSettings()
 {
     if (!folder_.isValid())
@@ -10,3 +12,5 @@ PrivateToolkitSettings::PrivateToolkitSettings()
     for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(format, QSettings::UserScope, folder_.path());
 }
+
+} // namespace app

@@ -11,6 +11,8 @@
 
 #include <QTemporaryDir>
 
+namespace app {
+
 class PrivateToolkitSettings {
 public:
     // Without a temporary folder to use, the toolkit's own location stays.
@@ -19,3 +21,5 @@ public:
 private:
     QTemporaryDir folder_;
 };
+
+} // namespace app

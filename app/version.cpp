@@ -4,7 +4,11 @@
 #define QEM_FILE_VERSION ""
 #endif
 
-std::string GetFileVersionText()
+namespace app {
+
+std::string FileVersionText()
 {
     return QEM_FILE_VERSION;
 }
+
+} // namespace app

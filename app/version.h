@@ -4,5 +4,9 @@
 
 #include <string>
 
+namespace app {
+
 // The version text; empty for a build that has none.
-std::string GetFileVersionText();
+std::string FileVersionText();
+
+} // namespace app

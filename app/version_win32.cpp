@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
-std::string GetFileVersionText()
+namespace app {
+
+std::string FileVersionText()
 {
     const std::wstring path = platform::WideFromUtf8(platform::ProgramPath());
     DWORD ignored = 0;
@@ -28,3 +30,5 @@ std::string GetFileVersionText()
     return std::to_string(HIWORD(fixed->dwFileVersionMS)) + '.' + std::to_string(LOWORD(fixed->dwFileVersionMS)) + '.'
         + std::to_string(HIWORD(fixed->dwFileVersionLS)) + '.' + std::to_string(LOWORD(fixed->dwFileVersionLS));
 }
+
+} // namespace app

@@ -1,113 +1,107 @@
 // "Write To Device": the phone book is saved to the current file and that
 // file is written into the device; the window shows each step of the write.
 
-#include "app/form1.h"
-
+#include "app/deviceoperations.h"
+#include "app/fileoperations.h"
 #include "device/sequences.h"
 #include "dialogs/widetext.h"
 #include "phonebook/fileaccess.h"
 
 #include <QCoreApplication>
-#include <QProgressBar>
-#include <QPushButton>
 
 #include <cmath>
 
-void TForm1::BTN_WriteToDeviceClick()
+namespace app {
+
+void DeviceOperationsController::WriteToDevice()
 {
     // A cancel acts at once, also inside a handler's pending-message
     // processing; a start waits until no device call is in progress.
-    if (!WriteRunning() && PutOffWhileDeviceCallRuns(BTN_WriteToDevice))
+    if (!WriteRunning() && PutOffWhileDeviceCallRuns(MainWindow::DeviceButton::WriteToDevice))
         return;
     const DeviceCallScope scope(*this);
     // Every click saves, a cancelling one too, so that relay settings edited
     // during a write reach the file.
-    SaveToCurrentFile = true;
-    BTN_SaveToFileClick();
+    files_.SaveToCurrentFile();
 
     if (WriteRunning()) {
         // The cancel sequence: no message, the caption back at once.
-        if (write_)
-            write_->Cancel();
+        write_->Cancel();
         IdleAfterWriting();
         return;
     }
-    if (FileSizeOf(CurrentFile) < sequence::SmallestImageSize) {
-        ShowErrorMessage(L"The file You are trying to load to device ( " + ToWideText(CurrentFile)
+    const std::string& file = files_.CurrentFile();
+    if (FileSizeOf(file) < sequence::SmallestImageSize) {
+        ShowErrorMessage(L"The file You are trying to load to device ( " + dialogs::ToWideText(file)
             + L" ) is empty or uncomplete!");
         return;
     }
-    if (!Worker) {
+    if (!worker_) {
         RefuseWithoutWorker();
         return;
     }
 
     QCoreApplication::processEvents();
-    write_ = std::make_unique<device::WriteOperation>(*Worker, writeWatch_);
+    write_ = std::make_unique<device::WriteOperation>(*worker_, writeWatch_);
     // The image is the file as the click saved it; a file that cannot be
     // read gives no frames, and only the closing wait is posted.
-    if (write_->Start([this] { return files::ReadFileStart(CurrentFile); }))
+    if (write_->Start([this] { return files::ReadFileStart(files_.CurrentFile()); }))
         BusyForWriting();
 }
 
-void TForm1::WriteWatch::Preparing()
+void DeviceOperationsController::WriteWatch::Preparing()
 {
-    form_.SetStatus(L"Prepearing to write data to device...", 50);
-    form_.ChunksQueued = 0;
-    form_.ChunksAcknowledged = 0;
+    owner_.view_.ShowStatus(L"Prepearing to write data to device...", 50);
 }
 
-bool TForm1::WriteWatch::KeepPosting()
+bool DeviceOperationsController::WriteWatch::KeepPosting()
 {
     // A click on "Cancel" can run between the frames; the others wait.
-    const DeviceCallScope scope(form_);
+    const DeviceCallScope scope(owner_);
     QCoreApplication::processEvents();
-    return form_.WriteRunning();
+    return owner_.WriteRunning();
 }
 
-void TForm1::WriteWatch::FrameWritten(std::uint32_t frame, std::uint32_t frames)
+void DeviceOperationsController::WriteWatch::FrameWritten(std::uint32_t frame, std::uint32_t frames)
 {
-    form_.ChunksQueued = frames;
     if (frame == 1) {
-        form_.SetStatus(L"Writing data to device...", 100);
+        owner_.view_.ShowStatus(L"Writing data to device...", 100);
         return;
     }
-    // The gauge counts the frames after the first, rounded to nearest,
-    // halves to even (the default rounding mode).
-    const double share = static_cast<double>(form_.ChunksAcknowledged) / frames * 100;
-    form_.SetGauge(static_cast<int>(std::nearbyint(share)));
-    ++form_.ChunksAcknowledged;
+    // The gauge counts the frames shown before this one, the first not
+    // counted, rounded to nearest, halves to even (the default rounding
+    // mode).
+    const double share = static_cast<double>(frame - 2) / frames * 100;
+    owner_.view_.SetGauge(static_cast<int>(std::nearbyint(share)));
     // The bar leaves shortly before the end, while the last frames go out.
-    if (form_.ProgressBar->value() >= 99)
-        form_.HideStatusArea();
+    if (owner_.view_.Gauge() >= 99)
+        owner_.view_.HideStatusArea();
 }
 
-void TForm1::WriteWatch::Failed(device::Step step)
+void DeviceOperationsController::WriteWatch::Failed(device::Step step)
 {
-    const DeviceCallScope scope(form_);
+    const DeviceCallScope scope(owner_);
+    const std::wstring unableToStart = L"Unable to start writing process! Please check connection to the device.";
     switch (step) {
-    case device::Step::Open:
-        form_.FailOperation(
-            Operation::Write, form_.WithAccessAdvice(L"Unable to start writing process! Please check connection to the device."));
-        return;
+    case device::Step::Open: owner_.FailOperation(Operation::Write, owner_.WithAccessAdvice(unableToStart)); return;
     case device::Step::Hello:
         ShowErrorMessage(L"Unable to connect to the device!");
-        form_.IdleAfterWriting();
+        owner_.IdleAfterWriting();
         return;
     case device::Step::FirstFrame:
-        form_.FailOperation(Operation::Write, L"There was error while connecting to the device!");
+        owner_.FailOperation(Operation::Write, L"There was error while connecting to the device!");
         return;
     case device::Step::Frames:
-        form_.FailOperation(Operation::Write, L"There was error while writing to device!");
+        owner_.FailOperation(Operation::Write, L"There was error while writing to device!");
         return;
-    default:
-        form_.FailOperation(Operation::Write, L"Unable to start writing process! Please check connection to the device.");
-        return;
+    default: owner_.FailOperation(Operation::Write, unableToStart); return;
     }
 }
 
-void TForm1::WriteWatch::Finished(const std::string&)
+void DeviceOperationsController::WriteWatch::Finished(const std::string&)
 {
     // The status area went with the last frames.
-    form_.SetControlsEnabled(true, true);
+    owner_.view_.SetControlsEnabled(true, true);
 }
+
+} // namespace app

@@ -13,7 +13,8 @@
 // acknowledgement); the time beyond them; and, on a paced line, the ratio to
 // the lower bound: the fixed pauses plus every byte's line time.
 
-#include "app/form1.h"
+#include "app/mainwindow.h"
+#include "tests/app/windowcontrols.h"
 #include "phonebook/phonebookfile.h"
 #include "phonebook/phonelisteditor.h"
 #include "platform/qtwindowthread.h"
@@ -88,11 +89,11 @@ struct Result {
 
 // Clicks the button and waits until the window's operation controls are
 // enabled again.
-Result Run(TForm1& form, QPushButton* button, const ModalCloser& modals)
+Result Run(app::MainWindow& form, QPushButton* button, const ModalCloser& modals)
 {
     const auto start = Clock::now();
     button->click();
-    const bool idle = qtwait::WaitFor([&] { return form.BTN_LoadFromFile->isEnabled(); }, 120s);
+    const bool idle = qtwait::WaitFor([&] { return LoadFromFileButton(form)->isEnabled(); }, 120s);
     return {std::chrono::duration<double>(Clock::now() - start).count(), idle && !modals.failed};
 }
 
@@ -135,19 +136,19 @@ bool RunAt(unsigned baud, const ModalCloser& modals)
     bool ok = true;
     {
         platform::QtWindowThread window;
-        TForm1 form(window, dir + "/qem");
+        app::MainWindow form(window, dir + "/qem");
         form.show();
         std::printf("%s:\n", baud != 0 ? (std::to_string(baud) + " bit/s").c_str() : "unpaced");
 
-        const Result write = Run(form, form.BTN_WriteToDevice, modals);
+        const Result write = Run(form, WriteToDeviceButton(form), modals);
         const bool stored = device.WaitUntil([](const relaysim::Status& s) { return s.imagesStored == 1; }, 5s)
             && device.StoredImage() == ReadFile(bookPath);
         Report("write", baud, {write.seconds, write.ok && stored},
             OpenPauses + PauseAfterFirstHello + std::chrono::duration<double>(DeviceStoreTime).count(), WriteBytes);
 
-        form.BTN_ClearAllClick();
-        const Result read = Run(form, form.BTN_LoadFromDevice, modals);
-        const bool shown = form.VLE_Telefonai->Values() == book.numbers;
+        form.ClearAll();
+        const Result read = Run(form, LoadFromDeviceButton(form), modals);
+        const bool shown = PhoneList(form)->Values() == book.numbers;
         Report("read", baud, {read.seconds, read.ok && shown}, OpenPauses + DumpQuietTime, ReadBytes);
         ok = write.ok && stored && read.ok && shown;
     }

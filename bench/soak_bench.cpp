@@ -22,7 +22,9 @@
 // terminal of its own shows how long this machine holds bytes back at all
 // (its stalls do not fall on the same moments as another line's).
 
-#include "app/form1.h"
+#include "app/deviceoperations.h"
+#include "app/mainwindow.h"
+#include "tests/app/windowcontrols.h"
 #include "bench/linestallprobe.h"
 #include "bench/portbacklogwatch.h"
 #include "device/mainthreat.h"
@@ -87,9 +89,9 @@ protected:
     {
         auto* widget = qobject_cast<QWidget*>(object);
         if (event->type() == QEvent::Show && widget != nullptr && widget->isWindow() && widget->isModal()) {
-            auto* error = dynamic_cast<TForm3*>(widget);
-            messages.push_back(error ? error->LBL_Tekstas->text().toStdString() : "(other window)");
-            QTimer::singleShot(0, widget, [widget, error] { error ? error->BTN_Gerai->click() : void(widget->close()); });
+            auto* error = dynamic_cast<dialogs::ErrorWindow*>(widget);
+            messages.push_back(error ? error->Message->text().toStdString() : "(other window)");
+            QTimer::singleShot(0, widget, [widget, error] { error ? error->OkButton->click() : void(widget->close()); });
         }
         return false;
     }
@@ -136,7 +138,7 @@ public:
         WriteFile(dir + "/book.kalc", phonebook::EncodePhoneBook(book_));
         WriteFile(dir + "/qem.INI", "[PortSettings]\ncurrent_file=" + dir + "/book.kalc\nport=" + Link()
                 + "\ndataBits=8\nstopBits=1\nparity=None\nflowControl=None\nbaudrate=115200\n");
-        form_ = std::make_unique<TForm1>(window_, dir + "/qem");
+        form_ = std::make_unique<app::MainWindow>(window_, dir + "/qem");
         form_->show();
     }
 
@@ -154,28 +156,28 @@ public:
         // cannot be mistaken for an earlier one.
         const int stored = device_.GetStatus().imagesStored;
         // The window holds the phone book again (a refused read leaves it cleared).
-        form_->VLE_Telefonai->SetValues(book_.numbers);
-        form_->CHBX_EnableExternalOff->setChecked(book_.externalOff);
-        form_->EDT_ReleTimeout->setText(QString::number(1000 + cycle));
-        const bool write = Run(form_->BTN_WriteToDevice, refused ? CannotStartWriting : "")
+        PhoneList(*form_)->SetValues(book_.numbers);
+        ExternalOffBox(*form_)->setChecked(book_.externalOff);
+        RelayTimeoutField(*form_)->setText(QString::number(1000 + cycle));
+        const bool write = Run(WriteToDeviceButton(*form_), refused ? CannotStartWriting : "")
             && (refused || device_.WaitUntil([&](const relaysim::Status& s) { return s.imagesStored == stored + 1; }, 5s));
         if (write && !refused)
             storedTimeout_ = 1000 + cycle;
         const bool kept = phonebook::DecodePhoneBook(device_.StoredImage()).relayTimeout == storedTimeout_;
 
-        form_->BTN_ClearAllClick();
-        form_->EDT_ReleTimeout->setText(QStringLiteral("7"));
-        const bool read = Run(form_->BTN_LoadFromDevice, refused ? CannotStartReading : "")
-            && (refused || fault.numbersMoved || form_->VLE_Telefonai->Values() == book_.numbers)
-            && form_->EDT_ReleTimeout->text() == (refused ? QStringLiteral("7") : QString::number(storedTimeout_))
-            && (refused || form_->CHBX_EnableExternalOff->isChecked());
+        form_->ClearAll();
+        RelayTimeoutField(*form_)->setText(QStringLiteral("7"));
+        const bool read = Run(LoadFromDeviceButton(*form_), refused ? CannotStartReading : "")
+            && (refused || fault.numbersMoved || PhoneList(*form_)->Values() == book_.numbers)
+            && RelayTimeoutField(*form_)->text() == (refused ? QStringLiteral("7") : QString::number(storedTimeout_))
+            && (refused || ExternalOffBox(*form_)->isChecked());
 
         if (fault.port == Fault::PathGone)
             std::filesystem::create_symlink(device_.SlavePath(), Link());
         const bool correct = write && kept && read;
         if (!correct)
             std::printf("  write %s, device keeps %s, read %s (time-out field \"%s\")\n", write ? "ok" : "wrong",
-                kept ? "ok" : "wrong", read ? "ok" : "wrong", form_->EDT_ReleTimeout->text().toStdString().c_str());
+                kept ? "ok" : "wrong", read ? "ok" : "wrong", RelayTimeoutField(*form_)->text().toStdString().c_str());
         Account(correct, write && kept && errors_.messages.empty());
         // A wrong cycle counts once: the next starts from what the device holds.
         storedTimeout_ = phonebook::DecodePhoneBook(device_.StoredImage()).relayTimeout.value_or(0);
@@ -251,8 +253,8 @@ private:
         errors_.messages.clear();
         button->click();
         const bool idle = qtwait::WaitFor([&] {
-            return form_->BTN_LoadFromFile->isEnabled() && form_->BTN_PortSettings->isEnabled()
-                && form_->Worker->QueuedCount() == 0;
+            return LoadFromFileButton(*form_)->isEnabled() && ConfigurePortButton(*form_)->isEnabled()
+                && form_->Operations().Worker()->QueuedCount() == 0;
         }, IdleWithin);
         const std::vector<std::string> expected = message.empty() ? std::vector<std::string>{} : std::vector{message};
         if (!idle)
@@ -275,7 +277,7 @@ private:
     int wrongInTheLine_ = 0;
     ErrorRecorder errors_;
     platform::QtWindowThread window_;
-    std::unique_ptr<TForm1> form_;
+    std::unique_ptr<app::MainWindow> form_;
 };
 
 void Print(const char* when, const ProcessFigures& f)

@@ -14,7 +14,8 @@
 // included, pauses and reopening too); then QEM's ratios to the plain
 // client.
 
-#include "app/form1.h"
+#include "app/mainwindow.h"
+#include "tests/app/windowcontrols.h"
 #include "phonebook/phonebookfile.h"
 #include "platform/qtwindowthread.h"
 #include "tests/support/qtwait.h"
@@ -222,10 +223,10 @@ bool RunWindow(const std::string& port, const std::string& image, const std::str
     std::ofstream(book, std::ios::binary | std::ios::trunc) << image;
     std::ofstream(dir + "/qem.INI", std::ios::trunc) << "[PortSettings]\ncurrent_file=" << book << "\nport=" << port
         << "\ndataBits=8\nstopBits=1\nparity=None\nflowControl=None\nbaudrate=115200\n";
-    TForm1 form(window, dir + "/qem");
+    app::MainWindow form(window, dir + "/qem");
     form.show();
-    form.BTN_WriteToDevice->click();
-    return qtwait::WaitFor([&] { return form.BTN_LoadFromFile->isEnabled(); }, 60s);
+    WriteToDeviceButton(form)->click();
+    return qtwait::WaitFor([&] { return LoadFromFileButton(form)->isEnabled(); }, 60s);
 }
 
 // Voluntary context switches of the whole process so far: each is a thread

@@ -1,9 +1,9 @@
 #include "cli/portchoice.h"
 
-#include "app/programsettings.h"
 #include "cli/failure.h"
 #include "phonebook/fileaccess.h"
 #include "platform/programpath.h"
+#include "settings/programsettings.h"
 
 #include <filesystem>
 

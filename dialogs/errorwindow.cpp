@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace dialogs {
 namespace {
 
 constexpr int ButtonTop = 105;
@@ -16,73 +17,67 @@ QPushButton* MakeButton(const QString& name, const QString& caption, const QRect
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setGeometry(dialogs::Scaled(geometry));
+    button->setGeometry(Scaled(geometry));
     return button;
 }
 
 } // namespace
 
-TForm3::TForm3(QWidget* parent)
+ErrorWindow::ErrorWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
               | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QStringLiteral("Klaida"));
-    setFont(dialogs::DialogFont());
-    dialogs::SetUpFixedWindow(*this, QSize(381, 149), QColor(235, 232, 213));
+    setFont(DialogFont());
+    // The main window's colour.
+    SetUpFixedWindow(*this, QSize(381, 149), QColor(236, 233, 216));
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(dialogs::Scaled(QRect(7, 7, 40, 40)));
-    Image1->setPixmap(dialogs::ErrorPicture());
+    Picture = new QLabel(this);
+    Picture->setObjectName(QStringLiteral("picture"));
+    Picture->setGeometry(Scaled(QRect(7, 7, 40, 40)));
+    Picture->setPixmap(ErrorPicture());
 
-    LBL_Tekstas = new QLabel(QStringLiteral("Klaida!"), this);
-    LBL_Tekstas->setObjectName(QStringLiteral("LBL_Tekstas"));
-    LBL_Tekstas->setGeometry(dialogs::Scaled(QRect(63, 21, 302, 78)));
-    LBL_Tekstas->setWordWrap(true);
-    LBL_Tekstas->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    LBL_Tekstas->setFont(dialogs::FontOf("Arial", 13));
+    Message = new QLabel(QStringLiteral("Klaida!"), this);
+    Message->setObjectName(QStringLiteral("message"));
+    Message->setGeometry(Scaled(QRect(63, 21, 302, 78)));
+    Message->setWordWrap(true);
+    Message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Message->setFont(FontOf("Arial", 13));
 
-    BTN_Gerai = MakeButton(QStringLiteral("BTN_Gerai"), QStringLiteral("Gerai"), QRect(190, ButtonTop, 78, 24), this);
-    BTN_Gerai->setDefault(true);
-    connect(BTN_Gerai, &QPushButton::clicked, this, [this] { done(dialogs::ResultOk); });
-    BTN_Atsaukti = MakeButton(QStringLiteral("BTN_Atsaukti"), QStringLiteral("At\u0161aukti"),
+    OkButton = MakeButton(QStringLiteral("okButton"), QStringLiteral("Gerai"), QRect(190, ButtonTop, 78, 24), this);
+    OkButton->setDefault(true);
+    connect(OkButton, &QPushButton::clicked, this, [this] { done(ResultOk); });
+    AbortButton = MakeButton(QStringLiteral("abortButton"), QStringLiteral("At\u0161aukti"),
         QRect(278, ButtonTop, 78, 24), this);
-    connect(BTN_Atsaukti, &QPushButton::clicked, this, [this] { done(dialogs::ResultAbort); });
-
-    FormCreate();
+    connect(AbortButton, &QPushButton::clicked, this, [this] { done(ResultAbort); });
 }
 
-void TForm3::FormCreate()
+void ErrorWindow::reject()
 {
-    QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(236, 233, 216));
-    setPalette(background);
-}
-
-void TForm3::reject()
-{
-    done(dialogs::ResultClosed);
+    done(ResultClosed);
 }
 
 int ShowErrorWindow(const std::string& title, const std::wstring& message, const std::wstring& firstCaption,
     const std::wstring& secondCaption, bool showFirst, bool showSecond)
 {
-    TForm3 window;
+    ErrorWindow window;
     window.setWindowTitle(QString::fromLocal8Bit(title.data(), static_cast<qsizetype>(title.size())));
     if (!message.empty())
-        window.LBL_Tekstas->setText(QString::fromStdWString(message));
+        window.Message->setText(QString::fromStdWString(message));
     if (!firstCaption.empty())
-        window.BTN_Gerai->setText(QString::fromStdWString(firstCaption));
+        window.OkButton->setText(QString::fromStdWString(firstCaption));
     if (!secondCaption.empty())
-        window.BTN_Atsaukti->setText(QString::fromStdWString(secondCaption));
-    window.BTN_Gerai->setVisible(showFirst);
+        window.AbortButton->setText(QString::fromStdWString(secondCaption));
+    window.OkButton->setVisible(showFirst);
     if (showSecond) {
-        window.BTN_Atsaukti->setVisible(true);
+        window.AbortButton->setVisible(true);
     } else {
-        window.BTN_Atsaukti->setVisible(false);
-        window.BTN_Gerai->move(dialogs::Scaled(QPoint(LoneButtonLeft, ButtonTop)));
+        window.AbortButton->setVisible(false);
+        window.OkButton->move(Scaled(QPoint(LoneButtonLeft, ButtonTop)));
     }
-    dialogs::FitLabelHeight(window, *window.LBL_Tekstas);
-    dialogs::CentreOnDesktop(window);
+    FitLabelHeight(window, *window.Message);
+    CentreOnDesktop(window);
     return window.exec();
 }
+
+} // namespace dialogs

@@ -10,23 +10,23 @@
 class QLabel;
 class QPushButton;
 
-class TForm3 : public QDialog {
+namespace dialogs {
+
+class ErrorWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm3(QWidget* parent = nullptr);
+    explicit ErrorWindow(QWidget* parent = nullptr);
 
-    QLabel* Image1;
-    QLabel* LBL_Tekstas;
-    QPushButton* BTN_Gerai;
-    QPushButton* BTN_Atsaukti;
+    QLabel* Picture;
+    QLabel* Message;
+    // Closes with ResultOk; captioned "Gerai" until ShowErrorWindow sets it.
+    QPushButton* OkButton;
+    // Closes with ResultAbort; captioned "Atšaukti".
+    QPushButton* AbortButton;
 
 public slots:
     // Closing from the title bar (or Escape) ends with dialogs::ResultClosed.
     void reject() override;
-
-private:
-    // Gives the window the main window's colour each time one is created.
-    void FormCreate();
 };
 
 // Shows an error window and returns how it was closed: dialogs::ResultOk by
@@ -35,3 +35,5 @@ private:
 // text; with the second button hidden the first one moves to the middle.
 int ShowErrorWindow(const std::string& title, const std::wstring& message, const std::wstring& firstCaption,
     const std::wstring& secondCaption, bool showFirst, bool showSecond);
+
+} // namespace dialogs

@@ -4,6 +4,8 @@
 #include <new>
 #include <vector>
 
+namespace dialogs {
+
 std::wstring ToWideText(const std::string& text)
 {
     if (text.empty())
@@ -32,3 +34,5 @@ std::wstring ToWideText(const std::string& text)
         return {};
     }
 }
+
+} // namespace dialogs

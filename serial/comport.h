@@ -214,8 +214,8 @@ public:
     using TCustomComPort::TCustomComPort;
 };
 
-// The setup dialog lives in the Qt part (qem_serial_ui), which installs it
-// once at start-up (InstallComSetupDialog in serial/comsetupfrm.h); the port
+// The setup dialog lives in dialogs/, which the program installs once at
+// start-up (dialogs::InstallPortSetupDialog); the port
 // itself stays free of Qt. Without an installed dialog ShowSetupDialog
 // raises std::logic_error. Passing an empty function removes the dialog.
 using TComSetupDialog = std::function<void(TCustomComPort& port)>;

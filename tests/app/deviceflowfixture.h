@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-class DeviceFlowTest : public Form1FlowTest {
+class DeviceFlowTest : public MainWindowFlowTest {
 protected:
     void TearDown() override
     {

@@ -4,8 +4,8 @@
 // none where they give none), and once the device is back the next
 // operation works. The window reaches the device through a link that the
 // test points at whichever virtual device is plugged in. The rows are
-// instantiated where they belong: form1_faults_test.cpp, and
-// form1_slow_test.cpp for those that wait for a long time-out.
+// instantiated where they belong: mainwindow_faults_test.cpp, and
+// mainwindow_slow_test.cpp for those that wait for a long time-out.
 
 #include "tests/app/deviceflowfixture.h"
 
@@ -83,9 +83,9 @@ protected:
     void FillWindow()
     {
         for (int slot = 0; slot < 500; ++slot)
-            form->VLE_Telefonai->SetValue(slot, "9" + std::to_string(slot));
-        form->EDT_ReleTimeout->setText(QStringLiteral("77"));
-        form->CHBX_EnableExternalOff->setChecked(false);
+            PhoneList(*form)->SetValue(slot, "9" + std::to_string(slot));
+        RelayTimeoutField(*form)->setText(QStringLiteral("77"));
+        ExternalOffBox(*form)->setChecked(false);
     }
 
     // Clicks the operation's button and waits until the window is idle. A
@@ -94,9 +94,9 @@ protected:
     {
         if (operation == Operation::Read)
             FillWindow();
-        (operation == Operation::Write ? form->BTN_WriteToDevice : form->BTN_LoadFromDevice)->click();
+        (operation == Operation::Write ? WriteToDeviceButton(*form) : LoadFromDeviceButton(*form))->click();
         ASSERT_TRUE(WaitUntilIdle(30s));
-        ASSERT_TRUE(WaitFor([&] { return form->Worker->QueuedCount() == 0; }, 15s)) << "requests left behind";
+        ASSERT_TRUE(WaitFor([&] { return form->Operations().Worker()->QueuedCount() == 0; }, 15s)) << "requests left behind";
     }
 
     void ExpectOutcome(Outcome outcome, relaysim::Device& device)
@@ -111,26 +111,26 @@ protected:
             EXPECT_TRUE(SameBytes(device.StoredImage(), Image));
             break;
         case Outcome::Shown:
-            EXPECT_EQ(form->VLE_Telefonai->Values(), image);
+            EXPECT_EQ(PhoneList(*form)->Values(), image);
             [[fallthrough]];
         case Outcome::SettingsOnly:
-            EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("40000"));
-            EXPECT_TRUE(form->CHBX_EnableExternalOff->isChecked());
+            EXPECT_EQ(RelayTimeoutField(*form)->text(), QStringLiteral("40000"));
+            EXPECT_TRUE(ExternalOffBox(*form)->isChecked());
             break;
         case Outcome::CutAt3000:
-            EXPECT_EQ(form->VLE_Telefonai->Value(1), "222");
-            EXPECT_EQ(form->VLE_Telefonai->Value(200), "9200");
-            EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("0"));
-            EXPECT_FALSE(form->CHBX_EnableExternalOff->isChecked());
+            EXPECT_EQ(PhoneList(*form)->Value(1), "222");
+            EXPECT_EQ(PhoneList(*form)->Value(200), "9200");
+            EXPECT_EQ(RelayTimeoutField(*form)->text(), QStringLiteral("0"));
+            EXPECT_FALSE(ExternalOffBox(*form)->isChecked());
             break;
         case Outcome::Cleared:
-            EXPECT_EQ(form->VLE_Telefonai->Values(), std::vector<std::string>(500));
-            EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("0"));
-            EXPECT_FALSE(form->CHBX_EnableExternalOff->isChecked());
+            EXPECT_EQ(PhoneList(*form)->Values(), std::vector<std::string>(500));
+            EXPECT_EQ(RelayTimeoutField(*form)->text(), QStringLiteral("0"));
+            EXPECT_FALSE(ExternalOffBox(*form)->isChecked());
             break;
         case Outcome::Kept:
-            EXPECT_EQ(form->VLE_Telefonai->Value(1), "91");
-            EXPECT_EQ(form->EDT_ReleTimeout->text(), QStringLiteral("77"));
+            EXPECT_EQ(PhoneList(*form)->Value(1), "91");
+            EXPECT_EQ(RelayTimeoutField(*form)->text(), QStringLiteral("77"));
             break;
         }
     }

@@ -5,7 +5,7 @@
 
 #include "dialogs/errorwindow.h"
 
-#include "tests/app/form1fixture.h"
+#include "tests/app/mainwindowfixture.h"
 #include "tests/support/qtwait.h"
 
 #include <QCheckBox>
@@ -22,7 +22,7 @@
 
 using namespace std::chrono_literals;
 
-class Form1FlowTest : public Form1Test {
+class MainWindowFlowTest : public MainWindowTest {
 protected:
     std::string Book() const { return dir / "book.kalc"; }
 
@@ -41,7 +41,7 @@ protected:
     // The window started and shown, as the program shows it.
     void Start()
     {
-        Form1Test::Start();
+        MainWindowTest::Start();
         form->show();
     }
 
@@ -54,23 +54,23 @@ protected:
     }
 
     // The operation controls are enabled again: the write or read is over.
-    bool Idle() const { return form->BTN_LoadFromFile->isEnabled() && form->BTN_PortSettings->isEnabled(); }
+    bool Idle() const { return LoadFromFileButton(*form)->isEnabled() && ConfigurePortButton(*form)->isEnabled(); }
     bool WaitUntilIdle(std::chrono::milliseconds limit = 30s) { return WaitFor([this] { return Idle(); }, limit); }
 
     bool StatusAreaShown() const
     {
-        return form->LBL_CurrentAction->isVisibleTo(form.get()) || form->ProgressBar->isVisibleTo(form.get());
+        return StatusText(*form)->isVisibleTo(form.get()) || Gauge(*form)->isVisibleTo(form.get());
     }
 
     // Every operation control enabled and the button captioned for writing.
     void ExpectIdleWindow() const
     {
-        for (QWidget* control : {static_cast<QWidget*>(form->BTN_LoadFromFile), static_cast<QWidget*>(form->BTN_SaveToFile),
-                 static_cast<QWidget*>(form->BTN_LoadFromDevice), static_cast<QWidget*>(form->BTN_WriteToDevice),
-                 static_cast<QWidget*>(form->BTN_ClearAll), static_cast<QWidget*>(form->BTN_PortSettings),
-                 static_cast<QWidget*>(form->VLE_Telefonai)})
+        for (QWidget* control : {static_cast<QWidget*>(LoadFromFileButton(*form)), static_cast<QWidget*>(SaveToFileButton(*form)),
+                 static_cast<QWidget*>(LoadFromDeviceButton(*form)), static_cast<QWidget*>(WriteToDeviceButton(*form)),
+                 static_cast<QWidget*>(ClearAllButton(*form)), static_cast<QWidget*>(ConfigurePortButton(*form)),
+                 static_cast<QWidget*>(PhoneList(*form))})
             EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
-        EXPECT_EQ(form->BTN_WriteToDevice->text(), QStringLiteral("Write To Device"));
+        EXPECT_EQ(WriteToDeviceButton(*form)->text(), QStringLiteral("Write To Device"));
     }
     // After an operation: idle, and the status area gone.
     void ExpectIdleAfterOperation() const
@@ -84,14 +84,14 @@ protected:
     void ExpectErrorWindow()
     {
         watch.Then([this](QWidget& window) {
-            auto* error = dynamic_cast<TForm3*>(&window);
+            auto* error = dynamic_cast<dialogs::ErrorWindow*>(&window);
             if (error == nullptr) {
                 ADD_FAILURE() << "not an error window: " << window.windowTitle().toStdString();
                 window.close();
                 return;
             }
-            errors.push_back(error->LBL_Tekstas->text().toStdString());
-            error->BTN_Gerai->click();
+            errors.push_back(error->Message->text().toStdString());
+            error->OkButton->click();
         });
     }
 

@@ -2,9 +2,9 @@
 // against the room its widget gives it; ctest runs it again scaled twice and at 144 dpi.
 #include "app/currentfilelabel.h"
 #include "dialogs/errorwindow.h"
-#include "serial/comsetupfrm.h"
+#include "dialogs/portsetupdialog.h"
 
-#include "tests/app/form1fixture.h"
+#include "tests/app/mainwindowfixture.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -41,7 +41,7 @@ void ExpectEveryTextWhole(QWidget& window)
             frame.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, edit);
             room = edit->style()->subElementRect(QStyle::SE_LineEditContents, &frame, edit).adjusted(2, 0, -2, 0);
         }
-        else if (label == nullptr || qobject_cast<CurrentFileLabel*>(widget) != nullptr)
+        else if (label == nullptr || qobject_cast<app::CurrentFileLabel*>(widget) != nullptr)
             continue; // no caption, or the current file, elided by design
         const QString text = widget->property("text").toString();
         const QSize size = widget->fontMetrics().size(Qt::TextShowMnemonic, text);
@@ -51,7 +51,7 @@ void ExpectEveryTextWhole(QWidget& window)
 }
 
 // The desktop font in points; 0 leaves the toolkit's own.
-class TextFitTest : public Form1Test, public ::testing::WithParamInterface<int> {
+class TextFitTest : public MainWindowTest, public ::testing::WithParamInterface<int> {
     const QFont original_ = QApplication::font();
     void TearDown() override { QApplication::setFont(original_); }
 };
@@ -64,16 +64,16 @@ TEST_P(TextFitTest, everyWindowShowsEveryCaptionWhole)
     PrepareStart(DefaultBook());
     Start();
     // The widest time-out fits; a path far longer than the window does not widen it.
-    form->EDT_ReleTimeout->setText(QStringLiteral("65535"));
+    RelayTimeoutField(*form)->setText(QStringLiteral("65535"));
     const QSize size = form->size();
-    form->LBL_CurrentFile->SetPath(QString(200, u'x'));
+    CurrentFileText(*form)->SetPath(QString(200, u'x'));
     EXPECT_EQ(form->size(), size);
     ExpectEveryTextWhole(*form);
 
-    TComSetupFrm setup;
+    dialogs::PortSetupDialog setup;
     ExpectEveryTextWhole(setup);
     watch.Then([](QWidget& window) { ExpectEveryTextWhole(window); window.close(); });
-    ShowErrorWindow("ERROR",
+    dialogs::ShowErrorWindow("ERROR",
         L"Unable to start reading process! Please check connection to the device.\n/dev/ttyUSB0: Permission denied. "
         L"Join group \"dialout\": sudo adduser operator dialout, then log in again.",
         L"OK", L"", true, false);

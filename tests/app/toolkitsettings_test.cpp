@@ -28,7 +28,7 @@ TEST(PrivateToolkitSettings, fileDialogLeavesNothingInTheUsersSettingsFolder)
     std::filesystem::remove(user / "QtProject.conf");
 
     {
-        const PrivateToolkitSettings toolkitSettings;
+        const app::PrivateToolkitSettings toolkitSettings;
         UseAFileDialog();
     }
 

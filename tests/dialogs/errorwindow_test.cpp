@@ -20,11 +20,11 @@ struct Shown {
     QPoint secondAt;
 };
 
-Shown Capture(TForm3& window)
+Shown Capture(dialogs::ErrorWindow& window)
 {
-    return {window.windowTitle(), window.LBL_Tekstas->text(), window.BTN_Gerai->text(), window.BTN_Atsaukti->text(),
-        window.BTN_Gerai->isVisibleTo(&window), window.BTN_Atsaukti->isVisibleTo(&window), window.BTN_Gerai->pos(),
-        window.BTN_Atsaukti->pos()};
+    return {window.windowTitle(), window.Message->text(), window.OkButton->text(), window.AbortButton->text(),
+        window.OkButton->isVisibleTo(&window), window.AbortButton->isVisibleTo(&window), window.OkButton->pos(),
+        window.AbortButton->pos()};
 }
 
 struct ButtonCase {
@@ -42,11 +42,11 @@ TEST_P(ErrorWindowButtonsTest, showsWhatTheCallerAsksFor)
     ModalWatch watch;
     Shown shown;
     watch.Then([&](QWidget& window) {
-        shown = Capture(dynamic_cast<TForm3&>(window));
+        shown = Capture(dynamic_cast<dialogs::ErrorWindow&>(window));
         window.close();
     });
 
-    ShowErrorWindow("ERROR", c.message, c.first, c.second, c.showFirst, c.showSecond);
+    dialogs::ShowErrorWindow("ERROR", c.message, c.first, c.second, c.showFirst, c.showSecond);
 
     EXPECT_EQ(shown.title, QStringLiteral("ERROR"));
     EXPECT_EQ(shown.text, c.expected.text);
@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(Calls, ErrorWindowButtonsTest,
 
 struct CloseCase {
     const char* name;
-    std::function<void(TForm3&)> close;
+    std::function<void(dialogs::ErrorWindow&)> close;
     int result;
 };
 
@@ -91,28 +91,28 @@ class ErrorWindowResultTest : public ::testing::TestWithParam<CloseCase> {};
 TEST_P(ErrorWindowResultTest, tellsHowItWasClosed)
 {
     ModalWatch watch;
-    watch.Then([&](QWidget& window) { GetParam().close(dynamic_cast<TForm3&>(window)); });
-    EXPECT_EQ(ShowErrorWindow("ERROR", L"m", L"OK", L"Abort", true, true), GetParam().result);
+    watch.Then([&](QWidget& window) { GetParam().close(dynamic_cast<dialogs::ErrorWindow&>(window)); });
+    EXPECT_EQ(dialogs::ShowErrorWindow("ERROR", L"m", L"OK", L"Abort", true, true), GetParam().result);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, ErrorWindowResultTest,
-    ::testing::Values(CloseCase{"firstButton", [](TForm3& w) { w.BTN_Gerai->click(); }, 1},
-        CloseCase{"secondButtonIsAbort", [](TForm3& w) { w.BTN_Atsaukti->click(); }, 3},
-        CloseCase{"titleBar", [](TForm3& w) { w.close(); }, 2}),
+    ::testing::Values(CloseCase{"firstButton", [](dialogs::ErrorWindow& w) { w.OkButton->click(); }, 1},
+        CloseCase{"secondButtonIsAbort", [](dialogs::ErrorWindow& w) { w.AbortButton->click(); }, 3},
+        CloseCase{"titleBar", [](dialogs::ErrorWindow& w) { w.close(); }, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ErrorWindow, hasTheMainWindowColourAndFixedSize)
 {
-    TForm3 window;
+    dialogs::ErrorWindow window;
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Klaida"));
     EXPECT_EQ(window.palette().color(QPalette::Window), QColor(236, 233, 216));
     EXPECT_EQ(window.minimumSize(), QSize(381, 149));
     EXPECT_EQ(window.maximumSize(), QSize(381, 149));
     EXPECT_FALSE(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-    EXPECT_EQ(window.LBL_Tekstas->font().pixelSize(), 13);
-    EXPECT_TRUE(window.LBL_Tekstas->wordWrap());
-    EXPECT_EQ(window.BTN_Gerai->geometry(), QRect(190, 105, 78, 24));
-    EXPECT_EQ(window.BTN_Atsaukti->geometry(), QRect(278, 105, 78, 24));
+    EXPECT_EQ(window.Message->font().pixelSize(), 13);
+    EXPECT_TRUE(window.Message->wordWrap());
+    EXPECT_EQ(window.OkButton->geometry(), QRect(190, 105, 78, 24));
+    EXPECT_EQ(window.AbortButton->geometry(), QRect(278, 105, 78, 24));
     EXPECT_TRUE(window.windowIcon().availableSizes().contains(QSize(48, 48)));
 }
 

@@ -23,16 +23,16 @@ private:
 
 TEST_F(ToWideTextTest, convertsWithTheLocaleEncoding)
 {
-    EXPECT_EQ(ToWideText(""), L"");
-    EXPECT_EQ(ToWideText("/home/op/phones.kalc"), L"/home/op/phones.kalc");
-    EXPECT_EQ(ToWideText("/home/\xC5\xBEmogus/\xE2\x82\xAC.kalc"), L"/home/\u017Emogus/\u20AC.kalc");
-    EXPECT_EQ(ToWideText(std::string("a\0b", 3)), std::wstring(L"a\0b", 3));
+    EXPECT_EQ(dialogs::ToWideText(""), L"");
+    EXPECT_EQ(dialogs::ToWideText("/home/op/phones.kalc"), L"/home/op/phones.kalc");
+    EXPECT_EQ(dialogs::ToWideText("/home/\xC5\xBEmogus/\xE2\x82\xAC.kalc"), L"/home/\u017Emogus/\u20AC.kalc");
+    EXPECT_EQ(dialogs::ToWideText(std::string("a\0b", 3)), std::wstring(L"a\0b", 3));
 }
 
 TEST_F(ToWideTextTest, failedConversionGivesEmptyText)
 {
-    EXPECT_EQ(ToWideText("bad \xFF byte"), L"");
-    EXPECT_EQ(ToWideText("cut \xC5"), L""); // a sequence ending early
+    EXPECT_EQ(dialogs::ToWideText("bad \xFF byte"), L"");
+    EXPECT_EQ(dialogs::ToWideText("cut \xC5"), L""); // a sequence ending early
 }
 
 } // namespace

@@ -5,8 +5,8 @@
 // Input: one byte choosing the key, the value up to the first 0xFF byte,
 // then the file's content.
 
-#include "app/profilefile.h"
-#include "app/programsettings.h"
+#include "settings/profilefile.h"
+#include "settings/programsettings.h"
 #include "tests/fuzz/fuzzcheck.h"
 
 #include <filesystem>

@@ -1,0 +1,226 @@
+#include "app/deviceoperations.h"
+
+#include "app/exceptionbox.h"
+#include "app/fileoperations.h"
+#include "device/mainthreat.h"
+#include "dialogs/errorwindow.h"
+#include "dialogs/messagewindow.h"
+#include "dialogs/widetext.h"
+#include "serial/comaccess.h"
+#include "serial/comsettings.h"
+
+#include <QTimer>
+
+#include <exception>
+
+namespace app {
+
+DeviceOperationsController::DeviceOperationsController(MainWindow& view, FileOperationsController& files,
+    platform::WindowThread& window, const TPortSettings& portSettings)
+    : view_(view)
+    , files_(files)
+    , window_(window)
+    , portSettings_(portSettings)
+{
+    QObject::connect(&view_, &MainWindow::writeToDeviceClicked, &view_, [this] { WriteToDevice(); });
+    QObject::connect(&view_, &MainWindow::loadFromDeviceClicked, &view_, [this] { LoadFromDevice(); });
+    QObject::connect(&view_, &MainWindow::configurePortClicked, &view_, [this] { ConfigurePort(); });
+}
+
+DeviceOperationsController::~DeviceOperationsController()
+{
+    // The worker goes first: its teardown may still serve calls that reach
+    // the window's controls.
+    worker_.reset();
+}
+
+std::unique_ptr<TMainThreat> DeviceOperationsController::MakeWorker(const TPortSettings& settings)
+{
+    // The settings objects exist for this call only; the worker copies them
+    // into its port.
+    TComParity parity;
+    parity.SetBits(settings.Parity);
+    TComFlowControl flowControl;
+    flowControl.SetFlowControl(settings.FlowControl);
+    return std::make_unique<TMainThreat>(window_, settings.Port, static_cast<int>(settings.BaudRate),
+        settings.DataBits, parity, settings.StopBits, flowControl);
+}
+
+void DeviceOperationsController::StartWorker()
+{
+    try {
+        worker_ = MakeWorker(portSettings_);
+    } catch (const std::exception&) {
+        // The port list cannot be read, or a thread cannot be made. The
+        // window stays usable for editing and files.
+        ShowErrorMessage(L"Unable to connect to the device.");
+        view_.HideStatusArea();
+        view_.SetControlsEnabled(true, true);
+    }
+}
+
+void DeviceOperationsController::ConfigurePort()
+{
+    // Replacing the worker under one of its own handlers would destroy it
+    // while it waits for that handler.
+    if (PutOffWhileDeviceCallRuns(MainWindow::DeviceButton::ConfigurePort))
+        return;
+    const DeviceCallScope scope(*this);
+    // Without a worker (its creation failed at start-up or after the last
+    // configuration) one is built from the current settings first, so the
+    // operator can recover without restarting the program.
+    if (!worker_) {
+        try {
+            worker_ = MakeWorker(portSettings_);
+        } catch (const std::exception&) {
+            ShowErrorMessage(L"Unable to open COM port!");
+            return;
+        }
+    }
+    try {
+        // "OK" and "Cancel" go on alike; applying the choices to an open port
+        // may fail, which ends the flow here with the old worker in place.
+        worker_->ShowPortSetup();
+    } catch (const std::exception& error) {
+        ShowExceptionMessage(&view_, error);
+        return;
+    }
+    ReplaceWorker();
+}
+
+void DeviceOperationsController::ReplaceWorker()
+{
+    const TPortSettings chosen = worker_->GetPortSettings();
+    try {
+        settings::StorePortSettings(files_.Locations().SettingsPath, chosen);
+    } catch (const std::exception& error) {
+        ShowExceptionMessage(&view_, error); // the old worker stays
+        return;
+    }
+    // Its queue is dropped and its port closed before it goes.
+    worker_->Stop(true);
+    ForgetOperations();
+    worker_.reset();
+    portSettings_ = chosen;
+    try {
+        worker_ = MakeWorker(portSettings_);
+    } catch (const std::exception&) {
+        ShowErrorMessage(L"Unable to open COM port!");
+    }
+}
+
+void DeviceOperationsController::Close()
+{
+    // The worker's teardown serves the calls it has pending on this thread
+    // while it waits; none of them reaches a handler any more.
+    ForgetOperations();
+    worker_.reset();
+}
+
+bool DeviceOperationsController::PutOffClose()
+{
+    if (deviceCalls_ == 0)
+        return false;
+    closePending_ = true;
+    // Nothing more of the running operation should go out meanwhile.
+    if (worker_)
+        worker_->CancelAll();
+    return true;
+}
+
+DeviceOperationsController::DeviceCallScope::DeviceCallScope(DeviceOperationsController& owner)
+    : owner_(owner)
+{
+    ++owner_.deviceCalls_;
+}
+
+DeviceOperationsController::DeviceCallScope::~DeviceCallScope()
+{
+    if (--owner_.deviceCalls_ > 0)
+        return;
+    std::vector<MainWindow::DeviceButton> clicks;
+    clicks.swap(owner_.putOffClicks_);
+    if (owner_.closePending_) {
+        owner_.closePending_ = false;
+        // From the event loop, once the worker has left the handler.
+        QTimer::singleShot(0, &owner_.view_, &QWidget::close);
+        return;
+    }
+    for (const MainWindow::DeviceButton button : clicks)
+        owner_.view_.ClickLater(button);
+}
+
+bool DeviceOperationsController::PutOffWhileDeviceCallRuns(MainWindow::DeviceButton button)
+{
+    if (deviceCalls_ == 0)
+        return false;
+    putOffClicks_.push_back(button);
+    return true;
+}
+
+void DeviceOperationsController::BusyForWriting()
+{
+    view_.ShowStatus(L"Connecting to device...", 0);
+    view_.SetControlsEnabled(false, true);
+}
+
+void DeviceOperationsController::BusyForReading()
+{
+    view_.ShowStatus(L"Reading data from device...", 0);
+    view_.SetControlsEnabled(false, false);
+    view_.StartGaugeTicking();
+}
+
+void DeviceOperationsController::IdleAfterWriting()
+{
+    view_.HideStatusArea();
+    view_.SetControlsEnabled(true, true);
+}
+
+void DeviceOperationsController::IdleAfterReading()
+{
+    view_.StopGaugeTicking();
+    view_.HideStatusArea();
+    view_.SetControlsEnabled(true, false);
+}
+
+void DeviceOperationsController::FailOperation(Operation operation, const std::wstring& message)
+{
+    if (worker_)
+        worker_->CancelAll();
+    if (operation == Operation::Write)
+        IdleAfterWriting();
+    else
+        IdleAfterReading();
+    ShowErrorMessage(message);
+}
+
+void DeviceOperationsController::ShowErrorMessage(const std::wstring& message)
+{
+    dialogs::ShowErrorWindow("ERROR", message, L"OK", L"", true, false);
+}
+
+void DeviceOperationsController::RefuseWithoutWorker()
+{
+    ShowErrorMessage(L"The serial port is not available. Please choose the port with \"Configure Port...\".");
+}
+
+std::wstring DeviceOperationsController::WithAccessAdvice(const std::wstring& message)
+{
+    TTestEngine& engine = worker_->Engine();
+    return message + L"\n"
+        + dialogs::ToWideText(serial::OpenFailureDetail(engine.Port().Port(), engine.LastOpenError()));
+}
+
+void DeviceOperationsController::ForgetOperations()
+{
+    write_.reset();
+    read_.reset();
+}
+
+void DeviceOperationsController::ShowNotice(const std::string& text)
+{
+    dialogs::ShowMessageWindow("Info", dialogs::ToWideText(text), L"OK");
+}
+
+} // namespace app

@@ -1,0 +1,347 @@
+#include "app/mainwindow.h"
+
+#include "app/currentfilelabel.h"
+#include "app/deviceoperations.h"
+#include "app/fileoperations.h"
+#include "app/version.h"
+#include "app/windowparts.h"
+#include "dialogs/dialogframe.h"
+#include "phonebook/phonebookfile.h"
+#include "phonebook/phonelisteditor.h"
+#include "phonebook/relaytimeoutfield.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace app {
+namespace {
+
+const QColor WindowColour(236, 233, 216);
+const QString WriteCaption = QStringLiteral("Write To Device");
+const QString CancelCaption = QStringLiteral("Cancel");
+
+} // namespace
+
+MainWindow::MainWindow(platform::WindowThread& window, const std::string& programPath, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+              | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    const settings::FileLocations locations = settings::LocateFiles(programPath);
+    BuildWindow();
+    setWindowTitle(QStringLiteral("QEM  v. ") + QString::fromStdString(FileVersionText()));
+    // The settings file is created or completed; it names the current file
+    // and the port.
+    settings::StartupSettings startup = settings::ReadStartupSettings(locations);
+    files_ = std::make_unique<FileOperationsController>(*this, locations, std::move(startup.CurrentFile));
+    files_->OpenCurrentFile();
+    operations_ = std::make_unique<DeviceOperationsController>(*this, *files_, window, startup.PortSettings);
+    operations_->StartWorker();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildWindow()
+{
+    setFont(dialogs::DialogFont());
+    QPalette background = palette();
+    background.setColor(QPalette::Window, WindowColour);
+    setPalette(background);
+    setAutoFillBackground(true);
+    // Created in the order the keyboard focus moves through them.
+    QGroupBox* currentFile = BuildCurrentFileBox();
+    QGroupBox* relaySettings = BuildRelaySettingsBox();
+    QGroupBox* phones = BuildPhonesBox();
+    BuildStatusArea();
+    BuildButtons();
+    ArrangeWindow(currentFile, relaySettings, phones);
+    BuildFileDialogs();
+}
+
+QGroupBox* MainWindow::BuildCurrentFileBox()
+{
+    auto* box = Named(new QGroupBox(QStringLiteral("Current work file"), this), "GrB_CurrentFile");
+    currentFile_ = Named(new CurrentFileLabel(box), "LBL_CurrentFile");
+    connect(currentFile_, &CurrentFileLabel::activated, this, &MainWindow::currentFileClicked);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(5, 0, 5, 0);
+    layout->addWidget(currentFile_);
+    return box;
+}
+
+QGroupBox* MainWindow::BuildRelaySettingsBox()
+{
+    auto* box = Named(new QGroupBox(QStringLiteral("Relay Settings"), this), "GrB_RelaySettings");
+    // A mnemonic in the caption, which stays "Relay Timeout (ms)" on screen.
+    auto* label = Named(new QLabel(QStringLiteral("Relay &Timeout (ms)"), box), "LBL_ReleTimeout");
+    relayTimeout_ = Named(new phonebook::RelayTimeoutField(box), "EDT_ReleTimeout");
+    label->setBuddy(relayTimeout_);
+    externalOff_ = Named(new QCheckBox(QStringLiteral("Enable E&xternal Disconnection "), box), "CHBX_EnableExternalOff");
+    // The caption stands to the left of the box.
+    externalOff_->setLayoutDirection(Qt::RightToLeft);
+    auto* layout = new QGridLayout(box);
+    layout->setContentsMargins(17, 2, 17, 6);
+    layout->setHorizontalSpacing(3);
+    layout->setVerticalSpacing(10);
+    layout->addWidget(label, 0, 0);
+    layout->addWidget(relayTimeout_, 0, 1, Qt::AlignLeft);
+    layout->setColumnStretch(2, 1);
+    layout->addWidget(externalOff_, 1, 0, 1, 3, Qt::AlignLeft);
+    return box;
+}
+
+QGroupBox* MainWindow::BuildPhonesBox()
+{
+    auto* box = Named(new QGroupBox(QStringLiteral("Phones"), this), "GrB_Phones");
+    phoneList_ = Named(new phonebook::PhoneListEditor(box), "VLE_Telefonai");
+    // The list fills its box, however wide its columns were drawn.
+    phoneList_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(phoneList_);
+    return box;
+}
+
+void MainWindow::BuildStatusArea()
+{
+    statusText_ = Named(new QLabel(this), "LBL_CurrentAction");
+    gauge_ = Named(new QProgressBar(this), "ProgressBar");
+    gauge_->setRange(0, 100);
+    gauge_->setValue(0);
+    gauge_->setTextVisible(true);
+    gauge_->setFormat(QStringLiteral("%p%"));
+    gauge_->setFixedHeight(FittedSize(*gauge_, QSize(239, 15), QRect(0, 0, 239, 15), QStringLiteral("100%")).height());
+    // Hidden at rest, the status area keeps its place: the window does not
+    // change size while an operation runs.
+    for (QWidget* status : std::initializer_list<QWidget*>{statusText_, gauge_}) {
+        QSizePolicy policy = status->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        status->setSizePolicy(policy);
+    }
+    gauge_->hide();
+}
+
+void MainWindow::BuildButtons()
+{
+    // Mnemonics for all but "Write To Device", whose caption also reads
+    // "Cancel" while a write runs; it has its shortcut below instead.
+    loadFromFileButton_ = MakeButton(this, "BTN_LoadFromFile", QStringLiteral("&Load From File..."));
+    saveToFileButton_ = MakeButton(this, "BTN_SaveToFile", QStringLiteral("&Write To File..."),
+        QStringLiteral("Writes all numbers and parameters into user selected file"));
+    loadFromDeviceButton_ = MakeButton(this, "BTN_LoadFromDevice", QStringLiteral("Load From &Device"),
+        QStringLiteral("Reads all phone numbers and parameters from device without saving them into current "
+                       "parameters file"));
+    writeToDeviceButton_ = MakeButton(this, "BTN_WriteToDevice", WriteCaption,
+        QStringLiteral("Writes all numbers and parameters into device and current phonebook file"));
+    clearAllButton_ = MakeButton(this, "BTN_ClearAll", QStringLiteral("&Clear All"),
+        QStringLiteral("Clears all parameters (in program window only)"));
+    configurePortButton_ = MakeButton(this, "BTN_PortSettings", QStringLiteral("Configure &Port..."));
+    AddShortcut(*loadFromFileButton_, QKeySequence::Open);
+    AddShortcut(*saveToFileButton_, QKeySequence::Save);
+    AddShortcut(*loadFromDeviceButton_, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    AddShortcut(*writeToDeviceButton_, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(loadFromFileButton_, &QPushButton::clicked, this, &MainWindow::loadFromFileClicked);
+    connect(saveToFileButton_, &QPushButton::clicked, this, &MainWindow::saveToFileClicked);
+    connect(clearAllButton_, &QPushButton::clicked, this, &MainWindow::ClearAll);
+    connect(writeToDeviceButton_, &QPushButton::clicked, this, &MainWindow::writeToDeviceClicked);
+    connect(loadFromDeviceButton_, &QPushButton::clicked, this, &MainWindow::loadFromDeviceClicked);
+    connect(configurePortButton_, &QPushButton::clicked, this, &MainWindow::configurePortClicked);
+}
+
+QGridLayout* MainWindow::ArrangeButtons()
+{
+    // Three rows of two buttons of one size, the largest any caption needs.
+    QPushButton* const order[3][2] = {{loadFromFileButton_, saveToFileButton_},
+        {loadFromDeviceButton_, writeToDeviceButton_}, {clearAllButton_, configurePortButton_}};
+    QSize buttonSize;
+    for (const auto& row : order)
+        for (const QPushButton* button : row)
+            buttonSize = buttonSize.expandedTo(button->minimumSize());
+    auto* buttons = new QGridLayout;
+    buttons->setSpacing(0);
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 2; ++column) {
+            order[row][column]->setFixedSize(buttonSize);
+            buttons->addWidget(order[row][column], row, column);
+        }
+    return buttons;
+}
+
+void MainWindow::ArrangeWindow(QGroupBox* currentFile, QGroupBox* relaySettings, QGroupBox* phones)
+{
+    // The classic sizes are the least each part takes; a larger font makes
+    // the parts, and with them the window, as large as their texts need.
+    currentFile->setMinimumSize(239, 64);
+    relaySettings->setMinimumSize(239, 85);
+    phones->setMinimumSize(239, 288);
+    statusText_->setMinimumHeight(14);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 7, 16, 11);
+    layout->setSpacing(0);
+    const std::pair<QWidget*, int> parts[] = {
+        {currentFile, 6}, {relaySettings, 6}, {phones, 3}, {statusText_, 2}, {gauge_, 6}};
+    for (const auto& [part, spacingBelow] : parts) {
+        layout->addWidget(part, part == phones ? 1 : 0);
+        layout->addSpacing(spacingBelow);
+    }
+    QGridLayout* buttons = ArrangeButtons();
+    layout->addLayout(buttons);
+    layout->setAlignment(buttons, Qt::AlignHCenter);
+    // A fixed window, as large as its contents need.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->activate();
+}
+
+void MainWindow::BuildFileDialogs()
+{
+    loadDialog_ = MakePhoneBookDialog(this, "DLG_LoadFrom", QFileDialog::AcceptOpen);
+    saveDialog_ = MakePhoneBookDialog(this, "DLG_SaveTo", QFileDialog::AcceptSave);
+    gaugeTimer_ = Named(new QTimer(this), "Timer");
+    gaugeTimer_->setInterval(400);
+    // The read gives itself up when the gauge is full.
+    connect(gaugeTimer_, &QTimer::timeout, this, [this] { SetGauge(Gauge() + 1); });
+}
+
+PhoneBook MainWindow::EditedPhoneBook() const
+{
+    PhoneBook book;
+    book.numbers = phoneList_->Values();
+    book.relayTimeout = phonebook::ParseRelayTimeout(relayTimeout_->text().toStdString()).stored;
+    book.externalOff = externalOff_->isChecked();
+    return book;
+}
+
+void MainWindow::ResetInvalidRelayTimeout()
+{
+    if (phonebook::ParseRelayTimeout(relayTimeout_->text().toStdString()).resetField)
+        relayTimeout_->setText(QStringLiteral("0"));
+}
+
+void MainWindow::ShowPhoneBook(const std::vector<std::string>& numbers, std::optional<std::uint16_t> relayTimeout,
+    std::optional<bool> externalOff)
+{
+    for (std::size_t slot = 0; slot < numbers.size(); ++slot)
+        phoneList_->SetValue(static_cast<int>(slot), numbers[slot]);
+    if (relayTimeout)
+        relayTimeout_->setText(QString::number(*relayTimeout));
+    if (externalOff)
+        externalOff_->setChecked(*externalOff);
+}
+
+void MainWindow::ClearAll()
+{
+    phoneList_->ClearValues();
+    relayTimeout_->setText(QStringLiteral("0"));
+    externalOff_->setChecked(false);
+}
+
+void MainWindow::BuildPhoneRows()
+{
+    phoneList_->BuildRows();
+}
+
+void MainWindow::ShowCurrentFile(const std::string& path)
+{
+    currentFile_->SetPath(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())));
+}
+
+std::optional<std::string> MainWindow::ChooseFileToLoad(const QString& title)
+{
+    return ChooseFile(*loadDialog_, title);
+}
+
+std::optional<std::string> MainWindow::ChooseFileToSave(const QString& title)
+{
+    return ChooseFile(*saveDialog_, title);
+}
+
+void MainWindow::HideStatusArea()
+{
+    statusText_->hide();
+    gauge_->hide();
+}
+
+void MainWindow::ShowStatus(const std::wstring& text, unsigned percent)
+{
+    statusText_->show();
+    gauge_->show();
+    statusText_->setText(QString::fromStdWString(text));
+    SetGauge(percent <= 100 ? static_cast<int>(percent) : 0);
+    // Painted now: the window may wait next (the pause before the frames,
+    // a reopen), and the operator is meant to read it meanwhile.
+    statusText_->repaint();
+    gauge_->repaint();
+}
+
+void MainWindow::SetGauge(int percent)
+{
+    // QProgressBar ignores a value outside its range; the gauge takes the
+    // nearest bound instead. It would repaint at once, inside the device
+    // handler that moved it and so before the next frame goes out; the
+    // repaint is left to the event loop, where it overlaps the line.
+    const int value = std::clamp(percent, gauge_->minimum(), gauge_->maximum());
+    if (value == gauge_->value())
+        return;
+    gauge_->setUpdatesEnabled(false);
+    gauge_->setValue(value);
+    gauge_->setUpdatesEnabled(true);
+}
+
+int MainWindow::Gauge() const
+{
+    return gauge_->value();
+}
+
+void MainWindow::StartGaugeTicking()
+{
+    gaugeTimer_->start();
+}
+
+void MainWindow::StopGaugeTicking()
+{
+    gaugeTimer_->stop();
+}
+
+void MainWindow::SetControlsEnabled(bool enable, bool writeMode)
+{
+    loadFromFileButton_->setEnabled(enable);
+    saveToFileButton_->setEnabled(enable);
+    loadFromDeviceButton_->setEnabled(enable);
+    phoneList_->setEnabled(enable);
+    if (!writeMode)
+        writeToDeviceButton_->setEnabled(enable);
+    else
+        writeToDeviceButton_->setText(enable ? WriteCaption : CancelCaption);
+    clearAllButton_->setEnabled(enable);
+    configurePortButton_->setEnabled(enable);
+}
+
+void MainWindow::ClickLater(DeviceButton button)
+{
+    QPushButton* const target = button == DeviceButton::LoadFromDevice ? loadFromDeviceButton_
+        : button == DeviceButton::WriteToDevice                        ? writeToDeviceButton_
+                                                                       : configurePortButton_;
+    QTimer::singleShot(0, target, &QAbstractButton::click);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (operations_->PutOffClose()) {
+        event->ignore();
+        return;
+    }
+    operations_->Close();
+    event->accept();
+}
+
+} // namespace app

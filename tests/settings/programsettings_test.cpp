@@ -1,0 +1,228 @@
+#include "settings/profilefile.h"
+#include "settings/programsettings.h"
+
+#include "tests/support/tempdir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+using settings::ReadStartupSettings;
+
+TEST(StartupSettings, firstStartCreatesSixKeysThenAppendsBaudrate)
+{
+    TempDir dir;
+    const auto startup = ReadStartupSettings(settings::LocateFiles(dir / "qem"));
+
+    EXPECT_EQ(ReadBytes(dir / "qem.INI"),
+        "[PortSettings]\n"
+        "current_file=" + (dir / "qem.kalc") + "\n"
+        "port=COM1\n"
+        "dataBits=8\n"
+        "stopBits=1\n"
+        "parity=None\n"
+        "flowControl=None\n"
+        "baudrate=2400\n");
+    EXPECT_EQ(startup.CurrentFile, dir / "qem.kalc");
+    EXPECT_EQ(startup.PortSettings.Port, "COM1");
+    EXPECT_EQ(startup.PortSettings.BaudRate, 2400u);
+    EXPECT_EQ(startup.PortSettings.DataBits, dbEight);
+    EXPECT_EQ(startup.PortSettings.StopBits, sbOneStopBit);
+    EXPECT_EQ(startup.PortSettings.Parity, prNone);
+    EXPECT_EQ(startup.PortSettings.FlowControl, fcNone);
+}
+
+TEST(StartupSettings, partialFileIsCompletedInReadingOrder)
+{
+    TempDir dir;
+    WriteBytes(dir / "qem.INI", "[PortSettings]\nport=COM3\n");
+
+    const auto startup = ReadStartupSettings(settings::LocateFiles(dir / "qem"));
+
+    EXPECT_EQ(ReadBytes(dir / "qem.INI"),
+        "[PortSettings]\n"
+        "port=COM3\n"
+        "current_file=" + (dir / "qem.kalc") + "\n"
+        "baudrate=2400\n"
+        "dataBits=8\n"
+        "stopBits=1\n"
+        "parity=None\n"
+        "flowControl=None\n");
+    EXPECT_EQ(startup.PortSettings.Port, "COM3");
+    EXPECT_EQ(startup.PortSettings.BaudRate, 2400u);
+}
+
+TEST(StartupSettings, completeFileIsNotRewritten)
+{
+    TempDir dir;
+    const std::string content = "[PortSettings]\r\ncurrent_file=/data/a.kalc\r\nport=/dev/ttyUSB0\r\nbaudrate=9600\r\n"
+                                "dataBits=7\r\nstopBits=2\r\nparity=Odd\r\nflowControl=Hardware\r\n";
+    WriteBytes(dir / "qem.INI", content);
+
+    const auto startup = ReadStartupSettings(settings::LocateFiles(dir / "qem"));
+
+    EXPECT_EQ(ReadBytes(dir / "qem.INI"), content);
+    EXPECT_EQ(startup.CurrentFile, "/data/a.kalc");
+    EXPECT_EQ(startup.PortSettings.Port, "/dev/ttyUSB0");
+    EXPECT_EQ(startup.PortSettings.BaudRate, 9600u);
+    EXPECT_EQ(startup.PortSettings.DataBits, dbSeven);
+    EXPECT_EQ(startup.PortSettings.StopBits, sbTwoStopBits);
+    EXPECT_EQ(startup.PortSettings.Parity, prOdd);
+    EXPECT_EQ(startup.PortSettings.FlowControl, fcHardware);
+}
+
+struct TranslationCase {
+    const char* name;
+    const char* line;
+    TPortSettings expected; // the defaults with the one setting changed
+};
+
+TPortSettings With(void (*change)(TPortSettings&))
+{
+    TPortSettings settings;
+    change(settings);
+    return settings;
+}
+
+class TranslationTest : public ::testing::TestWithParam<TranslationCase> {};
+
+TEST_P(TranslationTest, storedFormsTranslateAndOthersKeepTheDefault)
+{
+    TempDir dir;
+    WriteBytes(dir / "qem.INI", std::string("[PortSettings]\n") + GetParam().line + "\n");
+
+    const TPortSettings actual = ReadStartupSettings(settings::LocateFiles(dir / "qem")).PortSettings;
+    const TPortSettings& expected = GetParam().expected;
+
+    EXPECT_EQ(actual.Port, expected.Port);
+    EXPECT_EQ(actual.BaudRate, expected.BaudRate);
+    EXPECT_EQ(actual.DataBits, expected.DataBits);
+    EXPECT_EQ(actual.StopBits, expected.StopBits);
+    EXPECT_EQ(actual.Parity, expected.Parity);
+    EXPECT_EQ(actual.FlowControl, expected.FlowControl);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, TranslationTest,
+    ::testing::Values(
+        TranslationCase{"dataBits5", "dataBits=5", With([](TPortSettings& s) { s.DataBits = dbFive; })},
+        TranslationCase{"dataBits6", "dataBits=6", With([](TPortSettings& s) { s.DataBits = dbSix; })},
+        TranslationCase{"dataBitsHex7", "dataBits=0x7", With([](TPortSettings& s) { s.DataBits = dbSeven; })},
+        TranslationCase{"dataBitsMalformed", "dataBits=x", TPortSettings{}},
+        TranslationCase{"dataBits9", "dataBits=9", TPortSettings{}},
+        TranslationCase{"stopBits25", "stopBits=25", With([](TPortSettings& s) { s.StopBits = sbOne5StopBits; })},
+        TranslationCase{"stopBits2", "stopBits=2", With([](TPortSettings& s) { s.StopBits = sbTwoStopBits; })},
+        TranslationCase{"stopBits15NotAForm", "stopBits=15", TPortSettings{}},
+        TranslationCase{"parityEven", "parity=Even", With([](TPortSettings& s) { s.Parity = prEven; })},
+        TranslationCase{"parityMark", "parity=Mark", With([](TPortSettings& s) { s.Parity = prMark; })},
+        TranslationCase{"paritySpace", "parity=Space", With([](TPortSettings& s) { s.Parity = prSpace; })},
+        TranslationCase{"parityLowerCaseNotAForm", "parity=even", TPortSettings{}},
+        TranslationCase{"flowSoftware", "flowControl=Software", With([](TPortSettings& s) { s.FlowControl = fcSoftware; })},
+        TranslationCase{"flowCustom", "flowControl=Custom", With([](TPortSettings& s) { s.FlowControl = fcCustom; })},
+        TranslationCase{"flowUnknown", "flowControl=RTS", TPortSettings{}},
+        TranslationCase{"customBaudRate", "baudrate=250000", With([](TPortSettings& s) { s.BaudRate = 250000; })},
+        TranslationCase{"hexBaudRate", "baudrate=0x2580", With([](TPortSettings& s) { s.BaudRate = 9600; })},
+        TranslationCase{"malformedBaudRateReadsAs1", "baudrate=fast", With([](TPortSettings& s) { s.BaudRate = 1; })},
+        TranslationCase{"negativeBaudRate", "baudrate=-9600", TPortSettings{}},
+        TranslationCase{"zeroBaudRate", "baudrate=0", TPortSettings{}},
+        TranslationCase{"portAsWritten", "port=com3", With([](TPortSettings& s) { s.Port = "com3"; })}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StartupSettings, emptyCurrentFileStaysEmpty)
+{
+    TempDir dir;
+    WriteBytes(dir / "qem.INI", "[PortSettings]\ncurrent_file=\n");
+    EXPECT_EQ(ReadStartupSettings(settings::LocateFiles(dir / "qem")).CurrentFile, "");
+}
+
+TEST(StartupSettings, unwritableSettingsFileStopsStartUp)
+{
+    TempDir dir;
+    std::filesystem::create_directory(dir / "qem.INI");
+    try {
+        ReadStartupSettings(settings::LocateFiles(dir / "qem"));
+        FAIL() << "no WriteError";
+    } catch (const settings::WriteError& error) {
+        EXPECT_EQ(std::string(error.what()), "Unable to write to " + (dir / "qem.INI"));
+    }
+}
+
+TEST(RememberCurrentFile, writesOnlyIntoAnExistingSettingsFile)
+{
+    TempDir dir;
+    settings::RememberCurrentFile(dir / "qem.INI", "/data/b.kalc");
+    EXPECT_FALSE(std::filesystem::exists(dir / "qem.INI"));
+
+    WriteBytes(dir / "qem.INI", "[PortSettings]\ncurrent_file=/data/a.kalc\nport=COM3\n");
+    settings::RememberCurrentFile(dir / "qem.INI", "/data/b.kalc");
+    EXPECT_EQ(ReadBytes(dir / "qem.INI"), "[PortSettings]\ncurrent_file=/data/b.kalc\nport=COM3\n");
+}
+
+} // namespace
+
+namespace {
+
+struct StoreCase {
+    const char* name;
+    TPortSettings port;
+    const char* stored; // the six keys as the file holds them afterwards
+};
+
+class StorePortSettingsTest : public ::testing::TestWithParam<StoreCase> {};
+
+TPortSettings PortOf(std::uint32_t rate, TDataBits dataBits, TStopBits stopBits, TParityBits parity, TFlowControl flow)
+{
+    TPortSettings port;
+    port.BaudRate = rate;
+    port.Port = "/dev/ttyUSB1";
+    port.DataBits = dataBits;
+    port.StopBits = stopBits;
+    port.Parity = parity;
+    port.FlowControl = flow;
+    return port;
+}
+
+TEST_P(StorePortSettingsTest, writesTheStoredFormsAndNoOtherKey)
+{
+    TempDir dir;
+    WriteBytes(dir / "qem.INI", "[PortSettings]\ncurrent_file=/x.kalc\nparity=None\nother=1\n");
+    settings::StorePortSettings(dir / "qem.INI", GetParam().port);
+    EXPECT_EQ(ReadBytes(dir / "qem.INI"),
+        std::string("[PortSettings]\ncurrent_file=/x.kalc\n") + GetParam().stored);
+    // What start-up reads back is what was stored.
+    const TPortSettings read = ReadStartupSettings(settings::LocateFiles(dir / "qem")).PortSettings;
+    EXPECT_EQ(read.BaudRate, GetParam().port.BaudRate);
+    EXPECT_EQ(read.DataBits, GetParam().port.DataBits);
+    EXPECT_EQ(read.StopBits, GetParam().port.StopBits);
+    EXPECT_EQ(read.Parity, GetParam().port.Parity);
+    EXPECT_EQ(read.FlowControl, GetParam().port.FlowControl);
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, StorePortSettingsTest,
+    ::testing::Values(
+        StoreCase{"defaults", PortOf(2400, dbEight, sbOneStopBit, prNone, fcNone),
+            "parity=None\nother=1\nbaudrate=2400\nport=/dev/ttyUSB1\ndataBits=8\nstopBits=1\nflowControl=None\n"},
+        StoreCase{"oneAndAHalfIs25", PortOf(57600, dbSeven, sbOne5StopBits, prEven, fcHardware),
+            "parity=Even\nother=1\nbaudrate=57600\nport=/dev/ttyUSB1\ndataBits=7\nstopBits=25\nflowControl=Hardware\n"},
+        StoreCase{"customRateAsDecimal", PortOf(31250, dbSix, sbTwoStopBits, prMark, fcSoftware),
+            "parity=Mark\nother=1\nbaudrate=31250\nport=/dev/ttyUSB1\ndataBits=6\nstopBits=2\nflowControl=Software\n"},
+        StoreCase{"restOfTheForms", PortOf(110, dbFive, sbOneStopBit, prSpace, fcCustom),
+            "parity=Space\nother=1\nbaudrate=110\nport=/dev/ttyUSB1\ndataBits=5\nstopBits=1\nflowControl=Custom\n"},
+        StoreCase{"odd", PortOf(9600, dbEight, sbOneStopBit, prOdd, fcNone),
+            "parity=Odd\nother=1\nbaudrate=9600\nport=/dev/ttyUSB1\ndataBits=8\nstopBits=1\nflowControl=None\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StorePortSettings, aPortNameThatCannotBeStoredChangesNothing)
+{
+    TempDir dir;
+    const std::string before = "[PortSettings]\nport=COM1\nbaudrate=2400\n";
+    WriteBytes(dir / "qem.INI", before);
+    TPortSettings port;
+    port.BaudRate = 9600;
+    port.Port = "COM2\nparity=Odd"; // a line break would corrupt the file
+    EXPECT_THROW(settings::StorePortSettings(dir / "qem.INI", port), settings::WriteError);
+    EXPECT_EQ(ReadBytes(dir / "qem.INI"), before) << "the baud rate before it was written all the same";
+}
+
+} // namespace
