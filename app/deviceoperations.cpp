@@ -2,12 +2,11 @@
 
 #include "app/exceptionbox.h"
 #include "app/fileoperations.h"
-#include "device/mainthreat.h"
+#include "device/deviceworker.h"
 #include "dialogs/errorwindow.h"
 #include "dialogs/messagewindow.h"
 #include "dialogs/widetext.h"
 #include "serial/comaccess.h"
-#include "serial/comsettings.h"
 
 #include <QTimer>
 
@@ -16,7 +15,7 @@
 namespace app {
 
 DeviceOperationsController::DeviceOperationsController(MainWindow& view, FileOperationsController& files,
-    platform::WindowThread& window, const TPortSettings& portSettings)
+    platform::WindowThread& window, const serial::PortSettings& portSettings)
     : view_(view)
     , files_(files)
     , window_(window)
@@ -34,22 +33,10 @@ DeviceOperationsController::~DeviceOperationsController()
     worker_.reset();
 }
 
-std::unique_ptr<TMainThreat> DeviceOperationsController::MakeWorker(const TPortSettings& settings)
-{
-    // The settings objects exist for this call only; the worker copies them
-    // into its port.
-    TComParity parity;
-    parity.SetBits(settings.Parity);
-    TComFlowControl flowControl;
-    flowControl.SetFlowControl(settings.FlowControl);
-    return std::make_unique<TMainThreat>(window_, settings.Port, static_cast<int>(settings.BaudRate),
-        settings.DataBits, parity, settings.StopBits, flowControl);
-}
-
 void DeviceOperationsController::StartWorker()
 {
     try {
-        worker_ = MakeWorker(portSettings_);
+        worker_ = device::MakeDeviceWorker(window_, portSettings_);
     } catch (const std::exception&) {
         // The port list cannot be read, or a thread cannot be made. The
         // window stays usable for editing and files.
@@ -71,7 +58,7 @@ void DeviceOperationsController::ConfigurePort()
     // operator can recover without restarting the program.
     if (!worker_) {
         try {
-            worker_ = MakeWorker(portSettings_);
+            worker_ = device::MakeDeviceWorker(window_, portSettings_);
         } catch (const std::exception&) {
             ShowErrorMessage(L"Unable to open COM port!");
             return;
@@ -90,7 +77,7 @@ void DeviceOperationsController::ConfigurePort()
 
 void DeviceOperationsController::ReplaceWorker()
 {
-    const TPortSettings chosen = worker_->GetPortSettings();
+    const serial::PortSettings chosen = worker_->GetPortSettings();
     try {
         settings::StorePortSettings(files_.Locations().SettingsPath, chosen);
     } catch (const std::exception& error) {
@@ -103,7 +90,7 @@ void DeviceOperationsController::ReplaceWorker()
     worker_.reset();
     portSettings_ = chosen;
     try {
-        worker_ = MakeWorker(portSettings_);
+        worker_ = device::MakeDeviceWorker(window_, portSettings_);
     } catch (const std::exception&) {
         ShowErrorMessage(L"Unable to open COM port!");
     }
@@ -207,7 +194,7 @@ void DeviceOperationsController::RefuseWithoutWorker()
 
 std::wstring DeviceOperationsController::WithAccessAdvice(const std::wstring& message)
 {
-    TTestEngine& engine = worker_->Engine();
+    engine::Engine& engine = worker_->Engine();
     return message + L"\n"
         + dialogs::ToWideText(serial::OpenFailureDetail(engine.Port().Port(), engine.LastOpenError()));
 }

@@ -19,7 +19,9 @@
 #include <string>
 #include <vector>
 
-class TMainThreat;
+namespace device {
+class DeviceWorker;
+} // namespace device
 
 namespace app {
 
@@ -30,7 +32,7 @@ public:
     // Reports the view's device clicks here; the worker comes with
     // StartWorker.
     DeviceOperationsController(MainWindow& view, FileOperationsController& files, platform::WindowThread& window,
-        const TPortSettings& portSettings);
+        const serial::PortSettings& portSettings);
     ~DeviceOperationsController();
     DeviceOperationsController(const DeviceOperationsController&) = delete;
     DeviceOperationsController& operator=(const DeviceOperationsController&) = delete;
@@ -57,10 +59,10 @@ public:
     std::uint32_t FramesQueued() const { return write_ ? write_->FramesQueued() : 0; }
     std::uint32_t FramesAcknowledged() const { return write_ ? write_->FramesAcknowledged() : 0; }
     // The device worker; none when it could not be built, and after close.
-    TMainThreat* Worker() const { return worker_.get(); }
+    device::DeviceWorker* Worker() const { return worker_.get(); }
     // The port settings the worker was (or was to be) built with: read at
     // start-up, replaced by the port configuration.
-    const TPortSettings& PortSettings() const { return portSettings_; }
+    const serial::PortSettings& PortSettings() const { return portSettings_; }
 
 private:
     enum class Operation { Write, Read };
@@ -76,7 +78,7 @@ private:
         void Preparing() override;
         bool KeepPosting() override;
         void FrameWritten(std::uint32_t frame, std::uint32_t frames) override;
-        void Failed(device::Step step) override;
+        void Failed(device::Step step, device::FrameCount frames) override;
         void Finished(const std::string& dump) override;
         void Notice(const std::string& text) override { ShowNotice(text); }
 
@@ -94,7 +96,7 @@ private:
             : owner_(owner)
         {
         }
-        void Failed(device::Step step) override;
+        void Failed(device::Step step, device::FrameCount frames) override;
         void Finished(const std::string& dump) override;
         void Notice(const std::string& text) override { ShowNotice(text); }
 
@@ -123,9 +125,6 @@ private:
     // call has returned, and then does what a click at that moment does.
     bool PutOffWhileDeviceCallRuns(MainWindow::DeviceButton button);
 
-    // Builds a worker with the settings, the parity and flow-control
-    // objects made for this call only. Throws what the construction throws.
-    std::unique_ptr<TMainThreat> MakeWorker(const TPortSettings& settings);
     // Stores the port's settings and replaces the worker (the steps of
     // "Configure Port..." after its dialog).
     void ReplaceWorker();
@@ -151,10 +150,10 @@ private:
     MainWindow& view_;
     FileOperationsController& files_;
     platform::WindowThread& window_;
-    TPortSettings portSettings_;
+    serial::PortSettings portSettings_;
     WriteWatch writeWatch_{*this};
     ReadWatch readWatch_{*this};
-    std::unique_ptr<TMainThreat> worker_;
+    std::unique_ptr<device::DeviceWorker> worker_;
     // The operation last started on the worker; gone with it.
     std::unique_ptr<device::WriteOperation> write_;
     std::unique_ptr<device::ReadOperation> read_;

@@ -42,14 +42,14 @@ void FileOperationsController::SaveToCurrentFile()
 void FileOperationsController::Save(const std::string& target)
 {
     // The rows as they stand, gaps included: nothing is compacted here.
-    if (files::WriteFileAtomically(target, phonebook::EncodePhoneBook(view_.EditedPhoneBook())))
+    if (phonebook::WriteFileAtomically(target, phonebook::EncodePhoneBook(view_.EditedPhoneBook())))
         view_.ResetInvalidRelayTimeout();
 }
 
 void FileOperationsController::LoadPhoneBookFile(const std::string& path)
 {
     // Only the bytes up to the check value matter; it is not verified.
-    const std::optional<std::string> bytes = files::ReadFileStart(path, phonebook::CheckedSize);
+    const std::optional<std::string> bytes = phonebook::ReadFileStart(path, phonebook::CheckedSize);
     if (!bytes)
         return;
     const phonebook::LoadedPhoneBook loaded = phonebook::DecodePhoneBook(*bytes);
@@ -61,16 +61,16 @@ void FileOperationsController::OpenCurrentFile()
     view_.BuildPhoneRows();
     if (currentFile_.empty()) {
         currentFile_ = locations_.DefaultPhoneBookPath;
-        if (!files::IsExistingFile(currentFile_))
-            files::WriteFileAtomically(currentFile_, {});
+        if (!phonebook::IsExistingFile(currentFile_))
+            phonebook::WriteFileAtomically(currentFile_, {});
         view_.ShowCurrentFile(currentFile_);
     }
 
-    if (files::IsExistingFile(currentFile_)) {
+    if (phonebook::IsExistingFile(currentFile_)) {
         LoadPhoneBookFile(currentFile_);
         return;
     }
-    files::WriteFileAtomically(currentFile_, {});
+    phonebook::WriteFileAtomically(currentFile_, {});
     dialogs::ShowMessageWindow("Info",
         L"File containing saved phone numbers was not found (looking for: " + dialogs::ToWideText(currentFile_)
             + L"). \r\n\r\nEmpty file was created.",

@@ -212,9 +212,9 @@ void MainWindow::BuildFileDialogs()
     connect(gaugeTimer_, &QTimer::timeout, this, [this] { SetGauge(Gauge() + 1); });
 }
 
-PhoneBook MainWindow::EditedPhoneBook() const
+phonebook::PhoneBook MainWindow::EditedPhoneBook() const
 {
-    PhoneBook book;
+    phonebook::PhoneBook book;
     book.numbers = phoneList_->Values();
     book.relayTimeout = phonebook::ParseRelayTimeout(relayTimeout_->text().toStdString()).stored;
     book.externalOff = externalOff_->isChecked();

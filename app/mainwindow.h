@@ -35,7 +35,9 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTimer;
+namespace phonebook {
 struct PhoneBook;
+} // namespace phonebook
 
 namespace phonebook {
 class PhoneListEditor;
@@ -64,7 +66,7 @@ public:
 
     // The phone book as edited: the rows as they stand, gaps included, the
     // relay time-out as it is stored and the external-disconnection switch.
-    PhoneBook EditedPhoneBook() const;
+    phonebook::PhoneBook EditedPhoneBook() const;
     // After a save: a time-out the field could not hold reads "0".
     void ResetInvalidRelayTimeout();
     // Overwrites the rows one by one, without clearing the others first, and

@@ -21,7 +21,7 @@ void DeviceOperationsController::LoadFromDevice()
         BusyForReading();
 }
 
-void DeviceOperationsController::ReadWatch::Failed(device::Step step)
+void DeviceOperationsController::ReadWatch::Failed(device::Step step, device::FrameCount)
 {
     const DeviceCallScope scope(owner_);
     const std::wstring unableToStart = L"Unable to start reading process! Please check connection to the device.";
@@ -43,7 +43,7 @@ void DeviceOperationsController::ReadWatch::Failed(device::Step step)
 void DeviceOperationsController::ReadWatch::Finished(const std::string& reply)
 {
     const DeviceCallScope scope(owner_);
-    const protocol::Dump dump = protocol::DecodeDump(reply);
+    const device::protocol::Dump dump = device::protocol::DecodeDump(reply);
     // Slots the reply does not reach keep their rows as they are; the
     // operation took only a dump that holds the relay settings.
     owner_.view_.ShowPhoneBook(dump.numbers, dump.relayTimeout, dump.externalOff);

@@ -31,7 +31,7 @@ void DeviceOperationsController::WriteToDevice()
         return;
     }
     const std::string& file = files_.CurrentFile();
-    if (FileSizeOf(file) < sequence::SmallestImageSize) {
+    if (FileSizeOf(file) < device::sequence::SmallestImageSize) {
         ShowErrorMessage(L"The file You are trying to load to device ( " + dialogs::ToWideText(file)
             + L" ) is empty or uncomplete!");
         return;
@@ -45,7 +45,7 @@ void DeviceOperationsController::WriteToDevice()
     write_ = std::make_unique<device::WriteOperation>(*worker_, writeWatch_);
     // The image is the file as the click saved it; a file that cannot be
     // read gives no frames, and only the closing wait is posted.
-    if (write_->Start([this] { return files::ReadFileStart(files_.CurrentFile()); }))
+    if (write_->Start([this] { return phonebook::ReadFileStart(files_.CurrentFile()); }))
         BusyForWriting();
 }
 
@@ -78,7 +78,7 @@ void DeviceOperationsController::WriteWatch::FrameWritten(std::uint32_t frame, s
         owner_.view_.HideStatusArea();
 }
 
-void DeviceOperationsController::WriteWatch::Failed(device::Step step)
+void DeviceOperationsController::WriteWatch::Failed(device::Step step, device::FrameCount)
 {
     const DeviceCallScope scope(owner_);
     const std::wstring unableToStart = L"Unable to start writing process! Please check connection to the device.";

@@ -122,7 +122,7 @@ bool RunAt(unsigned baud, const ModalCloser& modals)
     relaysim::Device device(options);
     device.Start();
 
-    PhoneBook book;
+    phonebook::PhoneBook book;
     for (int slot = 0; slot < 500; ++slot)
         book.numbers[slot] = "+3706" + std::to_string(1000000 + slot * 17);
     book.relayTimeout = 3000;

@@ -11,7 +11,7 @@
 // included) to the device's final acknowledgement, and its cost over the
 // same write without an adapter.
 
-#include "device/mainthreat.h"
+#include "device/deviceworker.h"
 #include "device/operations.h"
 #include "phonebook/phonebookfile.h"
 #include "platform/deadline.h"
@@ -33,7 +33,7 @@ namespace {
 
 class Watch : public device::OperationObserver {
 public:
-    void Failed(device::Step) override { over = failed = true; }
+    void Failed(device::Step, device::FrameCount) override { over = failed = true; }
     void Finished(const std::string&) override { over = true; }
     bool over = false;
     bool failed = false;
@@ -48,9 +48,9 @@ std::optional<double> WriteOnce(unsigned baud, std::chrono::milliseconds timer, 
     relaysim::Device device(options);
     device.Start();
     platform::PlainWindowThread window;
-    TComParity parity;
-    TComFlowControl flowControl;
-    TMainThreat worker(window, device.SlavePath(), static_cast<int>(baud), dbEight, parity, sbOneStopBit, flowControl);
+    serial::ParitySettings parity;
+    serial::FlowControlSettings flowControl;
+    device::DeviceWorker worker(window, device.SlavePath(), static_cast<int>(baud), serial::dbEight, parity, serial::sbOneStopBit, flowControl);
 
     Watch watch;
     device::WriteOperation write(worker, watch);
@@ -90,7 +90,7 @@ int main(int argc, char** argv)
         bauds = {2400, 115200};
 
     // A full book: every slot holds a number.
-    PhoneBook book;
+    phonebook::PhoneBook book;
     for (std::size_t slot = 0; slot < book.numbers.size(); ++slot)
         book.numbers[slot] = "+3706" + std::to_string(1000000 + slot);
     book.relayTimeout = 500;

@@ -34,10 +34,10 @@ int main(int argc, char* argv[])
 
     std::mt19937 random(12345);
     std::uniform_int_distribution<int> digit(0, 9);
-    std::vector<std::string> unsorted(PhoneSlotCount);
+    std::vector<std::string> unsorted(phonebook::PhoneSlotCount);
     for (std::string& number : unsorted) {
         number = "+370";
-        while (number.size() < PhoneNumberLength)
+        while (number.size() < phonebook::PhoneNumberLength)
             number.push_back(static_cast<char>('0' + digit(random)));
     }
 
@@ -46,7 +46,7 @@ int main(int argc, char* argv[])
     for (int run = 0; run < runs; ++run) {
         std::shuffle(unsorted.begin(), unsorted.end(), random);
         list.SetValues(unsorted);
-        list.LastSelectedRow = 1 + run % PhoneSlotCount;
+        list.LastSelectedRow = 1 + run % phonebook::PhoneSlotCount;
         const auto start = std::chrono::steady_clock::now();
         list.VLE_TelefonaiExit();
         const auto end = std::chrono::steady_clock::now();
@@ -56,6 +56,6 @@ int main(int argc, char* argv[])
 
     std::sort(micros.begin(), micros.end());
     std::printf("compaction of %d full rows, %d runs: median %.0f us, 99th percentile %.0f us, max %.0f us\n",
-        PhoneSlotCount, runs, micros[micros.size() / 2], micros[micros.size() * 99 / 100], micros.back());
+        phonebook::PhoneSlotCount, runs, micros[micros.size() / 2], micros[micros.size() * 99 / 100], micros.back());
     return 0;
 }

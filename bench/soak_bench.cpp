@@ -27,7 +27,7 @@
 #include "tests/app/windowcontrols.h"
 #include "bench/linestallprobe.h"
 #include "bench/portbacklogwatch.h"
-#include "device/mainthreat.h"
+#include "device/deviceworker.h"
 #include "dialogs/errorwindow.h"
 #include "phonebook/phonebookfile.h"
 #include "phonebook/phonelisteditor.h"
@@ -269,7 +269,7 @@ private:
 
     std::string dir_;
     relaysim::Device device_;
-    PhoneBook book_;
+    phonebook::PhoneBook book_;
     int storedTimeout_ = 0; // the relay time-out of the image the device holds
     LineStallProbe probe_;
     PortBacklogWatch backlog_;

@@ -9,7 +9,7 @@
 // 473 requests by default, a full write, posted in one go with a handler
 // each, as worker_turnaround_bench sends them on a pseudo-terminal it owns.
 
-#include "device/mainthreat.h"
+#include "device/deviceworker.h"
 #include "device/protocol.h"
 #include "platform/deadline.h"
 #include "platform/plainwindowthread.h"
@@ -26,9 +26,9 @@ namespace {
 
 int handled = 0;
 
-void CountHandled(TMainThreat&, const std::string&, TOutcome outcome)
+void CountHandled(device::DeviceWorker&, const std::string&, engine::Outcome outcome)
 {
-    if (outcome == TOutcome::Reply)
+    if (outcome == engine::Outcome::Reply)
         ++handled;
 }
 
@@ -43,17 +43,17 @@ int main(int argc, char** argv)
     const std::string port = argv[1];
     const int requests = argc > 2 ? std::atoi(argv[2]) : 473;
     platform::PlainWindowThread window;
-    TComParity parity;
-    TComFlowControl flowControl;
-    TMainThreat worker(window, port, 115200, dbEight, parity, sbOneStopBit, flowControl);
+    serial::ParitySettings parity;
+    serial::FlowControlSettings flowControl;
+    device::DeviceWorker worker(window, port, 115200, serial::dbEight, parity, serial::sbOneStopBit, flowControl);
     if (!worker.Connect("", 0)) {
         std::fprintf(stderr, "cannot open %s\n", port.c_str());
         return 1;
     }
 
-    const std::string frame(protocol::FrameSize, '\x5A');
+    const std::string frame(device::protocol::FrameSize, '\x5A');
     for (int i = 0; i < requests; ++i)
-        worker.PostRequest(frame, protocol::AnswerContaining(protocol::Ack), 10000, &CountHandled, &CountHandled,
+        worker.PostRequest(frame, device::protocol::AnswerContaining(device::protocol::Ack), 10000, &CountHandled, &CountHandled,
             &CountHandled, 1);
     const auto start = Clock::now();
     worker.BeginOperation();

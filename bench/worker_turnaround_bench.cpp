@@ -10,7 +10,7 @@
 // frame's first byte arriving there (median, 99th percentile, maximum), and
 // the process's CPU use over 3 s with an idle worker.
 
-#include "device/mainthreat.h"
+#include "device/deviceworker.h"
 #include "device/protocol.h"
 #include "platform/deadline.h"
 #include "platform/plainwindowthread.h"
@@ -34,9 +34,9 @@ namespace {
 
 int handled = 0;
 
-void CountHandled(TMainThreat&, const std::string&, TOutcome outcome)
+void CountHandled(device::DeviceWorker&, const std::string&, engine::Outcome outcome)
 {
-    if (outcome == TOutcome::Reply)
+    if (outcome == engine::Outcome::Reply)
         ++handled;
 }
 
@@ -52,9 +52,9 @@ int main(int argc, char** argv)
     const int requests = argc > 1 ? std::atoi(argv[1]) : 473;
     platform::PlainWindowThread window;
     serialtest::PtyPair pty;
-    TComParity parity;
-    TComFlowControl flowControl;
-    TMainThreat worker(window, pty.SlavePath(), 115200, dbEight, parity, sbOneStopBit, flowControl);
+    serial::ParitySettings parity;
+    serial::FlowControlSettings flowControl;
+    device::DeviceWorker worker(window, pty.SlavePath(), 115200, serial::dbEight, parity, serial::sbOneStopBit, flowControl);
     if (!worker.Connect("", 0)) {
         std::fprintf(stderr, "cannot open %s\n", pty.SlavePath().c_str());
         return 1;
@@ -77,18 +77,18 @@ int main(int argc, char** argv)
             if (pending == 0 && ackSent != Clock::time_point{})
                 turnarounds.push_back(now - ackSent);
             pending += static_cast<std::size_t>(n);
-            while (pending >= protocol::FrameSize) {
-                pending -= protocol::FrameSize;
-                const char ack = protocol::Ack;
+            while (pending >= device::protocol::FrameSize) {
+                pending -= device::protocol::FrameSize;
+                const char ack = device::protocol::Ack;
                 if (write(pty.Master(), &ack, 1) == 1)
                     ackSent = Clock::now();
             }
         }
     });
 
-    const std::string frame(protocol::FrameSize, '\x5A');
+    const std::string frame(device::protocol::FrameSize, '\x5A');
     for (int i = 0; i < requests; ++i)
-        worker.PostRequest(frame, protocol::AnswerContaining(protocol::Ack), 10000, &CountHandled, &CountHandled,
+        worker.PostRequest(frame, device::protocol::AnswerContaining(device::protocol::Ack), 10000, &CountHandled, &CountHandled,
             &CountHandled, 1);
     const auto start = Clock::now();
     worker.BeginOperation();

@@ -165,7 +165,7 @@ private:
 
 std::string SampleImage()
 {
-    PhoneBook book;
+    phonebook::PhoneBook book;
     for (int slot = 0; slot < 500; ++slot)
         book.numbers[slot] = "+3706" + std::to_string(1000000 + slot * 17);
     book.relayTimeout = 3000;

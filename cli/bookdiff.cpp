@@ -8,10 +8,10 @@ namespace cli {
 BookDifferences CompareBooks(std::string_view a, std::string_view b)
 {
     BookDifferences differences;
-    for (int slot = 0; slot < PhoneSlotCount; ++slot) {
-        const std::size_t at = static_cast<std::size_t>(slot) * PhoneNumberLength;
-        const std::string_view recordA = a.substr(at, PhoneNumberLength);
-        const std::string_view recordB = b.substr(at, PhoneNumberLength);
+    for (int slot = 0; slot < phonebook::PhoneSlotCount; ++slot) {
+        const std::size_t at = static_cast<std::size_t>(slot) * phonebook::PhoneNumberLength;
+        const std::string_view recordA = a.substr(at, phonebook::PhoneNumberLength);
+        const std::string_view recordB = b.substr(at, phonebook::PhoneNumberLength);
         // Bytes after a number's end count too: the device holds them.
         if (recordA != recordB)
             differences.slots.push_back({slot, SlotNumberOf(recordA), SlotNumberOf(recordB)});

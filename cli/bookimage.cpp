@@ -28,9 +28,13 @@ std::uint32_t StoredCheckValue(std::string_view image)
 std::string LoadBookFile(const std::string& path)
 {
     // One byte more than a phone book, to tell a longer file from one.
-    std::optional<std::string> bytes = files::ReadFileStart(path, phonebook::FileSize + 1);
+    std::optional<std::string> bytes = phonebook::ReadFileStart(path, phonebook::FileSize + 1);
     if (!bytes)
         throw BadInput(path + ": cannot be read");
+    // The window creates its first phone book file empty and reads it as an
+    // empty book; so does every command here.
+    if (bytes->empty())
+        return phonebook::EncodePhoneBook(phonebook::PhoneBook{});
     if (bytes->size() != phonebook::FileSize)
         throw BadInput(path + ": not a phone book file (" + std::to_string(phonebook::FileSize) + " bytes expected)");
     return std::move(*bytes);
@@ -44,8 +48,8 @@ std::string SlotNumberOf(std::string_view record)
 BookSummary Summarize(std::string_view image)
 {
     BookSummary summary;
-    for (int slot = 0; slot < PhoneSlotCount; ++slot) {
-        std::string number = SlotNumberOf(image.substr(static_cast<std::size_t>(slot) * PhoneNumberLength, PhoneNumberLength));
+    for (int slot = 0; slot < phonebook::PhoneSlotCount; ++slot) {
+        std::string number = SlotNumberOf(image.substr(static_cast<std::size_t>(slot) * phonebook::PhoneNumberLength, phonebook::PhoneNumberLength));
         if (!number.empty())
             summary.numbers.push_back({slot, std::move(number)});
     }
@@ -54,7 +58,7 @@ BookSummary Summarize(std::string_view image)
     summary.relayTimeout = static_cast<std::uint16_t>(low | (high << 8));
     summary.externalOff = image[phonebook::SlotsSize + 2] != 0;
     summary.checkValueValid =
-        StoredCheckValue(image) == Crc16Of(image.substr(0, phonebook::CheckedSize));
+        StoredCheckValue(image) == phonebook::Crc16Of(image.substr(0, phonebook::CheckedSize));
     return summary;
 }
 
@@ -63,8 +67,8 @@ std::string ImageFromDump(const std::string& dump)
     if (dump.size() != CompleteDumpSize)
         throw DeviceFailure("incomplete dump from the device (" + std::to_string(dump.size()) + " of "
             + std::to_string(CompleteDumpSize) + " bytes)");
-    const protocol::Dump decoded = protocol::DecodeDump(dump);
-    PhoneBook book;
+    const device::protocol::Dump decoded = device::protocol::DecodeDump(dump);
+    phonebook::PhoneBook book;
     std::copy(decoded.numbers.begin(), decoded.numbers.end(), book.numbers.begin());
     book.relayTimeout = *decoded.relayTimeout;
     book.externalOff = *decoded.externalOff;

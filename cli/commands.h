@@ -13,7 +13,7 @@
 namespace cli {
 
 // The port settings, worked out only when a command reaches the device.
-using PortSettingsSource = std::function<TPortSettings()>;
+using PortSettingsSource = std::function<serial::PortSettings()>;
 
 // A side of a comparison that is the device rather than a file.
 inline constexpr char DeviceSide[] = "device";

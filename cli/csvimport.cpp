@@ -45,7 +45,7 @@ std::optional<std::string> NumberIn(std::string_view field)
 // Why the number cannot be stored; empty when it can.
 std::string LengthProblem(const std::string& number)
 {
-    if (number.size() > PhoneNumberLength)
+    if (number.size() > phonebook::PhoneNumberLength)
         return "\"" + number + "\" is longer than 15 characters";
     if (number.size() < ShortestNumber)
         return "\"" + number + "\" is too short (at least 2 characters)";
@@ -72,7 +72,7 @@ std::optional<int> SlotOf(std::string_view field)
         || !std::all_of(field.begin(), field.end(), [](unsigned char c) { return std::isdigit(c); }))
         return std::nullopt;
     const int slot = std::stoi(std::string(field));
-    return slot < PhoneSlotCount ? std::optional<int>(slot) : std::nullopt;
+    return slot < phonebook::PhoneSlotCount ? std::optional<int>(slot) : std::nullopt;
 }
 
 struct Accepted {
@@ -128,7 +128,7 @@ ImportResult ImportCsv(std::string_view bytes, const ImportOptions& options)
             }
             order = *slot;
         }
-        if (accepted.size() == static_cast<std::size_t>(PhoneSlotCount)) {
+        if (accepted.size() == static_cast<std::size_t>(phonebook::PhoneSlotCount)) {
             reject("more than 500 numbers");
             continue;
         }
@@ -145,7 +145,7 @@ ImportResult ImportCsv(std::string_view bytes, const ImportOptions& options)
 
     std::stable_sort(accepted.begin(), accepted.end(),
         [](const Accepted& a, const Accepted& b) { return a.order < b.order; });
-    PhoneBook book;
+    phonebook::PhoneBook book;
     book.relayTimeout = options.relayTimeout;
     book.externalOff = options.externalOff;
     for (std::size_t i = 0; i < accepted.size(); ++i)

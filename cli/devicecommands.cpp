@@ -61,9 +61,9 @@ int ReportDifferences(const BookDifferences& differences, const std::string& a, 
 
 int Ports(bool json)
 {
-    std::vector<ComPortInfo> ports;
+    std::vector<serial::ComPortInfo> ports;
     try {
-        ports = DescribeComPorts();
+        ports = serial::DescribeComPorts();
     } catch (const std::exception& error) {
         throw DeviceFailure(std::string("cannot list the serial ports: ") + error.what());
     }

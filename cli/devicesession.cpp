@@ -3,12 +3,10 @@
 #include "cli/failure.h"
 #include "cli/interrupt.h"
 #include "cli/output.h"
-#include "device/mainthreat.h"
+#include "device/deviceworker.h"
 #include "device/sequences.h"
 #include "serial/comaccess.h"
-#include "serial/comsettings.h"
 
-#include <cstring>
 
 namespace cli {
 namespace {
@@ -25,18 +23,12 @@ std::string Seconds(int milliseconds)
 
 } // namespace
 
-DeviceSession::DeviceSession(const TPortSettings& settings, Progress& progress)
+DeviceSession::DeviceSession(const serial::PortSettings& settings, Progress& progress)
     : portName_(settings.Port)
     , progress_(progress)
 {
-    // The settings objects exist for this call only, as in the window.
-    TComParity parity;
-    parity.SetBits(settings.Parity);
-    TComFlowControl flowControl;
-    flowControl.SetFlowControl(settings.FlowControl);
     try {
-        worker_ = std::make_unique<TMainThreat>(window_, settings.Port, static_cast<int>(settings.BaudRate),
-            settings.DataBits, parity, settings.StopBits, flowControl);
+        worker_ = device::MakeDeviceWorker(window_, settings);
     } catch (const std::exception& error) {
         throw DeviceFailure(std::string("cannot start the device worker: ") + error.what());
     }
@@ -52,31 +44,26 @@ DeviceSession::~DeviceSession()
 void DeviceSession::Write(const std::string& image)
 {
     device::WriteOperation write(*worker_, *this);
-    Run(write, &write, [&] { return write.Start([&image] { return image; }); });
+    Run(write, true, [&] { return write.Start([&image] { return image; }); });
 }
 
 std::string DeviceSession::Read()
 {
     device::ReadOperation read(*worker_, window_, *this);
-    Run(read, nullptr, [&] { return read.Start(); });
+    Run(read, false, [&] { return read.Start(); });
     return dump_;
 }
 
 void DeviceSession::Run(
-    device::DeviceOperation& operation, const device::WriteOperation* write, const std::function<bool()>& start)
+    device::DeviceOperation& operation, bool writing, const std::function<bool()>& start)
 {
-    // Only while the operation runs: it ends with this call, thrown or not.
-    write_ = write;
-    const struct Forget {
-        const device::WriteOperation*& write;
-        ~Forget() { write = nullptr; }
-    } forget{write_};
+    writing_ = writing;
     over_ = false;
     failure_.reset();
     dump_.clear();
     progress_.Begin("connecting to " + portName_);
     if (start()) {
-        progress_.Step(write_ ? "connecting" : "reading");
+        progress_.Step(writing_ ? "connecting" : "reading");
         while (!over_) {
             window_.RunUntil([this] { return over_ || InterruptRequested(); }, Turn);
             progress_.Tick();
@@ -93,11 +80,10 @@ void DeviceSession::Run(
 
 std::string DeviceSession::WhyNotOpen()
 {
-    const int error = worker_->Engine().LastOpenError();
-    std::string why = serial::AccessAdvice(worker_->Engine().Port().Port(), error);
-    if (why.empty())
-        why = error > 0 ? std::strerror(error) : "reason unknown";
-    return "port " + portName_ + " cannot be opened: " + why;
+    // The system's reason in its own words on both systems: errno texts on
+    // Linux, the system's message text on Windows.
+    engine::Engine& engine = worker_->Engine();
+    return "port cannot be opened: " + serial::OpenFailureDetail(engine.Port().Port(), engine.LastOpenError());
 }
 
 void DeviceSession::Preparing()
@@ -126,9 +112,9 @@ void DeviceSession::Notice(const std::string& text)
     Tell("qem-cli: note: " + text);
 }
 
-void DeviceSession::Failed(device::Step step)
+void DeviceSession::Failed(device::Step step, device::FrameCount frames)
 {
-    const int helloTimeout = write_ ? sequence::WriteHelloTimeout : sequence::ReadHelloTimeout;
+    const int helloTimeout = writing_ ? device::sequence::WriteHelloTimeout : device::sequence::ReadHelloTimeout;
     switch (step) {
     case device::Step::Open:
         failure_ = WhyNotOpen();
@@ -140,19 +126,19 @@ void DeviceSession::Failed(device::Step step)
         failure_ = "the write could not be prepared";
         break;
     case device::Step::Handshake:
-        failure_ = "no answer to the second hello within " + Seconds(sequence::WriteHelloTimeout);
+        failure_ = "no answer to the second hello within " + Seconds(device::sequence::WriteHelloTimeout);
         break;
     case device::Step::FirstFrame:
     case device::Step::Frames:
-        failure_ = "no acknowledgement at frame " + std::to_string(write_->FramesAcknowledged() + 1) + " of "
-            + std::to_string(write_->FramesQueued());
+        failure_ = "no acknowledgement at frame " + std::to_string(frames.acknowledged + 1) + " of "
+            + std::to_string(frames.queued);
         break;
     case device::Step::Dump:
-        failure_ = "no dump: nothing within " + Seconds(sequence::DumpStartTimeout)
+        failure_ = "no dump: nothing within " + Seconds(device::sequence::DumpStartTimeout)
             + " of the read request, or too little to be one";
         break;
     case device::Step::GiveUp:
-        failure_ = "the dump did not complete within " + Seconds(sequence::ReadGiveUpMs);
+        failure_ = "the dump did not complete within " + Seconds(device::sequence::ReadGiveUpMs);
         break;
     }
     over_ = true;

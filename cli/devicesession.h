@@ -18,7 +18,9 @@
 #include <optional>
 #include <string>
 
-class TMainThreat;
+namespace device {
+class DeviceWorker;
+} // namespace device
 
 namespace cli {
 
@@ -26,7 +28,7 @@ class DeviceSession : private device::OperationObserver {
 public:
     // Builds the worker; Failure (device) when the serial ports cannot be
     // listed. The port is opened by each operation.
-    DeviceSession(const TPortSettings& settings, Progress& progress);
+    DeviceSession(const serial::PortSettings& settings, Progress& progress);
     // Closes the port.
     ~DeviceSession() override;
     DeviceSession(const DeviceSession&) = delete;
@@ -40,26 +42,24 @@ public:
     std::string Read();
 
 private:
-    // Runs the operation (write: the same one, for its frame counts; a read:
-    // none) until it is over or a Ctrl-C cancels it.
-    void Run(device::DeviceOperation& operation, const device::WriteOperation* write,
-        const std::function<bool()>& start);
+    // Runs the operation until it is over or a Ctrl-C cancels it.
+    void Run(device::DeviceOperation& operation, bool writing, const std::function<bool()>& start);
     std::string WhyNotOpen();
 
     void Preparing() override;
     bool KeepPosting() override;
     void FrameWritten(std::uint32_t frame, std::uint32_t frames) override;
     void Notice(const std::string& text) override;
-    void Failed(device::Step step) override;
+    void Failed(device::Step step, device::FrameCount frames) override;
     void Finished(const std::string& dump) override;
 
     platform::PlainWindowThread window_;
     std::string portName_;
     Progress& progress_;
-    std::unique_ptr<TMainThreat> worker_;
+    std::unique_ptr<device::DeviceWorker> worker_;
 
     // The operation in progress; the write while Run runs one.
-    const device::WriteOperation* write_ = nullptr;
+    bool writing_ = false;
     bool over_ = false;
     std::optional<std::string> failure_;
     std::string dump_;

@@ -38,7 +38,7 @@ int Export(const std::string& file, const std::optional<std::string>& csv)
 
 int Import(const std::string& csv, const std::string& file, const ImportOptions& options)
 {
-    const std::optional<std::string> bytes = files::ReadFileStart(csv, LargestCsv + 1);
+    const std::optional<std::string> bytes = phonebook::ReadFileStart(csv, LargestCsv + 1);
     if (!bytes)
         throw BadInput(csv + ": cannot be read");
     if (bytes->size() > LargestCsv)

@@ -13,11 +13,11 @@
 
 namespace {
 
-const std::map<std::string, TParityBits> ParityNames = {
-    {"none", prNone}, {"odd", prOdd}, {"even", prEven}, {"mark", prMark}, {"space", prSpace}};
-const std::map<std::string, TStopBits> StopBitsNames = {
-    {"1", sbOneStopBit}, {"1.5", sbOne5StopBits}, {"2", sbTwoStopBits}};
-const std::map<int, TDataBits> DataBitsValues = {{5, dbFive}, {6, dbSix}, {7, dbSeven}, {8, dbEight}};
+const std::map<std::string, serial::ParityChoice> ParityNames = {
+    {"none", serial::prNone}, {"odd", serial::prOdd}, {"even", serial::prEven}, {"mark", serial::prMark}, {"space", serial::prSpace}};
+const std::map<std::string, serial::StopBitsChoice> StopBitsNames = {
+    {"1", serial::sbOneStopBit}, {"1.5", serial::sbOne5StopBits}, {"2", serial::sbTwoStopBits}};
+const std::map<int, serial::DataBitsChoice> DataBitsValues = {{5, serial::dbFive}, {6, serial::dbSix}, {7, serial::dbSeven}, {8, serial::dbEight}};
 
 // The port options as given; each one left out is taken from a settings file.
 struct PortArguments {

@@ -21,7 +21,7 @@ void PrintJson(const nlohmann::json& document)
 
 void WriteOutputFile(const std::string& path, std::string_view bytes)
 {
-    if (!files::WriteFileAtomically(path, bytes))
+    if (!phonebook::WriteFileAtomically(path, bytes))
         throw BadInput(path + ": cannot be written");
 }
 

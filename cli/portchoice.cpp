@@ -9,14 +9,14 @@
 
 namespace cli {
 
-TPortSettings ChoosePortSettings(const PortOptions& options, const std::string& windowSettingsPath)
+serial::PortSettings ChoosePortSettings(const PortOptions& options, const std::string& windowSettingsPath)
 {
-    TPortSettings settings;
+    serial::PortSettings settings;
     if (options.settingsFile) {
-        if (!files::ReadFileStart(*options.settingsFile, 0))
+        if (!phonebook::ReadFileStart(*options.settingsFile, 0))
             throw BadInput(*options.settingsFile + ": cannot be read");
         settings = settings::ReadPortSettings(*options.settingsFile);
-    } else if (files::IsExistingFile(windowSettingsPath)) {
+    } else if (phonebook::IsExistingFile(windowSettingsPath)) {
         settings = settings::ReadPortSettings(windowSettingsPath);
     }
     settings.Port = options.port.value_or(settings.Port);

@@ -15,16 +15,16 @@ namespace cli {
 struct PortOptions {
     std::optional<std::string> port;
     std::optional<std::uint32_t> baudRate;
-    std::optional<TDataBits> dataBits;
-    std::optional<TParityBits> parity;
-    std::optional<TStopBits> stopBits;
+    std::optional<serial::DataBitsChoice> dataBits;
+    std::optional<serial::ParityChoice> parity;
+    std::optional<serial::StopBitsChoice> stopBits;
     std::optional<std::string> settingsFile;
 };
 
 // windowSettingsPath: the window's settings file, used when it exists and no
 // --settings is given. Failure (bad input) when the --settings file cannot
 // be read.
-TPortSettings ChoosePortSettings(const PortOptions& options, const std::string& windowSettingsPath);
+serial::PortSettings ChoosePortSettings(const PortOptions& options, const std::string& windowSettingsPath);
 
 // The settings file of the window program beside this one.
 std::string WindowSettingsPath();

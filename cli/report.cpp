@@ -87,12 +87,12 @@ nlohmann::json DifferencesJson(const BookDifferences& differences, const std::st
     return document;
 }
 
-std::string PortsText(const std::vector<ComPortInfo>& ports)
+std::string PortsText(const std::vector<serial::ComPortInfo>& ports)
 {
     if (ports.empty())
         return "no serial ports found\n";
     std::string text;
-    for (const ComPortInfo& port : ports) {
+    for (const serial::ComPortInfo& port : ports) {
         text += port.Path;
         if (!port.Description.empty())
             text += "  " + port.Description;
@@ -107,10 +107,10 @@ std::string PortsText(const std::vector<ComPortInfo>& ports)
     return text;
 }
 
-nlohmann::json PortsJson(const std::vector<ComPortInfo>& ports)
+nlohmann::json PortsJson(const std::vector<serial::ComPortInfo>& ports)
 {
     nlohmann::json list = nlohmann::json::array();
-    for (const ComPortInfo& port : ports)
+    for (const serial::ComPortInfo& port : ports)
         list.push_back({{"path", port.Path}, {"description", port.Description}, {"stable_name", port.StableName},
             {"manufacturer", port.Manufacturer}, {"product", port.Product}, {"serial_number", port.SerialNumber},
             {"vendor_id", port.VendorId}, {"product_id", port.ProductId}, {"present", port.Present}});

@@ -24,7 +24,7 @@ nlohmann::json BookJson(const BookSummary& book);
 std::string DifferencesText(const BookDifferences& differences, const std::string& nameA, const std::string& nameB);
 nlohmann::json DifferencesJson(const BookDifferences& differences, const std::string& nameA, const std::string& nameB);
 
-std::string PortsText(const std::vector<ComPortInfo>& ports);
-nlohmann::json PortsJson(const std::vector<ComPortInfo>& ports);
+std::string PortsText(const std::vector<serial::ComPortInfo>& ports);
+nlohmann::json PortsJson(const std::vector<serial::ComPortInfo>& ports);
 
 } // namespace cli

@@ -1,6 +1,6 @@
 #include "device/operations.h"
 
-#include "device/mainthreat.h"
+#include "device/deviceworker.h"
 #include "device/protocol.h"
 #include "device/sequences.h"
 #include "serial/latencytimer.h"
@@ -9,7 +9,7 @@
 
 namespace device {
 
-DeviceOperation::DeviceOperation(TMainThreat& worker, OperationObserver& observer)
+DeviceOperation::DeviceOperation(DeviceWorker& worker, OperationObserver& observer)
     : worker_(worker)
     , observer_(observer)
 {
@@ -40,9 +40,9 @@ bool DeviceOperation::Reopen()
     return true;
 }
 
-TRequestHandler DeviceOperation::Handler(Step step, std::function<void(const std::string&, TOutcome)> take)
+RequestHandler DeviceOperation::Handler(Step step, std::function<void(const std::string&, engine::Outcome)> take)
 {
-    return [this, step, take = std::move(take)](TMainThreat&, const std::string& reply, TOutcome outcome) {
+    return [this, step, take = std::move(take)](DeviceWorker&, const std::string& reply, engine::Outcome outcome) {
         if (!running_)
             return;
         try {
@@ -65,7 +65,7 @@ void DeviceOperation::Fail(Step step)
     // it throws has nowhere to go: the timer, the worker and the start that
     // called here cannot take it.
     try {
-        observer_.Failed(step);
+        observer_.Failed(step, Frames());
     } catch (...) {
     }
 }
@@ -77,7 +77,7 @@ void DeviceOperation::Finish(const std::string& dump)
     running_ = false;
 }
 
-WriteOperation::WriteOperation(TMainThreat& worker, OperationObserver& observer)
+WriteOperation::WriteOperation(DeviceWorker& worker, OperationObserver& observer)
     : DeviceOperation(worker, observer)
 {
 }
@@ -89,8 +89,8 @@ bool WriteOperation::Start(ImageSource image)
     if (!Reopen())
         return false;
     // What the answer sets off is the preparation: a failure in it fails there.
-    sequence::PostWriteHello(worker_, Handler(Step::Preparing, [this](const std::string&, TOutcome outcome) {
-        if (outcome != TOutcome::Reply)
+    sequence::PostWriteHello(worker_, Handler(Step::Preparing, [this](const std::string&, engine::Outcome outcome) {
+        if (outcome != engine::Outcome::Reply)
             return Fail(Step::Hello);
         PostBody();
     }));
@@ -106,26 +106,26 @@ void WriteOperation::PostBody()
     // of the write is queued before the second hello goes out.
     framesQueued_ = sequence::PostWriteBody(worker_, image_(),
         {Handler(Step::Handshake,
-             [this](const std::string&, TOutcome outcome) {
-                 if (outcome != TOutcome::Reply)
+             [this](const std::string&, engine::Outcome outcome) {
+                 if (outcome != engine::Outcome::Reply)
                      Fail(Step::Handshake);
              }),
-            Handler(Step::FirstFrame, [this](const std::string&, TOutcome o) { TakeFrame(Step::FirstFrame, o); }),
-            Handler(Step::Frames, [this](const std::string&, TOutcome o) { TakeFrame(Step::Frames, o); }),
+            Handler(Step::FirstFrame, [this](const std::string&, engine::Outcome o) { TakeFrame(Step::FirstFrame, o); }),
+            Handler(Step::Frames, [this](const std::string&, engine::Outcome o) { TakeFrame(Step::Frames, o); }),
             // Whatever its outcome: the device has had every frame.
-            Handler(Step::Frames, [this](const std::string&, TOutcome) { Finish({}); })},
+            Handler(Step::Frames, [this](const std::string&, engine::Outcome) { Finish({}); })},
         [this] { return running_ && observer_.KeepPosting(); });
 }
 
-void WriteOperation::TakeFrame(Step step, TOutcome outcome)
+void WriteOperation::TakeFrame(Step step, engine::Outcome outcome)
 {
-    if (outcome != TOutcome::Reply)
+    if (outcome != engine::Outcome::Reply)
         return Fail(step);
     ++framesAcknowledged_;
     observer_.FrameWritten(framesAcknowledged_, framesQueued_);
 }
 
-ReadOperation::ReadOperation(TMainThreat& worker, platform::WindowThread& window, OperationObserver& observer)
+ReadOperation::ReadOperation(DeviceWorker& worker, platform::WindowThread& window, OperationObserver& observer)
     : DeviceOperation(worker, observer)
     , giveUp_(window.CreateTimer([this] { Fail(Step::GiveUp); }))
 {
@@ -141,13 +141,13 @@ bool ReadOperation::Start()
     giveUp_->Start(std::chrono::milliseconds(sequence::ReadGiveUpMs));
     sequence::PostRead(worker_,
         Handler(Step::Hello,
-            [this](const std::string&, TOutcome outcome) {
-                if (outcome != TOutcome::Reply)
+            [this](const std::string&, engine::Outcome outcome) {
+                if (outcome != engine::Outcome::Reply)
                     Fail(Step::Hello);
             }),
-        Handler(Step::Dump, [this](const std::string& reply, TOutcome outcome) {
+        Handler(Step::Dump, [this](const std::string& reply, engine::Outcome outcome) {
             // A reply too short to hold the relay settings is no dump.
-            if (outcome != TOutcome::Reply || !protocol::DecodeDump(reply).relayTimeout)
+            if (outcome != engine::Outcome::Reply || !protocol::DecodeDump(reply).relayTimeout)
                 return Fail(Step::Dump);
             giveUp_->Stop();
             Finish(reply);

@@ -11,7 +11,7 @@
 // Thread safety: the window thread, where the worker runs the handlers. An
 // operation must not outlive its worker.
 
-#include "device/packet.h"
+#include "device/request.h"
 #include "platform/windowthread.h"
 
 #include <cstdint>
@@ -20,9 +20,9 @@
 #include <optional>
 #include <string>
 
-class TMainThreat;
-
 namespace device {
+
+class DeviceWorker;
 
 enum class Step {
     Open,       // reopening the port
@@ -33,6 +33,13 @@ enum class Step {
     Frames,     // write: frames 2 to n
     Dump,       // read: the read request and its dump
     GiveUp,     // read: not complete in time
+};
+
+// How far a write got when it failed: the frames the device acknowledged
+// of those queued. Both zero for a read, and before the frames are queued.
+struct FrameCount {
+    std::uint32_t acknowledged = 0;
+    std::uint32_t queued = 0;
 };
 
 class OperationObserver {
@@ -49,7 +56,7 @@ public:
     // adapter that holds the device's answers (serial/latencytimer.h): heard
     // right after the port was opened, once per port in the program's life.
     virtual void Notice(const std::string& /*text*/) {}
-    virtual void Failed(Step step) = 0;
+    virtual void Failed(Step step, FrameCount frames) = 0;
     // A read's dump; empty for a write.
     virtual void Finished(const std::string& dump) = 0;
 };
@@ -66,18 +73,19 @@ public:
     void Cancel();
 
 protected:
-    DeviceOperation(TMainThreat& worker, OperationObserver& observer);
+    DeviceOperation(DeviceWorker& worker, OperationObserver& observer);
     // Reopens the port and passes on its notice; false, and the operation
     // failed, when it is not open.
     bool Reopen();
     // The handler of one step's request: takes the outcome unless the
     // operation has ended, and fails the operation at that step if taking
     // it throws.
-    TRequestHandler Handler(Step step, std::function<void(const std::string& reply, TOutcome outcome)> take);
+    RequestHandler Handler(Step step, std::function<void(const std::string& reply, engine::Outcome outcome)> take);
     void Fail(Step step);
+    virtual FrameCount Frames() const { return {}; }
     void Finish(const std::string& dump);
 
-    TMainThreat& worker_;
+    DeviceWorker& worker_;
     OperationObserver& observer_;
     bool running_ = false;
 };
@@ -88,7 +96,7 @@ public:
     // missing image sends no frames.
     using ImageSource = std::function<std::optional<std::string>()>;
 
-    WriteOperation(TMainThreat& worker, OperationObserver& observer);
+    WriteOperation(DeviceWorker& worker, OperationObserver& observer);
     // Reopens the port, posts the first hello and begins the operation.
     // False, with Failed(Open) heard, when the port cannot be opened.
     bool Start(ImageSource image);
@@ -96,8 +104,9 @@ public:
     std::uint32_t FramesAcknowledged() const { return framesAcknowledged_; }
 
 private:
+    FrameCount Frames() const override { return {framesAcknowledged_, framesQueued_}; }
     void PostBody();
-    void TakeFrame(Step step, TOutcome outcome);
+    void TakeFrame(Step step, engine::Outcome outcome);
 
     ImageSource image_;
     std::uint32_t framesQueued_ = 0;
@@ -106,7 +115,7 @@ private:
 
 class ReadOperation : public DeviceOperation {
 public:
-    ReadOperation(TMainThreat& worker, platform::WindowThread& window, OperationObserver& observer);
+    ReadOperation(DeviceWorker& worker, platform::WindowThread& window, OperationObserver& observer);
     // Begins the operation, reopens the port and posts the hello and the
     // read request. False, with Failed(Open) heard, when the port cannot be
     // opened.

@@ -2,20 +2,20 @@
 
 #include <algorithm>
 
-namespace protocol {
+namespace device::protocol {
 
-TAts AnswerContaining(char answer)
+engine::MatchRule AnswerContaining(char answer)
 {
-    TAts ats;
-    ats.Mode = AtsMatch;
+    engine::MatchRule ats;
+    ats.Mode = engine::AtsMatch;
     ats.MatchText = std::string(1, answer);
     return ats;
 }
 
-TAts DumpAts()
+engine::MatchRule DumpAts()
 {
-    TAts ats;
-    ats.Mode = AtsCollect;
+    engine::MatchRule ats;
+    ats.Mode = engine::AtsCollect;
     ats.QuietTime = DumpQuietTime;
     return ats;
 }
@@ -62,4 +62,4 @@ Dump DecodeDump(const std::string& reply)
     return dump;
 }
 
-} // namespace protocol
+} // namespace device::protocol

@@ -5,7 +5,7 @@
 //
 // Thread safety: plain values and functions; FrameReader belongs to one thread.
 
-#include "engine/ats.h"
+#include "engine/matchrule.h"
 
 #include <cstdint>
 #include <optional>
@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-namespace protocol {
+namespace device::protocol {
 
 inline constexpr char Hello = 0x55;
 inline constexpr char HelloAck = static_cast<char>(0xAA);
@@ -28,10 +28,10 @@ inline constexpr int DumpQuietTime = 500;
 
 // Matching for the single-byte answers (hello acknowledgement, frame and
 // write-start acknowledgement): complete as soon as the byte has arrived.
-TAts AnswerContaining(char answer);
+engine::MatchRule AnswerContaining(char answer);
 // Matching for the dump: everything from the first byte until the line has
 // been quiet for DumpQuietTime.
-TAts DumpAts();
+engine::MatchRule DumpAts();
 
 // Cuts an image into frames, read as from its file. One 16-byte buffer is reused and never
 // cleared, so a last, short read leaves the previous frame's tail in place:
@@ -65,4 +65,4 @@ struct Dump {
 };
 Dump DecodeDump(const std::string& reply);
 
-} // namespace protocol
+} // namespace device::protocol

@@ -1,15 +1,15 @@
 #include "device/sequences.h"
 
-#include "device/mainthreat.h"
+#include "device/deviceworker.h"
 #include "device/protocol.h"
 #include "platform/deadline.h"
 
 #include <exception>
 
-namespace sequence {
+namespace device::sequence {
 namespace {
 
-void PostAwaiting(TMainThreat& worker, std::string command, char answer, int timeout, const TRequestHandler& handler)
+void PostAwaiting(DeviceWorker& worker, std::string command, char answer, int timeout, const RequestHandler& handler)
 {
     worker.PostRequest(std::move(command), protocol::AnswerContaining(answer), timeout, handler, handler, handler,
         Priority);
@@ -17,7 +17,7 @@ void PostAwaiting(TMainThreat& worker, std::string command, char answer, int tim
 
 } // namespace
 
-bool ReopenPort(TMainThreat& worker)
+bool ReopenPort(DeviceWorker& worker)
 {
     try {
         worker.Connect("", 0);
@@ -26,12 +26,12 @@ bool ReopenPort(TMainThreat& worker)
     return worker.Engine().IsPortOpen();
 }
 
-void PostWriteHello(TMainThreat& worker, TRequestHandler handler)
+void PostWriteHello(DeviceWorker& worker, RequestHandler handler)
 {
     PostAwaiting(worker, std::string(1, protocol::Hello), protocol::HelloAck, WriteHelloTimeout, handler);
 }
 
-std::uint32_t PostWriteBody(TMainThreat& worker, std::optional<std::string> image, const WriteHandlers& handlers,
+std::uint32_t PostWriteBody(DeviceWorker& worker, std::optional<std::string> image, const WriteHandlers& handlers,
     const std::function<bool()>& goOn)
 {
     // The frames are cut as from the file itself, so a short last read
@@ -67,7 +67,7 @@ std::uint32_t PostWriteBody(TMainThreat& worker, std::optional<std::string> imag
     return frameCount;
 }
 
-void PostRead(TMainThreat& worker, TRequestHandler handshake, TRequestHandler data)
+void PostRead(DeviceWorker& worker, RequestHandler handshake, RequestHandler data)
 {
     worker.PostRequest(std::string(1, protocol::Hello), protocol::AnswerContaining(protocol::HelloAck),
         ReadHelloTimeout, handshake, handshake, handshake, Priority);
@@ -75,4 +75,4 @@ void PostRead(TMainThreat& worker, TRequestHandler handshake, TRequestHandler da
         Priority);
 }
 
-} // namespace sequence
+} // namespace device::sequence

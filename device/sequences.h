@@ -9,16 +9,18 @@
 // worker waits for it, so every request of the write is queued before the
 // second hello goes out.
 
-#include "device/packet.h"
+#include "device/request.h"
 
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 
-class TMainThreat;
+namespace device {
+class DeviceWorker;
+} // namespace device
 
-namespace sequence {
+namespace device::sequence {
 
 inline constexpr std::int8_t Priority = 1;
 
@@ -39,17 +41,17 @@ inline constexpr int ReadGiveUpMs = 40000;
 
 // Closes and reopens the worker's port with its current settings, so each
 // sequence starts on a freshly opened line; true when the port is open.
-bool ReopenPort(TMainThreat& worker);
+bool ReopenPort(DeviceWorker& worker);
 
 // The first hello of a write (W1).
-void PostWriteHello(TMainThreat& worker, TRequestHandler handler);
+void PostWriteHello(DeviceWorker& worker, RequestHandler handler);
 
 // One handler for all three outcomes of each request of a write's body.
 struct WriteHandlers {
-    TRequestHandler handshake;  // the second hello
-    TRequestHandler firstFrame; // frame 1
-    TRequestHandler frame;      // frames 2 to N
-    TRequestHandler finished;   // the closing wait
+    RequestHandler handshake;  // the second hello
+    RequestHandler firstFrame; // frame 1
+    RequestHandler frame;      // frames 2 to N
+    RequestHandler finished;   // the closing wait
 };
 
 // After the pause between the hellos: the second hello, write start (its
@@ -58,10 +60,10 @@ struct WriteHandlers {
 // wait is posted. goOn runs before each frame is cut (the window lets a
 // "Cancel" click run there); once it says no, nothing more is posted, not
 // even the closing wait. Returns the number of frames posted.
-std::uint32_t PostWriteBody(TMainThreat& worker, std::optional<std::string> image, const WriteHandlers& handlers,
+std::uint32_t PostWriteBody(DeviceWorker& worker, std::optional<std::string> image, const WriteHandlers& handlers,
     const std::function<bool()>& goOn);
 
 // The hello and the read request, each with its handler for all outcomes.
-void PostRead(TMainThreat& worker, TRequestHandler handshake, TRequestHandler data);
+void PostRead(DeviceWorker& worker, RequestHandler handshake, RequestHandler data);
 
-} // namespace sequence
+} // namespace device::sequence

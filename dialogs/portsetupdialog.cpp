@@ -2,7 +2,7 @@
 
 #include "dialogs/dialogframe.h"
 #include "serial/comconvert.h"
-#include "serial/comport.h"
+#include "serial/serialport.h"
 
 #include <QAbstractItemView>
 #include <QBoxLayout>
@@ -42,22 +42,22 @@ QStringList TextsOf(int count, std::string (*toStr)(Enum))
     return texts;
 }
 
-QString CurrentText(PortSetting kind, const TCustomComPort& port)
+QString CurrentText(PortSetting kind, const serial::SerialPort& port)
 {
     switch (kind) {
     case PortSetting::Port: return QString::fromLocal8Bit(port.Port());
-    case PortSetting::BaudRate: return QString::fromStdString(BaudRateToStr(port.BaudRate()));
-    case PortSetting::DataBits: return QString::fromStdString(DataBitsToStr(port.DataBits()));
-    case PortSetting::StopBits: return QString::fromStdString(StopBitsToStr(port.StopBits()));
-    case PortSetting::Parity: return QString::fromStdString(ParityToStr(port.Parity().Bits()));
+    case PortSetting::BaudRate: return QString::fromStdString(serial::BaudRateToStr(port.BaudRate()));
+    case PortSetting::DataBits: return QString::fromStdString(serial::DataBitsToStr(port.DataBits()));
+    case PortSetting::StopBits: return QString::fromStdString(serial::StopBitsToStr(port.StopBits()));
+    case PortSetting::Parity: return QString::fromStdString(serial::ParityToStr(port.Parity().Bits()));
     case PortSetting::FlowControl:
-        return QString::fromStdString(FlowControlToStr(port.FlowControl().GetFlowControl()));
+        return QString::fromStdString(serial::FlowControlToStr(port.FlowControl().GetFlowControl()));
     }
     return {};
 }
 
 // What a port is, after its path: the list shows it, the tip adds the rest.
-QString PortText(const ComPortInfo& port)
+QString PortText(const serial::ComPortInfo& port)
 {
     const QString path = QString::fromLocal8Bit(port.Path);
     if (!port.Present)
@@ -67,7 +67,7 @@ QString PortText(const ComPortInfo& port)
     return path + QStringLiteral(" \u2014 ") + QString::fromStdString(port.Description);
 }
 
-QString PortTip(const ComPortInfo& port)
+QString PortTip(const serial::ComPortInfo& port)
 {
     QStringList lines = {QString::fromLocal8Bit(port.Path)};
     if (!port.StableName.empty())
@@ -88,26 +88,26 @@ PortSettingList::PortSettingList(PortSetting kind, QWidget* parent)
     setEditable(false);
     switch (kind) {
     case PortSetting::Port:
-        ports_ = DescribeComPorts();
+        ports_ = serial::DescribeComPorts();
         view()->setTextElideMode(Qt::ElideNone);
-        for (const ComPortInfo& port : ports_)
+        for (const serial::ComPortInfo& port : ports_)
             AddPort(count(), port);
         break;
-    case PortSetting::BaudRate: addItems(TextsOf<TBaudRate>(br256000 + 1, BaudRateToStr)); break;
-    case PortSetting::DataBits: addItems(TextsOf<TDataBits>(dbEight + 1, DataBitsToStr)); break;
-    case PortSetting::StopBits: addItems(TextsOf<TStopBits>(sbTwoStopBits + 1, StopBitsToStr)); break;
-    case PortSetting::Parity: addItems(TextsOf<TParityBits>(prSpace + 1, ParityToStr)); break;
-    case PortSetting::FlowControl: addItems(TextsOf<TFlowControl>(fcCustom + 1, FlowControlToStr)); break;
+    case PortSetting::BaudRate: addItems(TextsOf<serial::BaudRateChoice>(serial::br256000 + 1, serial::BaudRateToStr)); break;
+    case PortSetting::DataBits: addItems(TextsOf<serial::DataBitsChoice>(serial::dbEight + 1, serial::DataBitsToStr)); break;
+    case PortSetting::StopBits: addItems(TextsOf<serial::StopBitsChoice>(serial::sbTwoStopBits + 1, serial::StopBitsToStr)); break;
+    case PortSetting::Parity: addItems(TextsOf<serial::ParityChoice>(serial::prSpace + 1, serial::ParityToStr)); break;
+    case PortSetting::FlowControl: addItems(TextsOf<serial::FlowControlChoice>(serial::fcCustom + 1, serial::FlowControlToStr)); break;
     }
 }
 
-void PortSettingList::Bind(const TCustomComPort& port)
+void PortSettingList::Bind(const serial::SerialPort& port)
 {
     if (kind_ == PortSetting::Port) {
         const std::string name = port.Port();
         int index = findData(QByteArray::fromStdString(name));
         if (index < 0 && !name.empty()) {
-            AddCurrentComPort(ports_, name);
+            serial::AddCurrentComPort(ports_, name);
             AddPort(0, ports_.front());
             index = 0;
         }
@@ -117,7 +117,7 @@ void PortSettingList::Bind(const TCustomComPort& port)
     setCurrentIndex(findText(CurrentText(kind_, port)));
 }
 
-void PortSettingList::AddPort(int index, const ComPortInfo& port)
+void PortSettingList::AddPort(int index, const serial::ComPortInfo& port)
 {
     // The exact bytes of the path ride along, whatever their encoding.
     insertItem(index, PortText(port), QByteArray::fromStdString(port.Path));
@@ -126,7 +126,7 @@ void PortSettingList::AddPort(int index, const ComPortInfo& port)
     view()->setMinimumWidth(view()->sizeHintForColumn(0));
 }
 
-void PortSettingList::StoreTo(TCustomComPort& port) const
+void PortSettingList::StoreTo(serial::SerialPort& port) const
 {
     // Entries are in the order of their enumeration.
     const int index = currentIndex();
@@ -135,11 +135,11 @@ void PortSettingList::StoreTo(TCustomComPort& port) const
     case PortSetting::Port:
         port.SetPort(index < 0 ? std::string() : currentData().toByteArray().toStdString());
         break;
-    case PortSetting::BaudRate: port.SetBaudRate(static_cast<TBaudRate>(value)); break;
-    case PortSetting::DataBits: port.SetDataBits(static_cast<TDataBits>(value)); break;
-    case PortSetting::StopBits: port.SetStopBits(static_cast<TStopBits>(value)); break;
-    case PortSetting::Parity: port.Parity().SetBits(static_cast<TParityBits>(value)); break;
-    case PortSetting::FlowControl: port.FlowControl().SetFlowControl(static_cast<TFlowControl>(value)); break;
+    case PortSetting::BaudRate: port.SetBaudRate(static_cast<serial::BaudRateChoice>(value)); break;
+    case PortSetting::DataBits: port.SetDataBits(static_cast<serial::DataBitsChoice>(value)); break;
+    case PortSetting::StopBits: port.SetStopBits(static_cast<serial::StopBitsChoice>(value)); break;
+    case PortSetting::Parity: port.Parity().SetBits(static_cast<serial::ParityChoice>(value)); break;
+    case PortSetting::FlowControl: port.FlowControl().SetFlowControl(static_cast<serial::FlowControlChoice>(value)); break;
     }
 }
 
@@ -195,13 +195,13 @@ PortSetupDialog::PortSetupDialog(QWidget* parent)
     CentreOnDesktop(*this);
 }
 
-void PortSetupDialog::Bind(const TCustomComPort& port)
+void PortSetupDialog::Bind(const serial::SerialPort& port)
 {
     for (PortSettingList* list : lists_)
         list->Bind(port);
 }
 
-void PortSetupDialog::StoreTo(TCustomComPort& port) const
+void PortSetupDialog::StoreTo(serial::SerialPort& port) const
 {
     port.BeginUpdate();
     std::exception_ptr failure;
@@ -223,7 +223,7 @@ void PortSetupDialog::StoreTo(TCustomComPort& port) const
         std::rethrow_exception(failure);
 }
 
-void EditPortSettings(TCustomComPort& port)
+void EditPortSettings(serial::SerialPort& port)
 {
     PortSetupDialog dialog;
     dialog.Bind(port);
@@ -233,7 +233,7 @@ void EditPortSettings(TCustomComPort& port)
 
 void InstallPortSetupDialog()
 {
-    SetComSetupDialog(EditPortSettings);
+    serial::SetComSetupDialog(EditPortSettings);
 }
 
 } // namespace dialogs

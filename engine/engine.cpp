@@ -6,6 +6,8 @@
 
 #include <vector>
 
+namespace engine {
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -13,21 +15,21 @@ constexpr auto SendWaitTurn = 200ms;
 constexpr int OpenPauseMs = 300;
 } // namespace
 
-TTestEngine::TTestEngine(platform::WindowThread& window, const std::string& portName, int baudRate, Events events)
+Engine::Engine(platform::WindowThread& window, const std::string& portName, int baudRate, Events events)
     : window_(window)
     , events_(events)
-    , port_(std::make_unique<TComPort>(window))
-    , framer_(std::make_unique<TComDataPacket>())
+    , port_(std::make_unique<serial::SerialPort>(window))
+    , framer_(std::make_unique<serial::PacketFramer>())
     , replyTimer_(window, [this] { OnReplyTimer(); })
     , matcher_(*this)
     , thread_(window)
 {
     // A system whose port list cannot be read fails here (ComError::RegError).
     std::vector<std::string> ports;
-    EnumComPorts(ports);
+    serial::EnumComPorts(ports);
 
     port_->SetPort(portName);
-    port_->SetBaudRate(ValueToBaudRate(static_cast<std::uint32_t>(baudRate)));
+    port_->SetBaudRate(serial::ValueToBaudRate(static_cast<std::uint32_t>(baudRate)));
     port_->SetCustomBaudRate(baudRate);
 
     // The hooks run inside a batch, which holds the lock already.
@@ -35,7 +37,7 @@ TTestEngine::TTestEngine(platform::WindowThread& window, const std::string& port
     framer_->OnPacket = [this](const std::string& text) { matcher_.OnPacketReceived(text); };
     framer_->OnCustomStart = [this](const std::string& buffer, int& pos) { matcher_.OnPacketStart(buffer, pos); };
     framer_->OnCustomStop = [this](const std::string& buffer, int& pos) { matcher_.OnPacketStop(buffer, pos); };
-    link_.OnRxBuf = [this](TCustomComPort&, const char* bytes, int count) {
+    link_.OnRxBuf = [this](serial::SerialPort&, const char* bytes, int count) {
         Locked([&] { framer_->AddData(std::string(bytes, static_cast<std::size_t>(count))); });
     };
     port_->RegisterLink(&link_);
@@ -43,7 +45,7 @@ TTestEngine::TTestEngine(platform::WindowThread& window, const std::string& port
     thread_.Start([this] { SendLoop(); });
 }
 
-TTestEngine::~TTestEngine()
+Engine::~Engine()
 {
     // Waking the send loop ends it at once instead of after its turn.
     thread_.Terminate();
@@ -53,7 +55,7 @@ TTestEngine::~TTestEngine()
     port_->UnRegisterLink(&link_);
 }
 
-bool TTestEngine::AdvanceLocked(std::uint64_t number, CommandEvent event)
+bool Engine::AdvanceLocked(std::uint64_t number, CommandEvent event)
 {
     Command& command = command_;
     if (number == 0 || number != command.number || command.state == CommandState::Ended)
@@ -72,27 +74,27 @@ bool TTestEngine::AdvanceLocked(std::uint64_t number, CommandEvent event)
         // Once on the line it waits for its outcome like any other.
         if (command.state != CommandState::Prepared)
             return false;
-        command.result = {TOutcome::Timeout, {}};
+        command.result = {Outcome::Timeout, {}};
         break;
     case CommandEvent::Answer:
     case CommandEvent::ErrorAnswer:
     case CommandEvent::TimedOut:
         if (command.state != CommandState::Written)
             return false;
-        command.result.outcome = event == CommandEvent::Answer ? TOutcome::Reply
-            : event == CommandEvent::ErrorAnswer               ? TOutcome::ErrorReply
-                                                               : TOutcome::Timeout;
+        command.result.outcome = event == CommandEvent::Answer ? Outcome::Reply
+            : event == CommandEvent::ErrorAnswer               ? Outcome::ErrorReply
+                                                               : Outcome::Timeout;
         command.result.reply = event == CommandEvent::TimedOut ? std::string() : matcher_.Reply();
         break;
     case CommandEvent::LineChanged:
-        command.result = {TOutcome::Timeout, {}};
+        command.result = {Outcome::Timeout, {}};
         break;
     }
     command.state = CommandState::Ended;
     return true;
 }
 
-void TTestEngine::Locked(const std::function<void()>& step)
+void Engine::Locked(const std::function<void()>& step)
 {
     std::vector<platform::Event*> signals;
     {
@@ -107,13 +109,13 @@ void TTestEngine::Locked(const std::function<void()>& step)
         event->Set();
 }
 
-void TTestEngine::EndUnansweredLocked(std::uint64_t number, CommandEvent event)
+void Engine::EndUnansweredLocked(std::uint64_t number, CommandEvent event)
 {
     if (AdvanceLocked(number, event))
         pendingSignals_.push_back(&events_.timeout);
 }
 
-std::uint64_t TTestEngine::PrepareCommand(const std::string& command, const TAts& ats, int replyTimeout)
+std::uint64_t Engine::PrepareCommand(const std::string& command, const MatchRule& ats, int replyTimeout)
 {
     std::uint64_t number = 0;
     Locked([&] {
@@ -124,7 +126,7 @@ std::uint64_t TTestEngine::PrepareCommand(const std::string& command, const TAts
     return number;
 }
 
-std::optional<TTestEngine::Result> TTestEngine::OutcomeOf(std::uint64_t command) const
+std::optional<Engine::Result> Engine::OutcomeOf(std::uint64_t command) const
 {
     std::lock_guard lock(lock_);
     if (command == 0 || command != command_.number || command_.state != CommandState::Ended)
@@ -132,18 +134,24 @@ std::optional<TTestEngine::Result> TTestEngine::OutcomeOf(std::uint64_t command)
     return command_.result;
 }
 
-std::string TTestEngine::Reply() const
+bool Engine::AwaitsAnswer(std::uint64_t command) const
+{
+    std::lock_guard lock(lock_);
+    return command != 0 && command == command_.number && command_.state == CommandState::Written;
+}
+
+std::string Engine::Reply() const
 {
     std::lock_guard lock(lock_);
     return matcher_.Reply();
 }
 
-void TTestEngine::Withdraw(std::uint64_t command)
+void Engine::Withdraw(std::uint64_t command)
 {
     Locked([&] { EndUnansweredLocked(command, CommandEvent::Withdrawn); });
 }
 
-std::optional<std::string> TTestEngine::TakeForWriting(std::uint64_t& number)
+std::optional<std::string> Engine::TakeForWriting(std::uint64_t& number)
 {
     std::optional<std::string> bytes;
     Locked([&] {
@@ -159,7 +167,7 @@ std::optional<std::string> TTestEngine::TakeForWriting(std::uint64_t& number)
     return bytes;
 }
 
-void TTestEngine::SendLoop()
+void Engine::SendLoop()
 {
     while (!thread_.Terminated()) {
         if (!events_.send.Wait(SendWaitTurn) || thread_.Terminated())
@@ -172,7 +180,7 @@ void TTestEngine::SendLoop()
             continue;
         try {
             port_->WriteStr(*bytes);
-        } catch (const EComPort&) {
+        } catch (const serial::PortError&) {
             // A failed write is left to the time-out.
         }
         window_.Post([this, alive = std::weak_ptr<int>(alive_), number] {
@@ -182,7 +190,7 @@ void TTestEngine::SendLoop()
     }
 }
 
-void TTestEngine::ArmReplyTimer(std::uint64_t number)
+void Engine::ArmReplyTimer(std::uint64_t number)
 {
     std::lock_guard lock(lock_);
     // An answer faster than this step needs no timer.
@@ -196,7 +204,7 @@ void TTestEngine::ArmReplyTimer(std::uint64_t number)
     replyTimer_.SetEnabled(true);
 }
 
-void TTestEngine::OnReplyTimer()
+void Engine::OnReplyTimer()
 {
     Locked([this] {
         // Only the command the matcher answers for can run out of time.
@@ -208,7 +216,7 @@ void TTestEngine::OnReplyTimer()
     });
 }
 
-void TTestEngine::ForgetReplyState()
+void Engine::ForgetReplyState()
 {
     window_.RunAndWait([this] {
         Locked([this] {
@@ -220,7 +228,7 @@ void TTestEngine::ForgetReplyState()
     });
 }
 
-bool TTestEngine::OpenPort()
+bool Engine::OpenPort()
 {
     lastOpenError_ = 0;
     try {
@@ -233,14 +241,14 @@ bool TTestEngine::OpenPort()
         port_->SetRTS(true);
         port_->SetDTR(true);
         return port_->Connected();
-    } catch (const EComPort& e) {
-        if (e.Code() == static_cast<int>(ComError::OpenFailed))
+    } catch (const serial::PortError& e) {
+        if (e.Code() == static_cast<int>(serial::ComError::OpenFailed))
             lastOpenError_ = e.OsError();
         return false;
     }
 }
 
-bool TTestEngine::ClosePort()
+bool Engine::ClosePort()
 {
     try {
         if (!port_->Connected())
@@ -248,12 +256,12 @@ bool TTestEngine::ClosePort()
         port_->Close();
         ForgetReplyState();
         return !port_->Connected();
-    } catch (const EComPort&) {
+    } catch (const serial::PortError&) {
         return false;
     }
 }
 
-bool TTestEngine::ConfigurePort(const std::string& portName, int baudRate)
+bool Engine::ConfigurePort(const std::string& portName, int baudRate)
 {
     try {
         if (port_->Connected())
@@ -264,46 +272,46 @@ bool TTestEngine::ConfigurePort(const std::string& portName, int baudRate)
         if (!portName.empty())
             port_->SetPort(portName);
         return true;
-    } catch (const EComPort&) {
+    } catch (const serial::PortError&) {
         return false;
     }
 }
 
-bool TTestEngine::IsPortOpen() const
+bool Engine::IsPortOpen() const
 {
     return port_->Connected();
 }
 
 // The matcher's host: window thread, under lock_.
 
-void TTestEngine::EmptyFramerBuffer()
+void Engine::EmptyFramerBuffer()
 {
     framer_->SetBuffer({});
 }
 
-void TTestEngine::Deliver(const std::string& text)
+void Engine::Deliver(const std::string& text)
 {
     framer_->DoPacket(text);
 }
 
-void TTestEngine::SetTimerInterval(int milliseconds)
+void Engine::SetTimerInterval(int milliseconds)
 {
     replyTimer_.SetInterval(milliseconds);
 }
 
-void TTestEngine::RestartTimer(int milliseconds)
+void Engine::RestartTimer(int milliseconds)
 {
     replyTimer_.SetEnabled(false);
     replyTimer_.SetInterval(milliseconds);
     replyTimer_.SetEnabled(true);
 }
 
-void TTestEngine::DisableTimer()
+void Engine::DisableTimer()
 {
     replyTimer_.SetEnabled(false);
 }
 
-void TTestEngine::Conclude(CommandEvent event, platform::Event& signal)
+void Engine::Conclude(CommandEvent event, platform::Event& signal)
 {
     // The matcher answers for the last command written; a late error text
     // after its outcome raises the event again but changes nothing.
@@ -311,17 +319,19 @@ void TTestEngine::Conclude(CommandEvent event, platform::Event& signal)
     pendingSignals_.push_back(&signal);
 }
 
-void TTestEngine::SignalReply()
+void Engine::SignalReply()
 {
     Conclude(CommandEvent::Answer, events_.reply);
 }
 
-void TTestEngine::SignalErrorReply()
+void Engine::SignalErrorReply()
 {
     Conclude(CommandEvent::ErrorAnswer, events_.errorReply);
 }
 
-void TTestEngine::SignalTimeout()
+void Engine::SignalTimeout()
 {
     Conclude(CommandEvent::TimedOut, events_.timeout);
 }
+
+} // namespace engine

@@ -1,5 +1,5 @@
 #pragma once
-// TTestEngine: writes one command at a time to the serial port and decides
+// Engine: writes one command at a time to the serial port and decides
 // from the received bytes, by the command's matching record and a time-out,
 // when its answer is complete; it reports the outcome through three events.
 //
@@ -25,14 +25,14 @@
 //   each entry point takes it once. It is never held across a port call, and
 //   the outcome listener and events are signalled after it is let go.
 
-#include "engine/ats.h"
+#include "engine/matchrule.h"
 #include "engine/replymatcher.h"
 #include "engine/replytimer.h"
 #include "platform/event.h"
 #include "platform/thread.h"
 #include "platform/windowthread.h"
-#include "serial/comport.h"
-#include "serial/comdatapacket.h"
+#include "serial/serialport.h"
+#include "serial/packetframer.h"
 
 #include <atomic>
 #include <cstdint>
@@ -43,7 +43,9 @@
 #include <string>
 #include <vector>
 
-class TTestEngine : private ReplyMatcher::Host {
+namespace engine {
+
+class Engine : private ReplyMatcher::Host {
 public:
     struct Events {
         platform::Event& send;
@@ -54,23 +56,26 @@ public:
 
     // Reads the system's port list, so that a system whose list cannot be
     // read fails construction with ComError::RegError; the port is not opened.
-    TTestEngine(platform::WindowThread& window, const std::string& portName, int baudRate, Events events);
-    ~TTestEngine() override;
+    Engine(platform::WindowThread& window, const std::string& portName, int baudRate, Events events);
+    ~Engine() override;
 
     struct Result {
-        TOutcome outcome = TOutcome::Timeout;
+        Outcome outcome = Outcome::Timeout;
         std::string reply; // the reply of an answer or an error answer
     };
 
     // Takes the next command (one that never got its outcome ends
     // unanswered). Returns the command's number.
-    std::uint64_t PrepareCommand(const std::string& command, const TAts& ats, int replyTimeout);
+    std::uint64_t PrepareCommand(const std::string& command, const MatchRule& ats, int replyTimeout);
     std::string Reply() const;
     // Ends the numbered command unanswered if it has not been written yet:
     // it never reaches the line.
     void Withdraw(std::uint64_t command);
     // The outcome of the numbered command, once it has one.
     std::optional<Result> OutcomeOf(std::uint64_t command) const;
+    // Whether the numbered command is waiting for its answer on the line:
+    // written, no outcome yet. Bytes received from then on may answer it.
+    bool AwaitsAnswer(std::uint64_t command) const;
     // Called outside the engine's lock, on whichever thread decided it,
     // whenever a command gets its outcome, just before the outcome event is
     // set. Set it before the first command is prepared.
@@ -88,7 +93,7 @@ public:
     // not open the line; 0 after one that could, or that failed otherwise.
     int LastOpenError() const { return lastOpenError_; }
 
-    TComPort& Port() { return *port_; }
+    serial::SerialPort& Port() { return *port_; }
 
 private:
     enum class CommandState { Prepared, Written, Ended };
@@ -97,7 +102,7 @@ private:
     struct Command {
         std::uint64_t number = 0;
         std::string bytes;
-        TAts ats;
+        MatchRule ats;
         int replyTimeout = 0;
         CommandState state = CommandState::Ended;
         Result result;
@@ -135,11 +140,11 @@ private:
 
     platform::WindowThread& window_;
     Events events_;
-    std::unique_ptr<TComPort> port_;
-    std::unique_ptr<TComDataPacket> framer_;
+    std::unique_ptr<serial::SerialPort> port_;
+    std::unique_ptr<serial::PacketFramer> framer_;
     // The engine's own listener on the port: each batch reaches the framer
     // under lock_.
-    TComLink link_;
+    serial::PortLink link_;
     ReplyTimer replyTimer_;
 
     mutable std::mutex lock_;
@@ -160,3 +165,5 @@ private:
 
     platform::ServedThread thread_;
 };
+
+} // namespace engine

@@ -1,5 +1,7 @@
 #include "engine/replymatcher.h"
 
+namespace engine {
+
 int FindPosition(const std::string& text, const std::string& pattern)
 {
     if (pattern.empty())
@@ -25,7 +27,7 @@ Occurrences CountOccurrences(const std::string& text, const std::string& pattern
     return result;
 }
 
-void ReplyMatcher::Prepare(const TAts& ats)
+void ReplyMatcher::Prepare(const MatchRule& ats)
 {
     ats_ = ats;
     countDone_ = false;
@@ -210,3 +212,5 @@ void ReplyMatcher::OnReplyTimer()
         host_.SignalTimeout();
     }
 }
+
+} // namespace engine

@@ -8,9 +8,11 @@
 // when it writes a command and everything else on the window thread, all
 // under the engine's lock.
 
-#include "engine/ats.h"
+#include "engine/matchrule.h"
 
 #include <string>
+
+namespace engine {
 
 class ReplyMatcher {
 public:
@@ -41,7 +43,7 @@ public:
 
     // Takes the matching record of the next command; the command starts
     // with nothing collected and nothing seen.
-    void Prepare(const TAts& ats);
+    void Prepare(const MatchRule& ats);
     // The line was closed or changed: what was collected is dropped and
     // nothing is an answer until the next Prepare.
     void Forget();
@@ -64,7 +66,7 @@ private:
     void MatchAnywhere(const std::string& buffer, int& pos);
 
     Host& host_;
-    TAts ats_;
+    MatchRule ats_;
     std::string reply_;
     std::string collected_;
     bool collectStarted_ = false;
@@ -83,3 +85,5 @@ struct Occurrences {
 };
 // Counts non-overlapping occurrences from left to right.
 Occurrences CountOccurrences(const std::string& text, const std::string& pattern);
+
+} // namespace engine

@@ -1,5 +1,7 @@
 #include "engine/replytimer.h"
 
+namespace engine {
+
 ReplyTimer::ReplyTimer(platform::WindowThread& window, std::function<void()> onExpiry)
     : onExpiry_(std::move(onExpiry))
     , timer_(window.CreateTimer([this] { Expired(); }))
@@ -41,3 +43,5 @@ void ReplyTimer::Expired()
     if (enabled_ && !timer_->IsActive())
         Arm();
 }
+
+} // namespace engine

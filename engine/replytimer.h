@@ -12,6 +12,8 @@
 #include <functional>
 #include <memory>
 
+namespace engine {
+
 class ReplyTimer {
 public:
     ReplyTimer(platform::WindowThread& window, std::function<void()> onExpiry);
@@ -30,3 +32,5 @@ private:
     bool enabled_ = false;
     int interval_ = 1000;
 };
+
+} // namespace engine

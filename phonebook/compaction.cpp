@@ -25,8 +25,6 @@ void CompactPhoneList(std::vector<std::string>& numbers, int lastSelectedRow, st
     RefillNumbers(numbers, collected);
 }
 
-} // namespace phonebook
-
 void CollectNumbers(std::vector<std::string>& numbers, std::vector<std::string>& collected)
 {
     collected.clear();
@@ -50,3 +48,5 @@ void RefillNumbers(std::vector<std::string>& numbers, std::vector<std::string>& 
     if (filled < numbers.size())
         numbers[filled].clear();
 }
+
+} // namespace phonebook

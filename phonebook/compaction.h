@@ -21,8 +21,6 @@ bool IsBlankNumber(std::string_view value);
 // is the beginning of a longer one first ("+1" < "1", "12" < "2").
 bool NumberBefore(std::string_view a, std::string_view b);
 
-} // namespace phonebook
-
 // Empties collected, then appends every non-blank slot value in slot order,
 // cutting values longer than PhoneNumberLength in their slot first.
 void CollectNumbers(std::vector<std::string>& numbers, std::vector<std::string>& collected);
@@ -31,8 +29,6 @@ void CollectNumbers(std::vector<std::string>& numbers, std::vector<std::string>&
 // value i into slot i and, when fewer than all slots were filled, empties the
 // slot after the last one written.
 void RefillNumbers(std::vector<std::string>& numbers, std::vector<std::string>& collected);
-
-namespace phonebook {
 
 // One compaction: CollectNumbers, then the row being left emptied (data row
 // lastSelectedRow, 1 to 500, holds slot lastSelectedRow - 1; 0 is none), then

@@ -1,5 +1,7 @@
 #include "phonebook/crc16.h"
 
+namespace phonebook {
+
 std::uint32_t Crc16Add(std::uint32_t r, std::uint8_t byte)
 {
     r ^= static_cast<std::uint32_t>(byte) << 8;
@@ -20,3 +22,5 @@ std::uint32_t Crc16Of(std::string_view bytes)
 {
     return Crc16Of(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
+
+} // namespace phonebook

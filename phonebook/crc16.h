@@ -10,6 +10,10 @@
 #include <cstdint>
 #include <string_view>
 
+namespace phonebook {
+
 std::uint32_t Crc16Add(std::uint32_t r, std::uint8_t byte);
 std::uint32_t Crc16Of(const std::uint8_t* bytes, std::size_t count);
 std::uint32_t Crc16Of(std::string_view bytes);
+
+} // namespace phonebook

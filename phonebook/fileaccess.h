@@ -22,7 +22,7 @@
 // a regular file.
 std::uint64_t FileSizeOf(const std::string& path);
 
-namespace files {
+namespace phonebook {
 
 // True when something other than a folder exists under the name.
 bool IsExistingFile(const std::string& path);
@@ -40,4 +40,4 @@ std::optional<std::string> ReadFileStart(const std::string& path,
 // removes the temporary files that writers killed in the middle left there.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
-} // namespace files
+} // namespace phonebook

@@ -204,7 +204,7 @@ std::uint64_t FileSizeOf(const std::string& path)
     return static_cast<std::uint64_t>(st.st_size);
 }
 
-namespace files {
+namespace phonebook {
 
 bool IsExistingFile(const std::string& path)
 {
@@ -256,4 +256,4 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
     return WriteInPlace(existing, bytes);
 }
 
-} // namespace files
+} // namespace phonebook

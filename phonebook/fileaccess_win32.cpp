@@ -186,7 +186,7 @@ std::uint64_t FileSizeOf(const std::string& path)
     return static_cast<std::uint64_t>(size.QuadPart);
 }
 
-namespace files {
+namespace phonebook {
 
 bool IsExistingFile(const std::string& path)
 {
@@ -241,4 +241,4 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
     return WriteInPlace(existing, bytes);
 }
 
-} // namespace files
+} // namespace phonebook

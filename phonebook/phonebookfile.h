@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+namespace phonebook {
+
 inline constexpr int PhoneSlotCount = 500;
 inline constexpr std::size_t PhoneNumberLength = 15;
 
@@ -21,8 +23,6 @@ struct PhoneBook {
     std::uint16_t relayTimeout = 0; // the low 16 bits of the field's value
     bool externalOff = false;
 };
-
-namespace phonebook {
 
 inline constexpr std::size_t SlotsSize = PhoneSlotCount * PhoneNumberLength; // 7500
 inline constexpr std::size_t CheckedSize = SlotsSize + 3;                   // 7503

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstddef>
 
+namespace serial {
+
 namespace {
 
 constexpr std::array<const char*, 16> kBaudRateTexts = {"Custom", "110", "300", "600", "1200", "2400", "4800", "9600",
@@ -43,28 +45,30 @@ Enum ValueOf(const std::array<const char*, N>& texts, const std::string& text, E
 
 } // namespace
 
-std::string BaudRateToStr(TBaudRate value) { return TextOf(kBaudRateTexts, value); }
-std::string DataBitsToStr(TDataBits value) { return TextOf(kDataBitsTexts, value); }
-std::string StopBitsToStr(TStopBits value) { return TextOf(kStopBitsTexts, value); }
-std::string ParityToStr(TParityBits value) { return TextOf(kParityTexts, value); }
-std::string FlowControlToStr(TFlowControl value) { return TextOf(kFlowControlTexts, value); }
+std::string BaudRateToStr(BaudRateChoice value) { return TextOf(kBaudRateTexts, value); }
+std::string DataBitsToStr(DataBitsChoice value) { return TextOf(kDataBitsTexts, value); }
+std::string StopBitsToStr(StopBitsChoice value) { return TextOf(kStopBitsTexts, value); }
+std::string ParityToStr(ParityChoice value) { return TextOf(kParityTexts, value); }
+std::string FlowControlToStr(FlowControlChoice value) { return TextOf(kFlowControlTexts, value); }
 
-TBaudRate StrToBaudRate(const std::string& text) { return ValueOf(kBaudRateTexts, text, br9600); }
-TDataBits StrToDataBits(const std::string& text) { return ValueOf(kDataBitsTexts, text, dbEight); }
-TStopBits StrToStopBits(const std::string& text) { return ValueOf(kStopBitsTexts, text, sbOneStopBit); }
-TParityBits StrToParity(const std::string& text) { return ValueOf(kParityTexts, text, prNone); }
-TFlowControl StrToFlowControl(const std::string& text) { return ValueOf(kFlowControlTexts, text, fcCustom); }
+BaudRateChoice StrToBaudRate(const std::string& text) { return ValueOf(kBaudRateTexts, text, br9600); }
+DataBitsChoice StrToDataBits(const std::string& text) { return ValueOf(kDataBitsTexts, text, dbEight); }
+StopBitsChoice StrToStopBits(const std::string& text) { return ValueOf(kStopBitsTexts, text, sbOneStopBit); }
+ParityChoice StrToParity(const std::string& text) { return ValueOf(kParityTexts, text, prNone); }
+FlowControlChoice StrToFlowControl(const std::string& text) { return ValueOf(kFlowControlTexts, text, fcCustom); }
 
-std::uint32_t BaudRateToValue(TBaudRate value)
+std::uint32_t BaudRateToValue(BaudRateChoice value)
 {
     return value < kBaudRateValues.size() ? kBaudRateValues[value] : 0;
 }
 
-TBaudRate ValueToBaudRate(std::uint32_t bitsPerSecond)
+BaudRateChoice ValueToBaudRate(std::uint32_t bitsPerSecond)
 {
     for (std::size_t i = 1; i < kBaudRateValues.size(); ++i) {
         if (kBaudRateValues[i] == bitsPerSecond)
-            return static_cast<TBaudRate>(i);
+            return static_cast<BaudRateChoice>(i);
     }
     return brCustom;
 }
+
+} // namespace serial

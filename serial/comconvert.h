@@ -1,6 +1,6 @@
 #pragma once
 // Text forms of the line setting enumerations, as shown in the setup dialog
-// and stored in the settings file, and the bits per second behind TBaudRate.
+// and stored in the settings file, and the bits per second behind BaudRateChoice.
 //
 // Thread safety: pure functions, callable from any thread.
 //
@@ -14,20 +14,24 @@
 #include <cstdint>
 #include <string>
 
-std::string BaudRateToStr(TBaudRate value);
-std::string DataBitsToStr(TDataBits value);
-std::string StopBitsToStr(TStopBits value);
-std::string ParityToStr(TParityBits value);
-std::string FlowControlToStr(TFlowControl value);
+namespace serial {
 
-TBaudRate StrToBaudRate(const std::string& text);
-TDataBits StrToDataBits(const std::string& text);
-TStopBits StrToStopBits(const std::string& text);
-TParityBits StrToParity(const std::string& text);
-TFlowControl StrToFlowControl(const std::string& text);
+std::string BaudRateToStr(BaudRateChoice value);
+std::string DataBitsToStr(DataBitsChoice value);
+std::string StopBitsToStr(StopBitsChoice value);
+std::string ParityToStr(ParityChoice value);
+std::string FlowControlToStr(FlowControlChoice value);
+
+BaudRateChoice StrToBaudRate(const std::string& text);
+DataBitsChoice StrToDataBits(const std::string& text);
+StopBitsChoice StrToStopBits(const std::string& text);
+ParityChoice StrToParity(const std::string& text);
+FlowControlChoice StrToFlowControl(const std::string& text);
 
 // Bits per second behind a listed rate; 0 for brCustom (and for a value
 // outside the enumeration).
-std::uint32_t BaudRateToValue(TBaudRate value);
+std::uint32_t BaudRateToValue(BaudRateChoice value);
 // The listed rate with exactly this speed, or brCustom when none is listed.
-TBaudRate ValueToBaudRate(std::uint32_t bitsPerSecond);
+BaudRateChoice ValueToBaudRate(std::uint32_t bitsPerSecond);
+
+} // namespace serial

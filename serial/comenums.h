@@ -7,7 +7,9 @@
 
 #include <cstdint>
 
-enum TBaudRate : std::uint8_t {
+namespace serial {
+
+enum BaudRateChoice : std::uint8_t {
     brCustom,
     br110,
     br300,
@@ -26,10 +28,12 @@ enum TBaudRate : std::uint8_t {
     br256000
 };
 
-enum TDataBits : std::uint8_t { dbFive, dbSix, dbSeven, dbEight };
+enum DataBitsChoice : std::uint8_t { dbFive, dbSix, dbSeven, dbEight };
 
-enum TStopBits : std::uint8_t { sbOneStopBit, sbOne5StopBits, sbTwoStopBits };
+enum StopBitsChoice : std::uint8_t { sbOneStopBit, sbOne5StopBits, sbTwoStopBits };
 
-enum TParityBits : std::uint8_t { prNone, prOdd, prEven, prMark, prSpace };
+enum ParityChoice : std::uint8_t { prNone, prOdd, prEven, prMark, prSpace };
 
-enum TFlowControl : std::uint8_t { fcHardware, fcSoftware, fcNone, fcCustom };
+enum FlowControlChoice : std::uint8_t { fcHardware, fcSoftware, fcNone, fcCustom };
+
+} // namespace serial

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace serial {
+
 namespace {
 
 constexpr std::array<const char*, 23> kTexts = {
@@ -40,7 +42,7 @@ std::string MessageOf(int code, int osError)
 
 } // namespace
 
-EComPort::EComPort(ComError code, int osError)
+PortError::PortError(ComError code, int osError)
     : std::runtime_error(MessageOf(static_cast<int>(code), osError))
     , code_(static_cast<int>(code))
     , osError_(osError)
@@ -53,3 +55,5 @@ std::string ComErrorText(int code)
         return {};
     return kTexts[static_cast<std::size_t>(code - 1)];
 }
+
+} // namespace serial

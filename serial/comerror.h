@@ -1,5 +1,5 @@
 #pragma once
-// EComPort: the one error the serial port component raises. It carries one
+// PortError: the one error the serial port component raises. It carries one
 // of the component's error codes and the operating system's error number
 // (errno on Linux, GetLastError on Windows; -1 when none applies). The
 // message is the code's fixed text, followed by " (win error code: N)" when
@@ -10,6 +10,8 @@
 
 #include <stdexcept>
 #include <string>
+
+namespace serial {
 
 // The component's error codes. The numbers are stable: codes of features
 // this program never reaches keep their place in the table.
@@ -39,9 +41,9 @@ enum class ComError : int {
     RegError,
 };
 
-class EComPort : public std::runtime_error {
+class PortError : public std::runtime_error {
 public:
-    explicit EComPort(ComError code, int osError = -1);
+    explicit PortError(ComError code, int osError = -1);
 
     int Code() const { return code_; }
     // The operating system's error number, -1 when none was given.
@@ -55,6 +57,8 @@ private:
 // The fixed text of a code; empty for a number outside the table.
 std::string ComErrorText(int code);
 
-// Raises EComPort with the code and the calling thread's last error (errno,
+// Raises PortError with the code and the calling thread's last error (errno,
 // or GetLastError on Windows; lasterror_*.cpp).
 [[noreturn]] void ThrowLastComError(ComError code);
+
+} // namespace serial

@@ -1,10 +1,10 @@
 #pragma once
 // The operating system's side of one serial line: the open device, its line
 // settings, the modem control lines, writing, counting and reading queued
-// bytes, and the wait of the event thread. The port (serial/comport.h) keeps
+// bytes, and the wait of the event thread. The port (serial/serialport.h) keeps
 // the settings and the rules; this class only talks to the driver. The
 // backend is chosen in CMake (comline_posix.cpp on Linux, comline_win32.cpp
-// on Windows). Error numbers in EComPort are the system's own: errno on
+// on Windows). Error numbers in PortError are the system's own: errno on
 // Linux, GetLastError on Windows.
 //
 // Thread safety: Open, Close, Apply*, SetModemLine and Write are called by
@@ -34,9 +34,9 @@ std::string DevicePathOf(const std::string& portName);
 // only, and Linux drops zero bytes in the port.
 struct LineSettings : Handshake {
     std::uint32_t bitsPerSecond = 9600;
-    TDataBits dataBits = dbEight;
-    TStopBits stopBits = sbOneStopBit;
-    TParityBits parity = prNone;
+    DataBitsChoice dataBits = dbEight;
+    StopBitsChoice stopBits = sbOneStopBit;
+    ParityChoice parity = prNone;
     bool parityCheck = false;
     bool replaceErrors = false; // parity errors arrive as replaceChar
     std::uint8_t replaceChar = 0;
@@ -65,7 +65,7 @@ public:
     ~ComLine();
 
     // Opens the named device for exclusive use in raw mode; remembers the
-    // line's settings to restore them on Close. EComPort with ComError::OpenFailed.
+    // line's settings to restore them on Close. PortError with ComError::OpenFailed.
     void Open(const std::string& portName);
     // Restores the original settings, gives up exclusive use and closes.
     // Does nothing when closed.
@@ -75,24 +75,24 @@ public:
     // Queue sizes: Linux's are fixed, so there only nonsense is refused
     // (ComError::SetupComFailed).
     void ApplyQueueSizes(int inputSize, int outputSize);
-    // EComPort with ComError::SetStateFailed.
+    // PortError with ComError::SetStateFailed.
     void ApplyLineSettings(const LineSettings& settings);
     // The total write time-out is constant + multiplier per byte, in
     // milliseconds; both 0 means no limit. Values are unsigned 32-bit.
     // Reads never wait (see Read), whatever the port's read time-outs say.
-    // EComPort with ComError::TimeoutsFailed.
+    // PortError with ComError::TimeoutsFailed.
     void ApplyWriteTimeouts(std::uint32_t multiplier, std::uint32_t constant);
     // Raises or drops DTR or RTS. A line without modem control lines (a
-    // pseudo-terminal) accepts this and changes nothing. EComPort with ComError::EscapeComFailed.
+    // pseudo-terminal) accepts this and changes nothing. PortError with ComError::EscapeComFailed.
     void SetModemLine(ModemLine line, bool on);
 
     // Writes all bytes, waiting while the driver's queue is full, at most for
     // the write time-out; returns the number of bytes the driver took.
-    // EComPort with ComError::WriteFailed.
+    // PortError with ComError::WriteFailed.
     int Write(const std::string& bytes);
-    // Bytes received and not yet read. EComPort with ComError::ClearComFailed.
+    // Bytes received and not yet read. PortError with ComError::ClearComFailed.
     int QueuedInput() const;
-    // Reads up to count queued bytes without waiting. EComPort with ComError::ReadFailed.
+    // Reads up to count queued bytes without waiting. PortError with ComError::ReadFailed.
     std::string Read(int count);
     // Throws away everything queued in both directions; errors are ignored.
     void Purge() noexcept;

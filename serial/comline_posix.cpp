@@ -62,7 +62,7 @@ void RestoreOpenedLine(int fd, const std::optional<int>& flagsBeforeLowLatency)
 [[noreturn]] void CloseAndThrow(int fd, int error)
 {
     close(fd);
-    throw EComPort(ComError::OpenFailed, error);
+    throw PortError(ComError::OpenFailed, error);
 }
 
 } // namespace
@@ -146,13 +146,13 @@ void ComLine::Close() noexcept
 void ComLine::ApplyQueueSizes(int inputSize, int outputSize)
 {
     if (inputSize < 0 || outputSize < 0)
-        throw EComPort(ComError::SetupComFailed, EINVAL);
+        throw PortError(ComError::SetupComFailed, EINVAL);
 }
 
 void ComLine::ApplyLineSettings(const LineSettings& settings)
 {
     if (!open_)
-        throw EComPort(ComError::SetStateFailed, EBADF);
+        throw PortError(ComError::SetStateFailed, EBADF);
     termios2 t{};
     if (ioctl(open_->fd, TCGETS2, &t) != 0)
         ThrowLastComError(ComError::SetStateFailed);
@@ -169,13 +169,13 @@ void ComLine::ApplyLineSettings(const LineSettings& settings)
         && !(t.c_cflag & CRTSCTS))
         error = ChangeModemLine(open_->fd, ModemLine::Rts, settings.rtsControl == rtsEnable);
     if (error != 0 && !IsMissingModemLines(error))
-        throw EComPort(ComError::SetStateFailed, error);
+        throw PortError(ComError::SetStateFailed, error);
 }
 
 void ComLine::ApplyWriteTimeouts(std::uint32_t multiplier, std::uint32_t constant)
 {
     if (!open_)
-        throw EComPort(ComError::TimeoutsFailed, EBADF);
+        throw PortError(ComError::TimeoutsFailed, EBADF);
     open_->writeMultiplier = multiplier;
     open_->writeConstant = constant;
 }
@@ -183,16 +183,16 @@ void ComLine::ApplyWriteTimeouts(std::uint32_t multiplier, std::uint32_t constan
 void ComLine::SetModemLine(ModemLine line, bool on)
 {
     if (!open_)
-        throw EComPort(ComError::EscapeComFailed, EBADF);
+        throw PortError(ComError::EscapeComFailed, EBADF);
     const int error = ChangeModemLine(open_->fd, line, on);
     if (error != 0 && !IsMissingModemLines(error))
-        throw EComPort(ComError::EscapeComFailed, error);
+        throw PortError(ComError::EscapeComFailed, error);
 }
 
 int ComLine::Write(const std::string& bytes)
 {
     if (!open_)
-        throw EComPort(ComError::WriteFailed, EBADF);
+        throw PortError(ComError::WriteFailed, EBADF);
     const std::uint64_t limitMs
         = open_->writeConstant + static_cast<std::uint64_t>(open_->writeMultiplier) * bytes.size();
     const bool limited = limitMs != 0;
@@ -220,7 +220,7 @@ int ComLine::Write(const std::string& bytes)
             ThrowLastComError(ComError::WriteFailed);
         // A lost line never makes room again.
         if (ready > 0 && (room.revents & (POLLERR | POLLHUP | POLLNVAL)))
-            throw EComPort(ComError::WriteFailed, EIO);
+            throw PortError(ComError::WriteFailed, EIO);
     }
     return static_cast<int>(done);
 }
@@ -229,7 +229,7 @@ int ComLine::QueuedInput() const
 {
     int count = 0;
     if (!open_)
-        throw EComPort(ComError::ClearComFailed, EBADF);
+        throw PortError(ComError::ClearComFailed, EBADF);
     if (ioctl(open_->fd, FIONREAD, &count) != 0)
         ThrowLastComError(ComError::ClearComFailed);
     return count;
@@ -238,7 +238,7 @@ int ComLine::QueuedInput() const
 std::string ComLine::Read(int count)
 {
     if (!open_)
-        throw EComPort(ComError::ReadFailed, EBADF);
+        throw PortError(ComError::ReadFailed, EBADF);
     std::string bytes(static_cast<std::size_t>(std::max(count, 0)), '\0');
     std::size_t got = 0;
     while (got < bytes.size()) {
@@ -252,7 +252,7 @@ std::string ComLine::Read(int count)
         if (n < 0 && errno == EAGAIN)
             break;
         // End of file: the line was hung up under us.
-        throw EComPort(ComError::ReadFailed, n == 0 ? EIO : errno);
+        throw PortError(ComError::ReadFailed, n == 0 ? EIO : errno);
     }
     bytes.resize(got);
     return bytes;

@@ -54,7 +54,7 @@ private:
     OVERLAPPED op_{};
 };
 
-BYTE StopBitsOf(TStopBits stopBits)
+BYTE StopBitsOf(StopBitsChoice stopBits)
 {
     switch (stopBits) {
     case sbOne5StopBits: return ONE5STOPBITS;
@@ -95,7 +95,7 @@ void FillDcb(DCB& dcb, const LineSettings& s)
 
 [[noreturn]] void ThrowClosed(ComError code)
 {
-    throw EComPort(code, ERROR_INVALID_HANDLE);
+    throw PortError(code, ERROR_INVALID_HANDLE);
 }
 
 } // namespace
@@ -136,7 +136,7 @@ void ComLine::Open(const std::string& portName)
         if (line->waitOp.hEvent != nullptr)
             CloseHandle(line->waitOp.hEvent);
         CloseHandle(handle);
-        throw EComPort(ComError::OpenFailed, static_cast<int>(error));
+        throw PortError(ComError::OpenFailed, static_cast<int>(error));
     }
     open_ = std::move(line);
 }
@@ -165,7 +165,7 @@ void ComLine::ApplyQueueSizes(int inputSize, int outputSize)
     if (!open_)
         ThrowClosed(ComError::SetupComFailed);
     if (inputSize < 0 || outputSize < 0)
-        throw EComPort(ComError::SetupComFailed, ERROR_INVALID_PARAMETER);
+        throw PortError(ComError::SetupComFailed, ERROR_INVALID_PARAMETER);
     if (!SetupComm(open_->handle, static_cast<DWORD>(inputSize), static_cast<DWORD>(outputSize)))
         ThrowLastComError(ComError::SetupComFailed);
 }

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+namespace serial {
+
 struct ComPortInfo {
     // The path as listed, stored and opened, such as /dev/ttyUSB0.
     std::string Path;
@@ -30,7 +32,7 @@ struct ComPortInfo {
 };
 
 // The ports EnumComPorts lists, described, sorted by path; then the by-id
-// names and the virtual devices' ports, each sorted by path. EComPort with
+// names and the virtual devices' ports, each sorted by path. PortError with
 // ComError::RegError ("Registry error") when the list cannot be read.
 std::vector<ComPortInfo> DescribeComPorts();
 
@@ -40,3 +42,5 @@ std::vector<ComPortInfo> DescribeComPorts();
 // comes with that device's description; a device that does not exist now
 // comes with Present false. Nothing is added for an empty name.
 void AddCurrentComPort(std::vector<ComPortInfo>& ports, const std::string& currentPort);
+
+} // namespace serial

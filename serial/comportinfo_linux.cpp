@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <fstream>
 
+namespace serial {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -138,3 +140,5 @@ void AddCurrentComPort(std::vector<ComPortInfo>& ports, const std::string& curre
     current.Path = currentPort;
     ports.insert(ports.begin(), std::move(current));
 }
+
+} // namespace serial

@@ -15,6 +15,8 @@
 #include <utility>
 #include <vector>
 
+namespace serial {
+
 namespace {
 
 // A device's text property; for a list of texts (REG_MULTI_SZ) the first.
@@ -89,3 +91,5 @@ void AddCurrentComPort(std::vector<ComPortInfo>& ports, const std::string& curre
     current.Path = currentPort;
     ports.insert(ports.begin(), std::move(current));
 }
+
+} // namespace serial

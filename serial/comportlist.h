@@ -17,11 +17,11 @@
 #include <string>
 #include <vector>
 
-// Replaces the list's contents with the port names. EComPort with ComError::RegError when
+namespace serial {
+
+// Replaces the list's contents with the port names. PortError with ComError::RegError when
 // the list cannot be read; the list is then left as it was.
 void EnumComPorts(std::vector<std::string>& list);
-
-namespace serial {
 
 // Linux only: where the list comes from (default /sys/class/tty) and the
 // folder the listed names live in (default /dev).

@@ -88,17 +88,13 @@ SerialTtys ListSerialTtys()
     return result;
 }
 
-} // namespace serial
-
 void EnumComPorts(std::vector<std::string>& list)
 {
     std::vector<std::string> names;
-    for (serial::SerialTty& tty : serial::ListSerialTtys().Ttys)
+    for (SerialTty& tty : ListSerialTtys().Ttys)
         names.push_back(std::move(tty.DevicePath));
     list.swap(names);
 }
-
-namespace serial {
 
 void SetComPortListRoots(const std::string& ttyClassDir, const std::string& deviceDir)
 {

@@ -10,12 +10,14 @@
 #include <algorithm>
 #include <memory>
 
+namespace serial {
+
 void EnumComPorts(std::vector<std::string>& list)
 {
     HKEY key = nullptr;
     const LSTATUS opened = RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &key);
     if (opened != ERROR_SUCCESS)
-        throw EComPort(ComError::RegError, static_cast<int>(opened));
+        throw PortError(ComError::RegError, static_cast<int>(opened));
     const std::unique_ptr<std::remove_pointer_t<HKEY>, decltype(&RegCloseKey)> guard(key, &RegCloseKey);
 
     std::vector<std::string> names;
@@ -30,7 +32,7 @@ void EnumComPorts(std::vector<std::string>& list)
         if (status == ERROR_NO_MORE_ITEMS)
             break;
         if (status != ERROR_SUCCESS)
-            throw EComPort(ComError::RegError, static_cast<int>(status));
+            throw PortError(ComError::RegError, static_cast<int>(status));
         // The data may or may not end with its terminating zero.
         std::wstring name(data, dataBytes / sizeof(wchar_t));
         while (!name.empty() && name.back() == L'\0')
@@ -40,3 +42,5 @@ void EnumComPorts(std::vector<std::string>& list)
     std::sort(names.begin(), names.end());
     list.swap(names);
 }
+
+} // namespace serial

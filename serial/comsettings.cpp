@@ -1,31 +1,33 @@
 #include "serial/comsettings.h"
 
-#include "serial/comport.h"
+#include "serial/serialport.h"
 
-void TComSettingsObject::lock() const
+namespace serial {
+
+void PortSettingsGroup::lock() const
 {
     if (port_)
         port_->lock_.lock();
 }
 
-void TComSettingsObject::unlock() const
+void PortSettingsGroup::unlock() const
 {
     if (port_)
         port_->lock_.unlock();
 }
 
-void TComSettingsObject::Reapply()
+void PortSettingsGroup::Reapply()
 {
     if (port_)
         Apply(*port_);
 }
 
-void TComParity::Apply(TCustomComPort& port) { port.ApplyDCB(); }
-void TComFlowControl::Apply(TCustomComPort& port) { port.ApplyDCB(); }
-void TComTimeouts::Apply(TCustomComPort& port) { port.ApplyTimeouts(); }
-void TComBuffer::Apply(TCustomComPort& port) { port.ApplyBuffer(); }
+void ParitySettings::Apply(SerialPort& port) { port.ApplyDCB(); }
+void FlowControlSettings::Apply(SerialPort& port) { port.ApplyDCB(); }
+void DriverTimeouts::Apply(SerialPort& port) { port.ApplyTimeouts(); }
+void QueueSizes::Apply(SerialPort& port) { port.ApplyBuffer(); }
 
-void TComFlowControl::SetFlowControl(TFlowControl value)
+void FlowControlSettings::SetFlowControl(FlowControlChoice value)
 {
     std::lock_guard guard(*this);
     switch (value) {
@@ -49,7 +51,7 @@ void TComFlowControl::SetFlowControl(TFlowControl value)
     Reapply();
 }
 
-TFlowControl TComFlowControl::GetFlowControl() const
+FlowControlChoice FlowControlSettings::GetFlowControl() const
 {
     std::lock_guard guard(*this);
     if (fields_.rtsControl == rtsHandshake && fields_.outCtsFlow && !fields_.xonXoffIn && !fields_.xonXoffOut)
@@ -60,3 +62,5 @@ TFlowControl TComFlowControl::GetFlowControl() const
         return fcNone;
     return fcCustom;
 }
+
+} // namespace serial

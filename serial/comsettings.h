@@ -17,23 +17,25 @@
 #include <cstdint>
 #include <mutex>
 
-class TCustomComPort;
+namespace serial {
 
-class TComSettingsObject {
+class SerialPort;
+
+class PortSettingsGroup {
 public:
-    TComSettingsObject(const TComSettingsObject&) = delete;
-    TComSettingsObject& operator=(const TComSettingsObject&) = delete;
+    PortSettingsGroup(const PortSettingsGroup&) = delete;
+    PortSettingsGroup& operator=(const PortSettingsGroup&) = delete;
 
     // The port's lock (BasicLockable); nothing for a stand-alone object.
     void lock() const;
     void unlock() const;
 
 protected:
-    explicit TComSettingsObject(TCustomComPort* port)
+    explicit PortSettingsGroup(SerialPort* port)
         : port_(port)
     {
     }
-    ~TComSettingsObject() = default;
+    ~PortSettingsGroup() = default;
 
     template <typename T>
     T Get(const T& field) const
@@ -51,55 +53,55 @@ protected:
         Reapply();
     }
     // Re-applies this object's part of the line settings on its port.
-    virtual void Apply(TCustomComPort& port) = 0;
+    virtual void Apply(SerialPort& port) = 0;
     void Reapply();
 
 private:
-    TCustomComPort* port_;
+    SerialPort* port_;
 };
 
-class TComParity : public TComSettingsObject {
+class ParitySettings : public PortSettingsGroup {
 public:
-    explicit TComParity(TCustomComPort* port = nullptr)
-        : TComSettingsObject(port)
+    explicit ParitySettings(SerialPort* port = nullptr)
+        : PortSettingsGroup(port)
     {
     }
 
-    TParityBits Bits() const { return Get(bits_); }
+    ParityChoice Bits() const { return Get(bits_); }
     bool Check() const { return Get(check_); }
     bool Replace() const { return Get(replace_); }
     std::uint8_t ReplaceChar() const { return Get(replaceChar_); }
-    void SetBits(TParityBits value) { Set(bits_, value); }
+    void SetBits(ParityChoice value) { Set(bits_, value); }
     void SetCheck(bool value) { Set(check_, value); }
     void SetReplace(bool value) { Set(replace_, value); }
     void SetReplaceChar(std::uint8_t value) { Set(replaceChar_, value); }
 
 private:
-    void Apply(TCustomComPort& port) override;
+    void Apply(SerialPort& port) override;
 
-    TParityBits bits_ = prNone;
+    ParityChoice bits_ = prNone;
     bool check_ = false;
     bool replace_ = false;
     std::uint8_t replaceChar_ = 0;
 };
 
-class TComFlowControl : public TComSettingsObject {
+class FlowControlSettings : public PortSettingsGroup {
 public:
-    explicit TComFlowControl(TCustomComPort* port = nullptr)
-        : TComSettingsObject(port)
+    explicit FlowControlSettings(SerialPort* port = nullptr)
+        : PortSettingsGroup(port)
     {
     }
 
     // Sets the handshake fields of a preset (fcCustom changes nothing) and
     // re-applies the line settings, even when nothing changed.
-    void SetFlowControl(TFlowControl value);
+    void SetFlowControl(FlowControlChoice value);
     // Which preset the handshake fields match; fcCustom when none does.
-    TFlowControl GetFlowControl() const;
+    FlowControlChoice GetFlowControl() const;
 
     bool OutCTSFlow() const { return Get(fields_.outCtsFlow); }
     bool OutDSRFlow() const { return Get(fields_.outDsrFlow); }
-    TDTRFlowControl ControlDTR() const { return Get(fields_.dtrControl); }
-    TRTSFlowControl ControlRTS() const { return Get(fields_.rtsControl); }
+    DtrControl ControlDTR() const { return Get(fields_.dtrControl); }
+    RtsControl ControlRTS() const { return Get(fields_.rtsControl); }
     bool XonXoffOut() const { return Get(fields_.xonXoffOut); }
     bool XonXoffIn() const { return Get(fields_.xonXoffIn); }
     bool DSRSensitivity() const { return Get(fields_.dsrSensitivity); }
@@ -108,8 +110,8 @@ public:
     std::uint8_t XoffChar() const { return Get(fields_.xoffChar); }
     void SetOutCTSFlow(bool value) { Set(fields_.outCtsFlow, value); }
     void SetOutDSRFlow(bool value) { Set(fields_.outDsrFlow, value); }
-    void SetControlDTR(TDTRFlowControl value) { Set(fields_.dtrControl, value); }
-    void SetControlRTS(TRTSFlowControl value) { Set(fields_.rtsControl, value); }
+    void SetControlDTR(DtrControl value) { Set(fields_.dtrControl, value); }
+    void SetControlRTS(RtsControl value) { Set(fields_.rtsControl, value); }
     void SetXonXoffOut(bool value) { Set(fields_.xonXoffOut, value); }
     void SetXonXoffIn(bool value) { Set(fields_.xonXoffIn, value); }
     void SetDSRSensitivity(bool value) { Set(fields_.dsrSensitivity, value); }
@@ -121,7 +123,7 @@ public:
     void SetFields(const serial::Handshake& value) { Set(fields_, value); }
 
 private:
-    void Apply(TCustomComPort& port) override;
+    void Apply(SerialPort& port) override;
 
     serial::Handshake fields_;
 };
@@ -129,10 +131,10 @@ private:
 // Driver time-outs in milliseconds. With the defaults a write of n bytes
 // may take at most 1000 + 100 n ms. Reads never wait on Linux (the port only
 // reads what is queued), so the read values are kept but have no effect.
-class TComTimeouts : public TComSettingsObject {
+class DriverTimeouts : public PortSettingsGroup {
 public:
-    explicit TComTimeouts(TCustomComPort* port = nullptr)
-        : TComSettingsObject(port)
+    explicit DriverTimeouts(SerialPort* port = nullptr)
+        : PortSettingsGroup(port)
     {
     }
 
@@ -148,7 +150,7 @@ public:
     void SetWriteTotalConstant(std::int32_t value) { Set(writeTotalConstant_, value); }
 
 private:
-    void Apply(TCustomComPort& port) override;
+    void Apply(SerialPort& port) override;
 
     std::int32_t readInterval_ = -1;
     std::int32_t readTotalMultiplier_ = 0;
@@ -159,10 +161,10 @@ private:
 
 // Driver queue sizes in bytes. The Linux kernel's queues have a fixed size:
 // the values are kept and checked, not applied.
-class TComBuffer : public TComSettingsObject {
+class QueueSizes : public PortSettingsGroup {
 public:
-    explicit TComBuffer(TCustomComPort* port = nullptr)
-        : TComSettingsObject(port)
+    explicit QueueSizes(SerialPort* port = nullptr)
+        : PortSettingsGroup(port)
     {
     }
 
@@ -172,8 +174,10 @@ public:
     void SetOutputSize(int value) { Set(outputSize_, value); }
 
 private:
-    void Apply(TCustomComPort& port) override;
+    void Apply(SerialPort& port) override;
 
     int inputSize_ = 1024;
     int outputSize_ = 1024;
 };
+
+} // namespace serial

@@ -1,9 +1,11 @@
 // The process-wide hook through which the Qt-free port reaches the setup
 // dialog of the Qt part.
-#include "serial/comport.h"
+#include "serial/serialport.h"
 
 #include <mutex>
 #include <stdexcept>
+
+namespace serial {
 
 namespace {
 
@@ -13,23 +15,23 @@ std::mutex& DialogMutex()
     return mutex;
 }
 
-TComSetupDialog& InstalledDialog()
+SetupDialogHook& InstalledDialog()
 {
-    static TComSetupDialog dialog;
+    static SetupDialogHook dialog;
     return dialog;
 }
 
 } // namespace
 
-void SetComSetupDialog(TComSetupDialog dialog)
+void SetComSetupDialog(SetupDialogHook dialog)
 {
     std::lock_guard guard(DialogMutex());
     InstalledDialog() = std::move(dialog);
 }
 
-void TCustomComPort::ShowSetupDialog()
+void SerialPort::ShowSetupDialog()
 {
-    TComSetupDialog dialog;
+    SetupDialogHook dialog;
     {
         std::lock_guard guard(DialogMutex());
         dialog = InstalledDialog();
@@ -38,3 +40,5 @@ void TCustomComPort::ShowSetupDialog()
         throw std::logic_error("no port setup dialog is installed");
     dialog(*this);
 }
+
+} // namespace serial

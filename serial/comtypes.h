@@ -7,19 +7,19 @@
 #include <cstdint>
 #include <initializer_list>
 
-enum TDTRFlowControl : std::uint8_t { dtrDisable, dtrEnable, dtrHandshake };
-
-enum TRTSFlowControl : std::uint8_t { rtsDisable, rtsEnable, rtsHandshake, rtsToggle };
-
 namespace serial {
+
+enum DtrControl : std::uint8_t { dtrDisable, dtrEnable, dtrHandshake };
+
+enum RtsControl : std::uint8_t { rtsDisable, rtsEnable, rtsHandshake, rtsToggle };
 
 // The handshake of a line, as the flow control settings hold it and as the
 // driver is told it, with the defaults of both.
 struct Handshake {
     bool outCtsFlow = false;
     bool outDsrFlow = false;
-    TDTRFlowControl dtrControl = dtrDisable;
-    TRTSFlowControl rtsControl = rtsDisable;
+    DtrControl dtrControl = dtrDisable;
+    RtsControl rtsControl = rtsDisable;
     bool xonXoffOut = false;
     bool xonXoffIn = false;
     bool dsrSensitivity = false;
@@ -30,9 +30,7 @@ struct Handshake {
     bool operator==(const Handshake&) const = default;
 };
 
-} // namespace serial
-
-enum TComEvent : std::uint8_t {
+enum PortEvent : std::uint8_t {
     evRxChar,
     evTxEmpty,
     evRxFlag,
@@ -45,25 +43,27 @@ enum TComEvent : std::uint8_t {
     evRx80Full
 };
 
-// A set of TComEvent values.
-class TComEvents {
+// A set of PortEvent values.
+class PortEvents {
 public:
-    constexpr TComEvents() = default;
-    constexpr TComEvents(std::initializer_list<TComEvent> events)
+    constexpr PortEvents() = default;
+    constexpr PortEvents(std::initializer_list<PortEvent> events)
     {
-        for (TComEvent e : events)
+        for (PortEvent e : events)
             bits_ |= Bit(e);
     }
-    static constexpr TComEvents All()
+    static constexpr PortEvents All()
     {
         return {evRxChar, evTxEmpty, evRxFlag, evRing, evBreak, evCTS, evDSR, evError, evRLSD, evRx80Full};
     }
 
-    constexpr bool Contains(TComEvent e) const { return (bits_ & Bit(e)) != 0; }
+    constexpr bool Contains(PortEvent e) const { return (bits_ & Bit(e)) != 0; }
     constexpr bool Empty() const { return bits_ == 0; }
-    constexpr bool operator==(const TComEvents&) const = default;
+    constexpr bool operator==(const PortEvents&) const = default;
 
 private:
-    static constexpr std::uint16_t Bit(TComEvent e) { return static_cast<std::uint16_t>(1u << e); }
+    static constexpr std::uint16_t Bit(PortEvent e) { return static_cast<std::uint16_t>(1u << e); }
     std::uint16_t bits_ = 0;
 };
+
+} // namespace serial

@@ -2,7 +2,11 @@
 
 #include <cerrno>
 
+namespace serial {
+
 void ThrowLastComError(ComError code)
 {
-    throw EComPort(code, errno);
+    throw PortError(code, errno);
 }
+
+} // namespace serial

@@ -2,7 +2,11 @@
 
 #include <windows.h>
 
+namespace serial {
+
 void ThrowLastComError(ComError code)
 {
-    throw EComPort(code, static_cast<int>(GetLastError()));
+    throw PortError(code, static_cast<int>(GetLastError()));
 }
+
+} // namespace serial

@@ -24,7 +24,7 @@ void SetSpeed(termios2& t, std::uint32_t bitsPerSecond)
 {
     // B0 would hang the line up instead of setting a speed.
     if (bitsPerSecond == 0)
-        throw EComPort(ComError::SetStateFailed, EINVAL);
+        throw PortError(ComError::SetStateFailed, EINVAL);
     t.c_cflag &= ~static_cast<tcflag_t>(CBAUD | (CBAUD << IBSHIFT));
     unsigned code = BOTHER;
     for (const auto& [speed, speedCode] : kStandardSpeeds) {
@@ -37,14 +37,14 @@ void SetSpeed(termios2& t, std::uint32_t bitsPerSecond)
     t.c_ospeed = bitsPerSecond;
 }
 
-void SetCharacterSize(termios2& t, TDataBits dataBits)
+void SetCharacterSize(termios2& t, DataBitsChoice dataBits)
 {
     static constexpr std::array<tcflag_t, 4> kSizes = {CS5, CS6, CS7, CS8};
     t.c_cflag &= ~static_cast<tcflag_t>(CSIZE);
     t.c_cflag |= dataBits < kSizes.size() ? kSizes[dataBits] : CS8;
 }
 
-void SetParity(termios2& t, TParityBits parity, bool check)
+void SetParity(termios2& t, ParityChoice parity, bool check)
 {
     t.c_cflag &= ~static_cast<tcflag_t>(PARENB | PARODD | CMSPAR);
     switch (parity) {
@@ -62,7 +62,7 @@ void SetParity(termios2& t, TParityBits parity, bool check)
 // The driver offers one or two stop bits. One and a half becomes two: a
 // receiver that expects 1.5 accepts the longer gap, never a shorter one
 // (UARTs send 1.5 for this setting with 5-bit characters anyway).
-void SetStopBits(termios2& t, TStopBits stopBits)
+void SetStopBits(termios2& t, StopBitsChoice stopBits)
 {
     t.c_cflag &= ~static_cast<tcflag_t>(CSTOPB);
     if (stopBits != sbOneStopBit)

@@ -20,7 +20,7 @@ namespace serial {
 void MakeRaw(termios2& t);
 
 // Raw mode plus the settings, on top of the line's current record.
-// EComPort with ComError::SetStateFailed for a speed of 0.
+// PortError with ComError::SetStateFailed for a speed of 0.
 void BuildLineTermios(termios2& t, const LineSettings& settings);
 
 } // namespace serial

@@ -8,11 +8,15 @@
 #include <cstdint>
 #include <string>
 
-struct TPortSettings {
+namespace serial {
+
+struct PortSettings {
     std::uint32_t BaudRate = 2400; // bits per second, standard or custom
     std::string Port = "COM1";
-    TDataBits DataBits = dbEight;
-    TStopBits StopBits = sbOneStopBit;
-    TParityBits Parity = prNone;
-    TFlowControl FlowControl = fcNone;
+    DataBitsChoice DataBits = dbEight;
+    StopBitsChoice StopBits = sbOneStopBit;
+    ParityChoice Parity = prNone;
+    FlowControlChoice FlowControl = fcNone;
 };
+
+} // namespace serial

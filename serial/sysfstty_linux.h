@@ -17,7 +17,7 @@ struct SerialTtys {
     std::vector<SerialTty> Ttys; // sorted by DevicePath
 };
 
-// EComPort with ComError::RegError when the class folder cannot be read.
+// PortError with ComError::RegError when the class folder cannot be read.
 SerialTtys ListSerialTtys();
 
 // The class folder the list reads (SetComPortListRoots).

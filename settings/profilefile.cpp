@@ -90,9 +90,9 @@ WriteError::WriteError(const std::string& path) : std::runtime_error("Unable to 
 
 ProfileFile::ProfileFile(std::string path) : path_(std::move(path))
 {
-    const std::optional<std::string> content = files::ReadFileStart(path_);
+    const std::optional<std::string> content = phonebook::ReadFileStart(path_);
     if (!content) {
-        unreadable_ = files::IsExistingFile(path_);
+        unreadable_ = phonebook::IsExistingFile(path_);
         return;
     }
     std::string_view rest = *content;
@@ -203,7 +203,7 @@ void ProfileFile::Save(std::vector<Line> lines)
     std::string content(byteOrderMark_ ? ByteOrderMark : std::string_view());
     for (const Line& line : lines)
         content += line.text + line.ending;
-    if (!files::WriteFileAtomically(path_, content))
+    if (!phonebook::WriteFileAtomically(path_, content))
         throw WriteError(path_);
     lines_ = std::move(lines);
 }

@@ -12,7 +12,7 @@
 // every other line, and its line ending, as it was. New lines take the
 // file's own line ending (LF for a new file). A UTF-8 byte-order mark at the
 // start is read through and kept. Every write replaces the whole file by the
-// rules of files::WriteFileAtomically.
+// rules of phonebook::WriteFileAtomically.
 
 #include <optional>
 #include <stdexcept>

@@ -15,7 +15,7 @@ constexpr char StopBitsKey[] = "stopBits";
 constexpr char ParityKey[] = "parity";
 constexpr char FlowControlKey[] = "flowControl";
 
-const TPortSettings Defaults;
+const serial::PortSettings Defaults;
 
 // The stored forms of one setting, in the order of its enumeration values.
 template <typename Stored, typename Value, std::size_t N>
@@ -27,13 +27,13 @@ Value Translate(const Stored& stored, const std::pair<Stored, Value> (&forms)[N]
     return fallback;
 }
 
-constexpr std::pair<int, TDataBits> DataBitsForms[] = {{5, dbFive}, {6, dbSix}, {7, dbSeven}, {8, dbEight}};
+constexpr std::pair<int, serial::DataBitsChoice> DataBitsForms[] = {{5, serial::dbFive}, {6, serial::dbSix}, {7, serial::dbSeven}, {8, serial::dbEight}};
 // One and a half stop bits are stored as 25.
-constexpr std::pair<int, TStopBits> StopBitsForms[] = {{1, sbOneStopBit}, {25, sbOne5StopBits}, {2, sbTwoStopBits}};
-const std::pair<std::string, TParityBits> ParityForms[] = {
-    {"None", prNone}, {"Odd", prOdd}, {"Even", prEven}, {"Mark", prMark}, {"Space", prSpace}};
-const std::pair<std::string, TFlowControl> FlowControlForms[] = {
-    {"Hardware", fcHardware}, {"Software", fcSoftware}, {"None", fcNone}, {"Custom", fcCustom}};
+constexpr std::pair<int, serial::StopBitsChoice> StopBitsForms[] = {{1, serial::sbOneStopBit}, {25, serial::sbOne5StopBits}, {2, serial::sbTwoStopBits}};
+const std::pair<std::string, serial::ParityChoice> ParityForms[] = {
+    {"None", serial::prNone}, {"Odd", serial::prOdd}, {"Even", serial::prEven}, {"Mark", serial::prMark}, {"Space", serial::prSpace}};
+const std::pair<std::string, serial::FlowControlChoice> FlowControlForms[] = {
+    {"Hardware", serial::fcHardware}, {"Software", serial::fcSoftware}, {"None", serial::fcNone}, {"Custom", serial::fcCustom}};
 
 // The stored form of a value; the fallback for one outside the forms.
 template <typename Stored, typename Value, std::size_t N>
@@ -60,9 +60,9 @@ void CreateSettingsFile(ProfileFile& file, const FileLocations& locations)
 // The port settings read key by key through the two readers (each given the
 // key and its default), their stored forms translated.
 template <typename ReadString, typename ReadInteger>
-TPortSettings TranslatePortSettings(ReadString readString, ReadInteger readInteger)
+serial::PortSettings TranslatePortSettings(ReadString readString, ReadInteger readInteger)
 {
-    TPortSettings port;
+    serial::PortSettings port;
     port.Port = readString(PortKey, Defaults.Port);
     // Any positive rate is passed on (the port accepts custom rates); zero
     // and negative values have no meaning as a rate.
@@ -79,7 +79,7 @@ TPortSettings TranslatePortSettings(ReadString readString, ReadInteger readInteg
 
 StartupSettings ReadStartupSettings(const FileLocations& locations)
 {
-    const bool existed = files::IsExistingFile(locations.SettingsPath);
+    const bool existed = phonebook::IsExistingFile(locations.SettingsPath);
     ProfileFile file(locations.SettingsPath);
     if (!existed)
         CreateSettingsFile(file, locations);
@@ -93,7 +93,7 @@ StartupSettings ReadStartupSettings(const FileLocations& locations)
     return result;
 }
 
-TPortSettings ReadPortSettings(const std::string& settingsPath)
+serial::PortSettings ReadPortSettings(const std::string& settingsPath)
 {
     const ProfileFile file(settingsPath);
     return TranslatePortSettings(
@@ -107,7 +107,7 @@ TPortSettings ReadPortSettings(const std::string& settingsPath)
         });
 }
 
-void StorePortSettings(const std::string& settingsPath, const TPortSettings& port)
+void StorePortSettings(const std::string& settingsPath, const serial::PortSettings& port)
 {
     ProfileFile file(settingsPath);
     file.Write(PortSection, {
@@ -122,7 +122,7 @@ void StorePortSettings(const std::string& settingsPath, const TPortSettings& por
 
 void RememberCurrentFile(const std::string& settingsPath, const std::string& phoneBookPath)
 {
-    if (!files::IsExistingFile(settingsPath))
+    if (!phonebook::IsExistingFile(settingsPath))
         return;
     ProfileFile file(settingsPath);
     file.Write(PortSection, CurrentFileKey, phoneBookPath);

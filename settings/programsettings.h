@@ -33,7 +33,7 @@ FileLocations LocateFiles(const std::string& programPath);
 
 struct StartupSettings {
     std::string CurrentFile;
-    TPortSettings PortSettings;
+    serial::PortSettings PortSettings;
 };
 
 // Creates the settings file when missing, reads every key (appending the
@@ -44,7 +44,7 @@ StartupSettings ReadStartupSettings(const FileLocations& locations);
 // The port settings stored in a settings file, which is only read: a missing
 // file or key, or a stored value outside its forms, gives that setting's
 // default, as at start-up.
-TPortSettings ReadPortSettings(const std::string& settingsPath);
+serial::PortSettings ReadPortSettings(const std::string& settingsPath);
 
 // Records the phone book path under current_file, only when the settings
 // file exists. Throws WriteError.
@@ -54,6 +54,6 @@ void RememberCurrentFile(const std::string& settingsPath, const std::string& pho
 // and flowControl, in that order and in their stored forms, all in one
 // write. The file and the section are created when missing; no other key
 // is touched. Throws WriteError.
-void StorePortSettings(const std::string& settingsPath, const TPortSettings& port);
+void StorePortSettings(const std::string& settingsPath, const serial::PortSettings& port);
 
 } // namespace settings

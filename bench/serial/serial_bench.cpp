@@ -6,8 +6,8 @@
 //   build/bench/serial/serial_bench [iterations]
 #include "platform/deadline.h"
 #include "platform/plainwindowthread.h"
-#include "serial/comdatapacket.h"
-#include "serial/comport.h"
+#include "serial/packetframer.h"
+#include "serial/serialport.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -73,7 +73,7 @@ private:
     std::thread thread_;
 };
 
-void RoundTrips(TComPort& port, platform::PlainWindowThread& window, std::string& received, std::size_t size,
+void RoundTrips(serial::SerialPort& port, platform::PlainWindowThread& window, std::string& received, std::size_t size,
     int iterations)
 {
     const std::string command(size, 'U');
@@ -107,8 +107,8 @@ int main(int argc, char** argv)
     fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
 
     platform::PlainWindowThread window;
-    TComPort port(window);
-    TComDataPacket framer;
+    serial::SerialPort port(window);
+    serial::PacketFramer framer;
     std::string received;
     framer.OnPacket = [&](const std::string& text) { received += text; };
     framer.SetComPort(&port);

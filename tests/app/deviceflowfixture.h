@@ -3,7 +3,7 @@
 // in this process: the window's settings name the device's line as the
 // port, and the window's own worker, engine and serial component talk to it.
 
-#include "device/mainthreat.h"
+#include "device/deviceworker.h"
 #include "serial/comportlist.h"
 #include "tools/relaysim/device.h"
 

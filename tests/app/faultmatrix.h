@@ -31,7 +31,7 @@ enum class Disturbance {
 };
 
 // What the operation leaves behind.
-enum class Outcome {
+enum class Aftermath {
     Stored,       // write: the device holds the file
     NotStored,    // write: the device still holds what it held
     Shown,        // read: the window shows the device's phone book
@@ -47,7 +47,7 @@ struct FaultRow {
     relaysim::Options device;
     Disturbance disturbance;
     std::optional<std::string> message;
-    Outcome outcome;
+    Aftermath outcome;
 };
 
 inline relaysim::Options WithFaults(void (*set)(relaysim::Options&))
@@ -68,15 +68,15 @@ inline const std::string Image = BookBytes({{1, "222"}, {200, "+4470000"}, {498,
 
 class FaultMatrixTest : public DeviceFlowTest, public ::testing::WithParamInterface<FaultRow> {
 protected:
-    std::string PortLink() const { return dir / "port"; }
+    std::string PortSymlink() const { return dir / "port"; }
 
     // The device the window's port name leads to from now on.
     relaysim::Device& Plug(relaysim::Options options = {})
     {
         relaysim::Device& device = StartDevice(std::move(options));
         device.SetImage(Image);
-        std::filesystem::remove(PortLink());
-        std::filesystem::create_symlink(device.SlavePath(), PortLink());
+        std::filesystem::remove(PortSymlink());
+        std::filesystem::create_symlink(device.SlavePath(), PortSymlink());
         return device;
     }
 
@@ -99,36 +99,36 @@ protected:
         ASSERT_TRUE(WaitFor([&] { return form->Operations().Worker()->QueuedCount() == 0; }, 15s)) << "requests left behind";
     }
 
-    void ExpectOutcome(Outcome outcome, relaysim::Device& device)
+    void ExpectAftermath(Aftermath outcome, relaysim::Device& device)
     {
         const std::vector<std::string> image = phonebook::DecodePhoneBook(Image).numbers;
         switch (outcome) {
-        case Outcome::Stored:
+        case Aftermath::Stored:
             // The phone book as the click saved it.
             EXPECT_TRUE(WaitFor([&] { return device.StoredImage() == ReadBytes(Book()); }, 5s));
             break;
-        case Outcome::NotStored:
+        case Aftermath::NotStored:
             EXPECT_TRUE(SameBytes(device.StoredImage(), Image));
             break;
-        case Outcome::Shown:
+        case Aftermath::Shown:
             EXPECT_EQ(PhoneList(*form)->Values(), image);
             [[fallthrough]];
-        case Outcome::SettingsOnly:
+        case Aftermath::SettingsOnly:
             EXPECT_EQ(RelayTimeoutField(*form)->text(), QStringLiteral("40000"));
             EXPECT_TRUE(ExternalOffBox(*form)->isChecked());
             break;
-        case Outcome::CutAt3000:
+        case Aftermath::CutAt3000:
             EXPECT_EQ(PhoneList(*form)->Value(1), "222");
             EXPECT_EQ(PhoneList(*form)->Value(200), "9200");
             EXPECT_EQ(RelayTimeoutField(*form)->text(), QStringLiteral("0"));
             EXPECT_FALSE(ExternalOffBox(*form)->isChecked());
             break;
-        case Outcome::Cleared:
+        case Aftermath::Cleared:
             EXPECT_EQ(PhoneList(*form)->Values(), std::vector<std::string>(500));
             EXPECT_EQ(RelayTimeoutField(*form)->text(), QStringLiteral("0"));
             EXPECT_FALSE(ExternalOffBox(*form)->isChecked());
             break;
-        case Outcome::Kept:
+        case Aftermath::Kept:
             EXPECT_EQ(PhoneList(*form)->Value(1), "91");
             EXPECT_EQ(RelayTimeoutField(*form)->text(), QStringLiteral("77"));
             break;
@@ -140,7 +140,7 @@ TEST_P(FaultMatrixTest, operationEndsIdleWithItsMessageAndTheNextWorks)
 {
     const FaultRow& row = GetParam();
     relaysim::Device& device = Plug(row.device);
-    PrepareSettings(PortLink(), BookFile);
+    PrepareSettings(PortSymlink(), BookFile);
     Start();
 
     int holder = -1;
@@ -148,7 +148,7 @@ TEST_P(FaultMatrixTest, operationEndsIdleWithItsMessageAndTheNextWorks)
         holder = ::open(device.SlavePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
         ASSERT_EQ(::flock(holder, LOCK_EX | LOCK_NB), 0);
     } else if (row.disturbance == Disturbance::PathGone) {
-        std::filesystem::remove(PortLink());
+        std::filesystem::remove(PortSymlink());
     } else if (row.disturbance == Disturbance::UnplugInDumpPause) {
         // Polled from the window's loop: the dump has stopped in its pause.
         // The plug is pulled 250 ms into it, when the window has read what
@@ -173,11 +173,11 @@ TEST_P(FaultMatrixTest, operationEndsIdleWithItsMessageAndTheNextWorks)
         : row.disturbance == Disturbance::PathGone                ? ENOENT : 0;
     std::vector<std::string> expected;
     if (row.message)
-        expected.push_back(*row.message + (openError ? "\n" + PortLink() + ": " + std::strerror(openError) : ""));
+        expected.push_back(*row.message + (openError ? "\n" + PortSymlink() + ": " + std::strerror(openError) : ""));
     EXPECT_EQ(errors, expected);
     EXPECT_EQ(watch.Titles().size(), row.message ? 1 : 0) << watch.Titles().join(' ').toStdString();
     ExpectIdleAfterOperation();
-    ExpectOutcome(row.outcome, device);
+    ExpectAftermath(row.outcome, device);
     if (row.disturbance == Disturbance::PortHeld || row.disturbance == Disturbance::PathGone) {
         EXPECT_EQ(device.Transcript(), "") << "reached the device";
     }
@@ -189,13 +189,13 @@ TEST_P(FaultMatrixTest, operationEndsIdleWithItsMessageAndTheNextWorks)
     relaysim::Device& back = gone ? Plug() : device;
     back.SetFaults({});
     if (row.disturbance == Disturbance::PathGone)
-        std::filesystem::create_symlink(back.SlavePath(), PortLink());
+        std::filesystem::create_symlink(back.SlavePath(), PortSymlink());
     errors.clear();
     Run(row.operation);
     EXPECT_TRUE(errors.empty());
     EXPECT_EQ(watch.Titles().size(), row.message ? 1 : 0) << "a second message";
     ExpectIdleAfterOperation();
-    ExpectOutcome(row.operation == Operation::Write ? Outcome::Stored : Outcome::Shown, back);
+    ExpectAftermath(row.operation == Operation::Write ? Aftermath::Stored : Aftermath::Shown, back);
 }
 
 } // namespace faultmatrix

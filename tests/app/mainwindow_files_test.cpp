@@ -44,7 +44,7 @@ TEST_F(MainWindowFilesTest, saveThroughDialogWritesTheWholeFileAndMakesItCurrent
     expected.replace(45, 3, "123");
     expected.replace(7485, 1, "7");
     expected += std::string("\0\0\1", 3);
-    const std::uint32_t check = Crc16Of(expected);
+    const std::uint32_t check = phonebook::Crc16Of(expected);
     for (int i = 0; i < 4; ++i)
         expected.push_back(static_cast<char>(check >> (8 * i)));
     EXPECT_TRUE(SameBytes(ReadBytes(saved), expected));

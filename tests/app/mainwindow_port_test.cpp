@@ -50,7 +50,7 @@ protected:
     // begins): a new worker starts with an empty queue.
     void MarkWorker()
     {
-        form->Operations().Worker()->PostRequest("\x55", TAts{}, 1000, nullptr, nullptr, nullptr, 1);
+        form->Operations().Worker()->PostRequest("\x55", engine::MatchRule{}, 1000, nullptr, nullptr, nullptr, 1);
     }
     bool IsMarkedWorker() const { return form->Operations().Worker() != nullptr && form->Operations().Worker()->QueuedCount() == 1; }
 
@@ -73,10 +73,10 @@ TEST_F(PortConfigurationTest, okStoresTheChosenSettingsAndReplacesTheWorker)
     EXPECT_EQ(ReadBytes(SettingsPath()), PortText(Device().SlavePath(), "57600", "25", "Even"));
     ASSERT_NE(form->Operations().Worker(), nullptr);
     EXPECT_FALSE(IsMarkedWorker());
-    const TPortSettings settings = form->Operations().Worker()->GetPortSettings();
+    const serial::PortSettings settings = form->Operations().Worker()->GetPortSettings();
     EXPECT_EQ(settings.BaudRate, 57600u);
-    EXPECT_EQ(settings.StopBits, sbOne5StopBits);
-    EXPECT_EQ(settings.Parity, prEven);
+    EXPECT_EQ(settings.StopBits, serial::sbOne5StopBits);
+    EXPECT_EQ(settings.Parity, serial::prEven);
     EXPECT_EQ(settings.Port, Device().SlavePath());
     EXPECT_FALSE(form->Operations().Worker()->Engine().IsPortOpen());
     ExpectIdleWindow();
@@ -100,7 +100,7 @@ TEST_F(PortConfigurationTest, cancelStillWritesTheSixKeysInTheirStoredForms)
             + "\nbaudrate=2400\nparity=None\nextra=kept\ndataBits=8\nstopBits=1\nflowControl=None\n");
     ASSERT_NE(form->Operations().Worker(), nullptr);
     EXPECT_FALSE(IsMarkedWorker());
-    EXPECT_EQ(form->Operations().Worker()->GetPortSettings().Parity, prNone);
+    EXPECT_EQ(form->Operations().Worker()->GetPortSettings().Parity, serial::prNone);
 }
 
 TEST_F(PortConfigurationTest, customStoresTheRateTheWorkerWasBuiltWith)
@@ -169,7 +169,7 @@ TEST_F(PortConfigurationTest, portThatCannotReopenEndsTheFlowInsideTheDialog)
 
     EXPECT_EQ(watch.Titles(), (QStringList{QStringLiteral("Setup"), QStringLiteral("QEM")}));
     ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0].rfind(ComErrorText(1), 0), 0u) << errors[0];
+    EXPECT_EQ(errors[0].rfind(serial::ComErrorText(1), 0), 0u) << errors[0];
     EXPECT_EQ(ReadBytes(SettingsPath()), settingsBefore);
     EXPECT_TRUE(IsMarkedWorker());
     ExpectIdleWindow();

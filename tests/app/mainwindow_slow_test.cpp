@@ -182,20 +182,20 @@ INSTANTIATE_TEST_SUITE_P(SlowRows, FaultMatrixTest,
         // frame's 10 s time-out runs out.
         FaultRow{"writeUnplugged", Operation::Write,
             WithFaults([](relaysim::Options& o) { o.faults.hangUpAtFrame = 100; }), Disturbance::None, WriteBrokeOff,
-            Outcome::NotStored},
+            Aftermath::NotStored},
         // Answers 0.7 s either side of the write's 10 s and the read hello's 5 s.
         FaultRow{"writeHelloJustInTime", Operation::Write, LateHello(9300ms), Disturbance::None, std::nullopt,
-            Outcome::Stored},
+            Aftermath::Stored},
         FaultRow{"writeHelloTooLate", Operation::Write, LateHello(10700ms), Disturbance::None, CannotConnect,
-            Outcome::NotStored},
+            Aftermath::NotStored},
         FaultRow{"frameAckJustInTime", Operation::Write, LateHundredthFrameAck(9300ms), Disturbance::None,
-            std::nullopt, Outcome::Stored},
+            std::nullopt, Aftermath::Stored},
         FaultRow{"frameAckTooLate", Operation::Write, LateHundredthFrameAck(10700ms), Disturbance::None,
-            WriteBrokeOff, Outcome::NotStored},
+            WriteBrokeOff, Aftermath::NotStored},
         FaultRow{"readHelloJustInTime", Operation::Read, LateHello(4300ms), Disturbance::None, std::nullopt,
-            Outcome::Shown},
+            Aftermath::Shown},
         FaultRow{"readHelloTooLate", Operation::Read, LateHello(5700ms), Disturbance::None, CannotStartReading,
-            Outcome::Kept}),
+            Aftermath::Kept}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

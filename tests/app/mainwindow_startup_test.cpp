@@ -153,8 +153,8 @@ TEST_F(MainWindowTest, storedPortSettingsReachTheWindow)
 
     EXPECT_EQ(form->Operations().PortSettings().Port, "COM3");
     EXPECT_EQ(form->Operations().PortSettings().BaudRate, 2400u);
-    EXPECT_EQ(form->Operations().PortSettings().Parity, prEven);
-    EXPECT_EQ(form->Operations().PortSettings().StopBits, sbOne5StopBits);
+    EXPECT_EQ(form->Operations().PortSettings().Parity, serial::prEven);
+    EXPECT_EQ(form->Operations().PortSettings().StopBits, serial::sbOne5StopBits);
     EXPECT_EQ(form->Files().CurrentFile(), DefaultBook());
 }
 

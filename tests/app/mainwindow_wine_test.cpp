@@ -9,7 +9,7 @@
 
 #include "tests/app/flowfixture.h"
 
-#include "device/mainthreat.h"
+#include "device/deviceworker.h"
 #include "phonebook/phonebookfile.h"
 
 #include <cstdlib>

@@ -192,7 +192,7 @@ TEST_F(DeviceFlowTest, fileOf7000BytesIsSentAs438Frames)
     EXPECT_TRUE(SameBytes(Device().Transcript(), expected));
     EXPECT_EQ(form->Operations().FramesQueued(), 438u);
     // The device waits for more frames; the closing wait ends the write.
-    EXPECT_TRUE(watch.Titles().isEmpty());
+    EXPECT_TRUE(watch.Titles().isEmpty()) << watch.Titles().join(' ').toStdString();
     ExpectIdleAfterOperation();
 }
 

@@ -85,7 +85,7 @@ protected:
 inline std::string BookBytes(std::initializer_list<std::pair<int, const char*>> numbers,
     std::uint16_t relayTimeout = 0, bool externalOff = false)
 {
-    PhoneBook book;
+    phonebook::PhoneBook book;
     for (const auto& [slot, value] : numbers)
         book.numbers[slot] = value;
     book.relayTimeout = relayTimeout;

@@ -95,7 +95,7 @@ TEST_F(CliWithDevice, failuresNameTheirStepAndWriteNothing)
     relaysim::Options shortDump;
     shortDump.faults.dumpLength = 100;
     const std::vector<Case> cases = {
-        {"no port", std::nullopt, {"read"}, 1, "cannot be opened: No such file or directory"},
+        {"no port", std::nullopt, {"read"}, 1, "port cannot be opened: /"},
         {"backup from an incomplete dump", shortDump, {"write", "BOOK", "--backup", "BACKUP"}, 1,
             "incomplete dump from the device (100 of 7505 bytes)"},
         {"a damaged file", relaysim::Options{}, {"write", "DAMAGED"}, 2, "check value is not valid"},

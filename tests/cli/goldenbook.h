@@ -17,7 +17,7 @@ inline std::string GoldenBook(const std::map<int, std::string>& slots, std::uint
     bytes[7500] = static_cast<char>(timeout & 0xFF);
     bytes[7501] = static_cast<char>(timeout >> 8);
     bytes[7502] = flag;
-    const std::uint32_t check = Crc16Of(bytes);
+    const std::uint32_t check = phonebook::Crc16Of(bytes);
     for (int i = 0; i < 4; ++i)
         bytes += static_cast<char>(check >> (8 * i));
     return bytes;

@@ -1,16 +1,21 @@
 // The write and read operations against the virtual device: an observer
 // that throws, in its failure news too, ends its operation at that step, with nothing more of it on
-// the line, and the next operation works.
+// the line, and the next operation works; an acknowledgement that comes too
+// late for its own message never answers the next one before it is written.
 
 #include "device/operations.h"
 
-#include "device/mainthreat.h"
+#include "device/deviceworker.h"
+#include "phonebook/phonebookfile.h"
+#include "platform/deadline.h"
 #include "platform/plainwindowthread.h"
-#include "serial/comsettings.h"
+#include "serial/portsettings.h"
+#include "serial/serialport.h"
 #include "tools/relaysim/device.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <optional>
 #include <stdexcept>
 
@@ -24,7 +29,7 @@ struct Watch : device::OperationObserver {
         if (frame == throwAtFrame)
             throw std::runtime_error("observer failed");
     }
-    void Failed(device::Step step) override
+    void Failed(device::Step step, device::FrameCount) override
     {
         failed = step;
         if (throwOnFailure)
@@ -45,11 +50,14 @@ struct Watch : device::OperationObserver {
 
 class Operations : public ::testing::Test {
 protected:
-    Operations()
+    explicit Operations(relaysim::Options options = {})
+        : device(std::move(options))
     {
         device.Start();
-        worker = std::make_unique<TMainThreat>(
-            window, device.SlavePath(), 115200, dbEight, parity, sbOneStopBit, flowControl);
+        serial::PortSettings settings;
+        settings.Port = device.SlavePath();
+        settings.BaudRate = 115200;
+        worker = device::MakeDeviceWorker(window, settings);
     }
     void RunToTheEnd(const device::DeviceOperation& operation)
     {
@@ -58,11 +66,9 @@ protected:
         ASSERT_TRUE(window.RunUntil([&] { return worker->QueuedCount() == 0; }, 15s));
     }
 
-    relaysim::Device device{relaysim::Options{}};
+    relaysim::Device device;
     platform::PlainWindowThread window;
-    TComParity parity;
-    TComFlowControl flowControl;
-    std::unique_ptr<TMainThreat> worker;
+    std::unique_ptr<device::DeviceWorker> worker;
 };
 
 TEST_F(Operations, throwingObserverEndsItsOperationAtThatStepAndTheNextOneWorks)
@@ -97,6 +103,54 @@ TEST_F(Operations, throwingObserverEndsItsOperationAtThatStepAndTheNextOneWorks)
     EXPECT_EQ(device.StoredImage(), image);
     ASSERT_TRUE(next.finished);
     EXPECT_EQ(next.finished->size(), 7505u);
+}
+
+// The device acknowledges the write start 10 ms after its time-out ran out;
+// frame 1 is prepared meanwhile. Every write waits until all the device has
+// sent has reached the engine, so the late acknowledgement is in before
+// frame 1 goes out: frame 1 must still be written and answered by its own
+// acknowledgement, and the device must store the image byte for byte.
+class LateWriteStartAck : public Operations {
+protected:
+    LateWriteStartAck()
+        : Operations(Options())
+    {
+    }
+    static relaysim::Options Options()
+    {
+        relaysim::Options options;
+        options.faults.writeStartAckDelay = 60ms;
+        return options;
+    }
+};
+
+TEST_F(LateWriteStartAck, doesNotAnswerFrameOneAndTheImageIsStored)
+{
+    std::atomic<std::size_t> received{0};
+    serial::PortLink link;
+    link.OnRxBuf = [&](serial::SerialPort&, const char*, int count) { received += static_cast<std::size_t>(count); };
+    worker->Engine().Port().RegisterLink(&link);
+    worker->Engine().SetBeforeWriteHook([&] {
+        for (int turn = 0; turn < 500; ++turn) {
+            const relaysim::Status status = device.GetStatus();
+            if (status.bytesPending == 0 && status.bytesSent == received)
+                return;
+            platform::SleepMs(10);
+        }
+    });
+    phonebook::PhoneBook book;
+    for (int slot = 0; slot < phonebook::PhoneSlotCount; ++slot)
+        book.numbers[static_cast<std::size_t>(slot)] = std::to_string(860000000 + slot);
+    book.relayTimeout = 40000;
+    const std::string image = phonebook::EncodePhoneBook(book);
+    Watch watch;
+    device::WriteOperation write(*worker, watch);
+    ASSERT_TRUE(write.Start([&] { return image; }));
+    RunToTheEnd(write);
+    worker->Engine().Port().UnRegisterLink(&link);
+    EXPECT_FALSE(watch.failed);
+    EXPECT_EQ(device.GetStatus().imagesStored, 1);
+    EXPECT_EQ(device.StoredImage(), image);
 }
 
 } // namespace

@@ -17,7 +17,7 @@ std::string Pattern(size_t size)
 
 std::vector<std::string> FramesOf(const std::string& image)
 {
-    protocol::FrameReader reader(image);
+    device::protocol::FrameReader reader(image);
     std::vector<std::string> frames;
     while (auto frame = reader.Next())
         frames.push_back(*frame);
@@ -79,7 +79,7 @@ TEST(DecodeDump, aFullDumpFillsEverySlotAndTheRelaySettings)
     for (int k = 0; k < 500; ++k)
         dump += Slot(k == 3 ? "+123" : k == 7 ? "370612345678" : "");
     dump += std::string("\xF4\x01\x01\x00\x00", 5);
-    const auto decoded = protocol::DecodeDump(dump);
+    const auto decoded = device::protocol::DecodeDump(dump);
     ASSERT_EQ(decoded.numbers.size(), 500u);
     EXPECT_EQ(decoded.numbers[3], "+123");
     EXPECT_EQ(decoded.numbers[7], "370612345678");
@@ -103,7 +103,7 @@ TEST(DecodeDump, aNumberEndsAtTheFirstByteThatIsNotADigitOrPlus)
     };
     for (const auto& c : cases) {
         // 20 bytes: the slot, and a second one starting at byte 15 < 20 - 4.
-        const auto decoded = protocol::DecodeDump(c.slot + std::string(5, '\0'));
+        const auto decoded = device::protocol::DecodeDump(c.slot + std::string(5, '\0'));
         ASSERT_EQ(decoded.numbers.size(), 2u);
         EXPECT_EQ(decoded.numbers[0], c.number);
     }
@@ -114,7 +114,7 @@ TEST(DecodeDump, readsTheRelaySettingsFromTheEndOfAShortReply)
     // 35 bytes: slots from bytes 0-14, 15-29 and 30-34; time-out from bytes
     // 30 and 31, flag from byte 32.
     std::string reply = Slot("111") + Slot("222") + std::string("\x40\x9C\x02\x00\x00", 5);
-    const auto decoded = protocol::DecodeDump(reply);
+    const auto decoded = device::protocol::DecodeDump(reply);
     ASSERT_EQ(decoded.numbers.size(), 3u);
     EXPECT_EQ(decoded.numbers[1], "222");
     EXPECT_EQ(decoded.numbers[2], "");
@@ -125,7 +125,7 @@ TEST(DecodeDump, readsTheRelaySettingsFromTheEndOfAShortReply)
 TEST(DecodeDump, aReplyUnderFiveBytesHoldsNothing)
 {
     for (size_t length = 0; length < 5; ++length) {
-        const auto decoded = protocol::DecodeDump(std::string(length, '1'));
+        const auto decoded = device::protocol::DecodeDump(std::string(length, '1'));
         EXPECT_TRUE(decoded.numbers.empty()) << length;
         EXPECT_FALSE(decoded.relayTimeout.has_value()) << length;
         EXPECT_FALSE(decoded.externalOff.has_value()) << length;
@@ -134,7 +134,7 @@ TEST(DecodeDump, aReplyUnderFiveBytesHoldsNothing)
 
 TEST(DecodeDump, takesAtMost500Slots)
 {
-    const auto decoded = protocol::DecodeDump(std::string(9000, '5'));
+    const auto decoded = device::protocol::DecodeDump(std::string(9000, '5'));
     EXPECT_EQ(decoded.numbers.size(), 500u);
 }
 

@@ -3,7 +3,7 @@
 #include "dialogs/portsetupdialog.h"
 
 #include "platform/qtwindowthread.h"
-#include "serial/comport.h"
+#include "serial/serialport.h"
 #include "serial/comportlist.h"
 #include "tests/support/fakesysfs.h"
 #include "tests/support/ptypair.h"
@@ -51,7 +51,7 @@ protected:
     ~SetupDialogTest() override
     {
         port.Close();
-        SetComSetupDialog({});
+        serial::SetComSetupDialog({});
         serial::SetComPortListRoots("/sys/class/tty", "/dev");
         fs::remove_all(root_);
     }
@@ -92,7 +92,7 @@ protected:
     std::string root_;
     platform::QtWindowThread window;
     PtyPair pty;
-    TComPort port{window};
+    serial::SerialPort port{window};
 };
 
 QStringList Entries(QDialog& dialog, const char* list)
@@ -106,9 +106,9 @@ QStringList Entries(QDialog& dialog, const char* list)
 
 TEST_F(SetupDialogTest, showsSixFixedListsWithTheCurrentValuesSelected)
 {
-    port.SetBaudRate(br115200);
-    port.Parity().SetBits(prSpace);
-    port.FlowControl().SetFlowControl(fcSoftware);
+    port.SetBaudRate(serial::br115200);
+    port.Parity().SetBits(serial::prSpace);
+    port.FlowControl().SetFlowControl(serial::fcSoftware);
     RunDialog({}, "Cancel", [&](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Setup");
         EXPECT_EQ(dialog.findChild<QGroupBox*>()->title(), " Settings ");
@@ -175,11 +175,11 @@ TEST_F(SetupDialogTest, okStoresEveryChoiceAndAppliesThemToTheOpenLine)
                   {"FlowControl", "Hardware"}},
         "OK");
     EXPECT_EQ(port.Port(), pty.SlavePath());
-    EXPECT_EQ(port.BaudRate(), br57600);
-    EXPECT_EQ(port.DataBits(), dbSeven);
-    EXPECT_EQ(port.StopBits(), sbOne5StopBits);
-    EXPECT_EQ(port.Parity().Bits(), prMark);
-    EXPECT_EQ(port.FlowControl().GetFlowControl(), fcHardware);
+    EXPECT_EQ(port.BaudRate(), serial::br57600);
+    EXPECT_EQ(port.DataBits(), serial::dbSeven);
+    EXPECT_EQ(port.StopBits(), serial::sbOne5StopBits);
+    EXPECT_EQ(port.Parity().Bits(), serial::prMark);
+    EXPECT_EQ(port.FlowControl().GetFlowControl(), serial::fcHardware);
     const auto line = ReadLineState(pty.Slave());
     EXPECT_EQ(line.speed, 57600u);
     EXPECT_TRUE(line.twoStopBits);
@@ -192,8 +192,8 @@ TEST_F(SetupDialogTest, cancelChangesNothing)
     port.Open();
     RunDialog({{"Port", "/dev/ttyQEM2"}, {"BaudRate", "57600"}, {"Parity", "Odd"}}, "Cancel");
     EXPECT_EQ(port.Port(), pty.SlavePath());
-    EXPECT_EQ(port.BaudRate(), br9600);
-    EXPECT_EQ(port.Parity().Bits(), prNone);
+    EXPECT_EQ(port.BaudRate(), serial::br9600);
+    EXPECT_EQ(port.Parity().Bits(), serial::prNone);
     EXPECT_TRUE(port.Connected());
     EXPECT_EQ(ReadLineState(pty.Slave()).speed, 9600u);
 }
@@ -215,7 +215,7 @@ TEST_F(SetupDialogTest, customBaudRateKeepsTheCustomRate)
 {
     port.SetCustomBaudRate(31250);
     RunDialog({{"BaudRate", "Custom"}}, "OK");
-    EXPECT_EQ(port.BaudRate(), brCustom);
+    EXPECT_EQ(port.BaudRate(), serial::brCustom);
     EXPECT_EQ(port.CustomBaudRate(), 31250);
 }
 
@@ -225,17 +225,17 @@ TEST_F(SetupDialogTest, failedStoringStillClosesTheUpdateBracket)
     try {
         RunDialog({{"Port", "/dev/ttyQEM1"}, {"BaudRate", "1200"}}, "OK");
         FAIL() << "reopening under a missing name succeeded";
-    } catch (const EComPort& e) {
+    } catch (const serial::PortError& e) {
         EXPECT_EQ(e.Code(), 1);
     }
     EXPECT_FALSE(port.Connected());
     EXPECT_EQ(port.Port(), "/dev/ttyQEM1") << "stored before the failure";
-    EXPECT_EQ(port.BaudRate(), br9600) << "never reached";
+    EXPECT_EQ(port.BaudRate(), serial::br9600) << "never reached";
 
     // With the bracket closed, settings reach the line at once again.
     port.SetPort(pty.SlavePath());
     port.Open();
-    port.SetBaudRate(br4800);
+    port.SetBaudRate(serial::br4800);
     EXPECT_EQ(ReadLineState(pty.Slave()).speed, 4800u);
 }
 
@@ -295,7 +295,7 @@ TEST_F(SetupDialogTest, unreadablePortListFailsBeforeTheDialogShows)
     try {
         port.ShowSetupDialog();
         FAIL() << "no error";
-    } catch (const EComPort& e) {
+    } catch (const serial::PortError& e) {
         EXPECT_EQ(e.Code(), 23);
     }
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);

@@ -25,7 +25,7 @@ TEST(CountOccurrences, countsLeftToRightWithoutOverlapAndEndsAtTheLastByte)
         {std::string("\0a\0a", 4), std::string("\0a", 2), 2, 4},
     };
     for (const auto& c : cases) {
-        const Occurrences found = CountOccurrences(c.text, c.pattern);
+        const engine::Occurrences found = engine::CountOccurrences(c.text, c.pattern);
         EXPECT_EQ(found.count, c.count) << c.text << " / " << c.pattern;
         EXPECT_EQ(found.end, c.end) << c.text << " / " << c.pattern;
     }
@@ -33,11 +33,11 @@ TEST(CountOccurrences, countsLeftToRightWithoutOverlapAndEndsAtTheLastByte)
 
 TEST(FindPosition, isOneBasedAndZeroWhenAbsent)
 {
-    EXPECT_EQ(FindPosition("abcabc", "c"), 3);
-    EXPECT_EQ(FindPosition("abc", "abc"), 1);
-    EXPECT_EQ(FindPosition("abc", "abcd"), 0);
-    EXPECT_EQ(FindPosition("abc", ""), 0);
-    EXPECT_EQ(FindPosition(std::string("\x01\xAA\x02", 3), "\xAA"), 2);
+    EXPECT_EQ(engine::FindPosition("abcabc", "c"), 3);
+    EXPECT_EQ(engine::FindPosition("abc", "abc"), 1);
+    EXPECT_EQ(engine::FindPosition("abc", "abcd"), 0);
+    EXPECT_EQ(engine::FindPosition("abc", ""), 0);
+    EXPECT_EQ(engine::FindPosition(std::string("\x01\xAA\x02", 3), "\xAA"), 2);
 }
 
 } // namespace

@@ -18,12 +18,12 @@ TEST(Engine, matchInTheSecondChunkDeliversBothChunksOnce)
     EngineOnPty bench;
     ScriptedDevice device(bench.pty, 1, {{0ms, "\x01"}, {80ms, "\x02\xAA"}});
     bench.Send("U", MatchAts("\xAA"), 2000);
-    EXPECT_EQ(bench.AwaitOutcome(), Outcome::Reply);
+    EXPECT_EQ(bench.AwaitOutcome(), Signal::Reply);
     EXPECT_EQ(bench.engine.Reply(), "\x01\x02\xAA");
     device.Join();
     EXPECT_EQ(device.Command(), "U");
     bench.window.RunFor(100ms);
-    EXPECT_EQ(bench.Take(), Outcome::None);
+    EXPECT_EQ(bench.Take(), Signal::None);
 }
 
 TEST(Engine, missingMatchTimesOutAndLaterBytesAreIgnored)
@@ -32,24 +32,24 @@ TEST(Engine, missingMatchTimesOutAndLaterBytesAreIgnored)
     const auto sent = platform::Clock::now();
     ScriptedDevice device(bench.pty, 1, {{0ms, "\x55"}});
     bench.Send("U", MatchAts("\xAA"), 150);
-    EXPECT_EQ(bench.AwaitOutcome(), Outcome::Timeout);
+    EXPECT_EQ(bench.AwaitOutcome(), Signal::Timeout);
     EXPECT_GE(platform::Clock::now() - sent, 150ms);
     device.Join();
     bench.pty.WriteToPort("\xAA");
     bench.window.RunFor(100ms);
-    EXPECT_EQ(bench.Take(), Outcome::None);
+    EXPECT_EQ(bench.Take(), Signal::None);
 }
 
 TEST(Engine, collectingKeepsGoingWhileChunksComeWithinTheQuietTime)
 {
     EngineOnPty bench;
-    TAts ats;
-    ats.Mode = AtsCollect;
+    engine::MatchRule ats;
+    ats.Mode = engine::AtsCollect;
     ats.QuietTime = 500;
     ScriptedDevice device(bench.pty, 1, {{0ms, "one,"}, {300ms, "two,"}, {300ms, "three"}});
     const auto sent = platform::Clock::now();
     bench.Send("w", ats, 1500);
-    EXPECT_EQ(bench.AwaitOutcome(), Outcome::Reply);
+    EXPECT_EQ(bench.AwaitOutcome(), Signal::Reply);
     // Chunks at about 0, 300 and 600 ms; the reply comes 500 ms after the last.
     EXPECT_GE(platform::Clock::now() - sent, 1100ms);
     EXPECT_EQ(bench.engine.Reply(), "one,two,three");
@@ -58,13 +58,13 @@ TEST(Engine, collectingKeepsGoingWhileChunksComeWithinTheQuietTime)
 TEST(Engine, collectingWithoutAnyByteTimesOut)
 {
     EngineOnPty bench;
-    TAts ats;
-    ats.Mode = AtsCollect;
+    engine::MatchRule ats;
+    ats.Mode = engine::AtsCollect;
     ats.QuietTime = 500;
     ScriptedDevice device(bench.pty, 1, {});
     const auto sent = platform::Clock::now();
     bench.Send("w", ats, 300);
-    EXPECT_EQ(bench.AwaitOutcome(), Outcome::Timeout);
+    EXPECT_EQ(bench.AwaitOutcome(), Signal::Timeout);
     EXPECT_GE(platform::Clock::now() - sent, 300ms);
 }
 
@@ -75,7 +75,7 @@ TEST_P(EngineModes, cutTheReplyWhereTheModeSays)
     EngineOnPty bench;
     ScriptedDevice device(bench.pty, 1, GetParam().answer);
     bench.Send("?", GetParam().ats, 3000);
-    EXPECT_EQ(bench.AwaitOutcome(), Outcome::Reply);
+    EXPECT_EQ(bench.AwaitOutcome(), Signal::Reply);
     EXPECT_EQ(bench.engine.Reply(), GetParam().reply);
 }
 
@@ -89,7 +89,7 @@ TEST_P(EngineErrorText, endsTheCommandWithTheErrorTextInEveryMode)
     EngineOnPty bench;
     ScriptedDevice device(bench.pty, 1, {{0ms, kErrorAnswer}});
     bench.Send("?", ErrorTextAts(GetParam()), 2000);
-    EXPECT_EQ(bench.AwaitOutcome(), Outcome::ErrorReply);
+    EXPECT_EQ(bench.AwaitOutcome(), Signal::ErrorReply);
     EXPECT_EQ(bench.engine.Reply(), "ERR");
 }
 
@@ -99,14 +99,14 @@ INSTANTIATE_TEST_SUITE_P(Modes, EngineErrorText, ::testing::ValuesIn(kAllModes),
 TEST(Engine, errorTextArrivingAfterTheOutcomeIsReportedAgain)
 {
     EngineOnPty bench;
-    TAts ats = MatchAts("\xAA");
+    engine::MatchRule ats = MatchAts("\xAA");
     ats.ErrorText = "ERR";
     ScriptedDevice device(bench.pty, 1, {{0ms, "\xAA"}});
     bench.Send("U", ats, 2000);
-    EXPECT_EQ(bench.AwaitOutcome(), Outcome::Reply);
+    EXPECT_EQ(bench.AwaitOutcome(), Signal::Reply);
     device.Join();
     bench.pty.WriteToPort("ERR");
-    EXPECT_EQ(bench.AwaitOutcome(), Outcome::ErrorReply);
+    EXPECT_EQ(bench.AwaitOutcome(), Signal::ErrorReply);
 }
 
 TEST(Engine, anAnswerFasterThanTheWriteRaisesNoLaterTimeout)
@@ -118,10 +118,10 @@ TEST(Engine, anAnswerFasterThanTheWriteRaisesNoLaterTimeout)
     for (int i = 0; i < 50; ++i) {
         ScriptedDevice device(bench.pty, 1, {{0ms, "\x81"}});
         bench.Send("~", MatchAts("\x81"), 30);
-        ASSERT_EQ(bench.AwaitOutcome(), Outcome::Reply) << i;
+        ASSERT_EQ(bench.AwaitOutcome(), Signal::Reply) << i;
     }
     bench.window.RunFor(100ms);
-    EXPECT_EQ(bench.Take(), Outcome::None);
+    EXPECT_EQ(bench.Take(), Signal::None);
 }
 
 TEST(Engine, writesTheCommandBytesExactly)
@@ -130,7 +130,7 @@ TEST(Engine, writesTheCommandBytesExactly)
     const std::string frame("\x00\x01\xFF\x7E\x55\x00\x00\x81\x00\x00\x00\x00\x00\x00\x00\x09", 16);
     ScriptedDevice device(bench.pty, 16, {{0ms, "\x81"}});
     bench.Send(frame, MatchAts("\x81"), 2000);
-    EXPECT_EQ(bench.AwaitOutcome(), Outcome::Reply);
+    EXPECT_EQ(bench.AwaitOutcome(), Signal::Reply);
     device.Join();
     EXPECT_EQ(device.Command(), frame);
 }
@@ -138,9 +138,12 @@ TEST(Engine, writesTheCommandBytesExactly)
 TEST(Engine, emptyCommandWritesNothingButAwaitsTheAnswer)
 {
     EngineOnPty bench;
-    bench.Send("", MatchAts("\x81"), 2000);
+    const std::uint64_t command = bench.Send("", MatchAts("\x81"), 2000);
+    // Only what arrives after the write answers a command, so the answer
+    // goes out once the (empty) write is done.
+    ASSERT_TRUE(bench.window.RunUntil([&] { return bench.engine.AwaitsAnswer(command); }, 5s));
     bench.pty.WriteToPort("\x81");
-    EXPECT_EQ(bench.AwaitOutcome(), Outcome::Reply);
+    EXPECT_EQ(bench.AwaitOutcome(), Signal::Reply);
     EXPECT_EQ(bench.pty.ReadFromPort(1, 50ms), "");
 }
 
@@ -149,7 +152,7 @@ TEST(Engine, commandWhilePortClosedEndsUnanswered)
     EngineOnPty bench;
     bench.engine.ClosePort();
     bench.Send("U", MatchAts("\xAA"), 5000);
-    EXPECT_EQ(bench.AwaitOutcome(), Outcome::Timeout);
+    EXPECT_EQ(bench.AwaitOutcome(), Signal::Timeout);
 }
 
 TEST(Engine, openPortOnAMissingNameFailsAfterThePause)
@@ -181,7 +184,7 @@ TEST(Engine, configurePortStoresTheRateAsCustomOnlyAndClosesThePort)
     EXPECT_TRUE(bench.engine.ConfigurePort("/dev/ttyS7", 57600));
     EXPECT_EQ(bench.engine.Port().Port(), "/dev/ttyS7");
     EXPECT_EQ(bench.engine.Port().CustomBaudRate(), 57600);
-    EXPECT_EQ(bench.engine.Port().BaudRate(), br9600);
+    EXPECT_EQ(bench.engine.Port().BaudRate(), serial::br9600);
 }
 
 TEST(Engine, constructionMapsTheRateToItsListedValueOrCustom)
@@ -190,10 +193,10 @@ TEST(Engine, constructionMapsTheRateToItsListedValueOrCustom)
     platform::Event send, reply, errorReply, timeout;
     const struct {
         int rate;
-        TBaudRate expected;
-    } cases[] = {{9600, br9600}, {230400, brCustom}, {2400, br2400}, {256000, br256000}};
+        serial::BaudRateChoice expected;
+    } cases[] = {{9600, serial::br9600}, {230400, serial::brCustom}, {2400, serial::br2400}, {256000, serial::br256000}};
     for (const auto& c : cases) {
-        TTestEngine engine(window, "COM1", c.rate, {send, reply, errorReply, timeout});
+        engine::Engine engine(window, "COM1", c.rate, {send, reply, errorReply, timeout});
         EXPECT_EQ(engine.Port().BaudRate(), c.expected) << c.rate;
         EXPECT_EQ(engine.Port().CustomBaudRate(), c.rate) << c.rate;
         EXPECT_EQ(engine.Port().Port(), "COM1");
@@ -207,9 +210,9 @@ TEST(Engine, unreadablePortListFailsConstructionWithRegistryError)
     platform::Event send, reply, errorReply, timeout;
     serial::SetComPortListRoots("/nonexistent/qem-sys-class-tty", "/dev");
     try {
-        TTestEngine engine(window, "COM1", 2400, {send, reply, errorReply, timeout});
+        engine::Engine engine(window, "COM1", 2400, {send, reply, errorReply, timeout});
         ADD_FAILURE() << "construction should fail";
-    } catch (const EComPort& e) {
+    } catch (const serial::PortError& e) {
         EXPECT_EQ(e.Code(), 23);
     }
     serial::SetComPortListRoots("/sys/class/tty", "/dev");
@@ -223,11 +226,11 @@ TEST(Engine, reopeningForgetsTheCollectionAndTheTimerOfTheCommandInProgress)
 {
     EngineOnPty bench;
     bool received = false;
-    TComLink link;
-    link.OnRxBuf = [&](TCustomComPort&, const char*, int) { received = true; };
+    serial::PortLink link;
+    link.OnRxBuf = [&](serial::SerialPort&, const char*, int) { received = true; };
     bench.engine.Port().RegisterLink(&link);
-    TAts collect;
-    collect.Mode = AtsCollect;
+    engine::MatchRule collect;
+    collect.Mode = engine::AtsCollect;
     collect.QuietTime = 300;
 
     bench.Send("w", collect, 1500);
@@ -236,20 +239,20 @@ TEST(Engine, reopeningForgetsTheCollectionAndTheTimerOfTheCommandInProgress)
     ASSERT_TRUE(bench.window.RunUntil([&] { return received; }, 5s));
     ASSERT_TRUE(bench.engine.ConfigurePort("", 0));
     // The collection in flight ends unanswered, so no request waits for it.
-    EXPECT_EQ(bench.Take(), Outcome::Timeout);
+    EXPECT_EQ(bench.Take(), Signal::Timeout);
     ASSERT_TRUE(bench.engine.OpenPort());
 
     // A silent device: the hello is not answered by what came before.
     const std::uint64_t hello = bench.engine.PrepareCommand("U", MatchAts("\xAA"), 600);
     bench.send.Set();
-    EXPECT_EQ(bench.AwaitOutcome(), Outcome::Timeout);
+    EXPECT_EQ(bench.AwaitOutcome(), Signal::Timeout);
     ASSERT_TRUE(bench.engine.OutcomeOf(hello).has_value());
-    EXPECT_EQ(bench.engine.OutcomeOf(hello)->outcome, TOutcome::Timeout);
+    EXPECT_EQ(bench.engine.OutcomeOf(hello)->outcome, engine::Outcome::Timeout);
 
     bench.Send("w", collect, 1500);
     bench.pty.ReadFromPort(2, 5s);
     bench.pty.WriteToPort("new");
-    EXPECT_EQ(bench.AwaitOutcome(), Outcome::Reply);
+    EXPECT_EQ(bench.AwaitOutcome(), Signal::Reply);
     EXPECT_EQ(bench.engine.Reply(), "new");
     bench.engine.Port().UnRegisterLink(&link);
 }

@@ -15,7 +15,7 @@ using namespace enginetest;
 // Writes the later chunks of an answer into the line, each after its pause.
 class LaterChunks {
 public:
-    LaterChunks(TCustomComPort& port, std::vector<Chunk> chunks)
+    LaterChunks(serial::SerialPort& port, std::vector<Chunk> chunks)
         : thread_([&port, chunks = std::move(chunks)] {
             for (std::size_t i = 1; i < chunks.size(); ++i) {
                 std::this_thread::sleep_for(chunks[i].after);
@@ -38,7 +38,7 @@ TEST_P(EngineModesUnderWine, cutTheReplyWhereTheModeSays)
     EngineOnLine bench(name);
     bench.Send(GetParam().answer.front().bytes, GetParam().ats, 3000);
     LaterChunks later(bench.engine.Port(), GetParam().answer);
-    EXPECT_EQ(bench.AwaitOutcome(), Outcome::Reply);
+    EXPECT_EQ(bench.AwaitOutcome(), Signal::Reply);
     EXPECT_EQ(bench.engine.Reply(), GetParam().reply);
 }
 
@@ -52,7 +52,7 @@ TEST_P(EngineErrorTextUnderWine, endsTheCommandWithTheErrorTextInEveryMode)
     QEM_WINE_LINE("QEM_TEST_ECHO_PORT", name);
     EngineOnLine bench(name);
     bench.Send(kErrorAnswer, ErrorTextAts(GetParam()), 2000);
-    EXPECT_EQ(bench.AwaitOutcome(), Outcome::ErrorReply);
+    EXPECT_EQ(bench.AwaitOutcome(), Signal::ErrorReply);
     EXPECT_EQ(bench.engine.Reply(), "ERR");
 }
 

@@ -4,7 +4,7 @@
 // sends every byte back (engine_wine_test.cpp): each case is the answer's
 // chunks and the reply the mode cuts from them.
 
-#include "engine/ats.h"
+#include "engine/matchrule.h"
 #include "tests/engine/engineonline.h"
 
 #include <array>
@@ -14,17 +14,17 @@
 
 namespace enginetest {
 
-inline TAts MatchAts(const std::string& match)
+inline engine::MatchRule MatchAts(const std::string& match)
 {
-    TAts ats;
-    ats.Mode = AtsMatch;
+    engine::MatchRule ats;
+    ats.Mode = engine::AtsMatch;
     ats.MatchText = match;
     return ats;
 }
 
 struct ModeCase {
     const char* name;
-    TAts ats;
+    engine::MatchRule ats;
     std::vector<Chunk> answer;
     std::string reply;
 };
@@ -35,19 +35,19 @@ inline void PrintTo(const ModeCase& c, std::ostream* os)
     *os << c.name;
 }
 
-inline TAts CountAts(int count, const std::string& text)
+inline engine::MatchRule CountAts(int count, const std::string& text)
 {
-    TAts ats;
-    ats.Mode = AtsCount;
+    engine::MatchRule ats;
+    ats.Mode = engine::AtsCount;
     ats.Count = count;
     ats.CountText = text;
     return ats;
 }
 
-inline TAts DelimitedAts(const std::string& start, const std::string& end)
+inline engine::MatchRule DelimitedAts(const std::string& start, const std::string& end)
 {
-    TAts ats;
-    ats.Mode = AtsDelimited;
+    engine::MatchRule ats;
+    ats.Mode = engine::AtsDelimited;
     ats.StartText = start;
     ats.EndText = end;
     return ats;
@@ -70,12 +70,12 @@ inline std::vector<ModeCase> EngineModeCases()
 
 // Every mode ends a command at the error text: the answer kErrorAnswer
 // gives the error reply "ERR" with ErrorTextAts of each mode.
-inline constexpr std::array<int, 5> kAllModes = {AtsCount, AtsCollect, AtsMatch, AtsDelimited, AtsIdle};
+inline constexpr std::array<int, 5> kAllModes = {engine::AtsCount, engine::AtsCollect, engine::AtsMatch, engine::AtsDelimited, engine::AtsIdle};
 inline const std::string kErrorAnswer = "<xERRy";
 
-inline TAts ErrorTextAts(int mode)
+inline engine::MatchRule ErrorTextAts(int mode)
 {
-    TAts ats;
+    engine::MatchRule ats;
     ats.Mode = static_cast<std::uint8_t>(mode);
     ats.Count = 1;
     ats.CountText = ats.MatchText = ats.EndText = "OK";

@@ -20,7 +20,7 @@ struct Chunk {
     std::string bytes;
 };
 
-enum class Outcome { None, Reply, ErrorReply, Timeout };
+enum class Signal { None, Reply, ErrorReply, Timeout };
 
 class EngineOnLine {
 public:
@@ -31,40 +31,41 @@ public:
     }
 
     // Runs the window thread until the engine reports an outcome.
-    Outcome AwaitOutcome(std::chrono::milliseconds limit = 10s)
+    Signal AwaitOutcome(std::chrono::milliseconds limit = 10s)
     {
-        Outcome outcome = Outcome::None;
+        Signal outcome = Signal::None;
         window.RunUntil([&] {
             outcome = Take();
-            return outcome != Outcome::None;
+            return outcome != Signal::None;
         }, limit);
         return outcome;
     }
 
     // An outcome already signalled, without waiting.
-    Outcome Take()
+    Signal Take()
     {
         switch (platform::WaitAny({&reply, &errorReply, &timeout}, 0ms)) {
         case 0:
-            return Outcome::Reply;
+            return Signal::Reply;
         case 1:
-            return Outcome::ErrorReply;
+            return Signal::ErrorReply;
         case 2:
-            return Outcome::Timeout;
+            return Signal::Timeout;
         default:
-            return Outcome::None;
+            return Signal::None;
         }
     }
 
-    void Send(const std::string& command, const TAts& ats, int replyTimeout)
+    std::uint64_t Send(const std::string& command, const engine::MatchRule& ats, int replyTimeout)
     {
-        engine.PrepareCommand(command, ats, replyTimeout);
+        const std::uint64_t number = engine.PrepareCommand(command, ats, replyTimeout);
         send.Set();
+        return number;
     }
 
     platform::PlainWindowThread window;
     platform::Event send, reply, errorReply, timeout;
-    TTestEngine engine;
+    engine::Engine engine;
 };
 
 } // namespace enginetest

@@ -30,10 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
 
-    constexpr std::size_t Slots = PhoneSlotCount;
+    constexpr std::size_t Slots = phonebook::PhoneSlotCount;
     FUZZ_CHECK(result.numbers.size() <= Slots);
     for (const std::string& number : result.numbers) {
-        FUZZ_CHECK(number.size() >= 2 && number.size() <= PhoneNumberLength);
+        FUZZ_CHECK(number.size() >= 2 && number.size() <= phonebook::PhoneNumberLength);
         FUZZ_CHECK(number.find_first_not_of("0123456789", number[0] == '+' ? 1 : 0) == std::string::npos);
     }
     FUZZ_CHECK(result.image.has_value() == (result.rejected.empty() || options.skipBad));

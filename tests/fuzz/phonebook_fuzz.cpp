@@ -11,9 +11,9 @@ namespace {
 
 // What the window holds after loading a complete file: the time-out field
 // shows the decimal text of the stored value and saving parses that text.
-PhoneBook AsWindowHolds(const phonebook::LoadedPhoneBook& loaded)
+phonebook::PhoneBook AsWindowHolds(const phonebook::LoadedPhoneBook& loaded)
 {
-    PhoneBook book;
+    phonebook::PhoneBook book;
     book.numbers = loaded.numbers;
     book.relayTimeout = phonebook::ParseRelayTimeout(std::to_string(*loaded.relayTimeout)).stored;
     book.externalOff = *loaded.externalOff;

@@ -10,12 +10,12 @@
 // anything else feeds the next bytes as one received chunk.
 
 #include "engine/replymatcher.h"
-#include "serial/comdatapacket.h"
+#include "serial/packetframer.h"
 #include "tests/fuzz/fuzzcheck.h"
 
 namespace {
 
-class Harness : public ReplyMatcher::Host {
+class Harness : public engine::ReplyMatcher::Host {
 public:
     Harness()
     {
@@ -24,7 +24,7 @@ public:
         framer_.OnCustomStop = [this](const std::string& buffer, int& pos) { matcher_.OnPacketStop(buffer, pos); };
     }
 
-    void StartCommand(const TAts& ats)
+    void StartCommand(const engine::MatchRule& ats)
     {
         EndCommand();
         matcher_.Prepare(ats);
@@ -75,19 +75,19 @@ public:
     void SetTimerInterval(int) override {}
     void RestartTimer(int) override { timerRunning_ = true; }
     void DisableTimer() override { timerRunning_ = false; }
-    void SignalReply() override { Outcome(); }
-    void SignalErrorReply() override { Outcome(); }
-    void SignalTimeout() override { Outcome(); }
+    void SignalReply() override { CountOutcome(); }
+    void SignalErrorReply() override { CountOutcome(); }
+    void SignalTimeout() override { CountOutcome(); }
 
 private:
-    void Outcome()
+    void CountOutcome()
     {
         ++outcomes_;
         FUZZ_CHECK(outcomes_ == 1 || !active_);
     }
 
-    TComDataPacket framer_;
-    ReplyMatcher matcher_{*this};
+    serial::PacketFramer framer_;
+    engine::ReplyMatcher matcher_{*this};
     bool timerRunning_ = false;
     bool written_ = false;
     bool active_ = false;
@@ -99,9 +99,9 @@ std::string ShortText(fuzz::Input& input)
     return input.Bytes(input.Byte() % 4);
 }
 
-TAts ReadAts(fuzz::Input& input)
+engine::MatchRule ReadAts(fuzz::Input& input)
 {
-    TAts ats;
+    engine::MatchRule ats;
     ats.Mode = input.Byte() % 5;
     ats.Count = input.Byte() % 4;
     ats.MatchText = ShortText(input);

@@ -13,7 +13,7 @@ using Slots = std::map<int, std::string>; // slot -> value; absent slots are emp
 
 std::vector<std::string> List(const Slots& slots)
 {
-    std::vector<std::string> list(PhoneSlotCount);
+    std::vector<std::string> list(phonebook::PhoneSlotCount);
     for (const auto& [slot, value] : slots)
         list[slot] = value;
     return list;
@@ -79,14 +79,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, CompactionTest,
 
 TEST(Compaction, fullListSortsAllButTopAndEmptiesNothing)
 {
-    std::vector<std::string> list(PhoneSlotCount);
-    for (int n = 0; n < PhoneSlotCount; ++n)
-        list[n] = std::to_string(PhoneSlotCount - n); // 500, 499, ..., 1
+    std::vector<std::string> list(phonebook::PhoneSlotCount);
+    for (int n = 0; n < phonebook::PhoneSlotCount; ++n)
+        list[n] = std::to_string(phonebook::PhoneSlotCount - n); // 500, 499, ..., 1
     std::vector<std::string> collected;
 
     phonebook::CompactPhoneList(list, 0, collected);
 
-    ASSERT_EQ(collected.size(), static_cast<std::size_t>(PhoneSlotCount));
+    ASSERT_EQ(collected.size(), static_cast<std::size_t>(phonebook::PhoneSlotCount));
     EXPECT_EQ(list[0], "500");
     EXPECT_EQ(list[1], "1");
     EXPECT_EQ(list[2], "10");

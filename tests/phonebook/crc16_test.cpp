@@ -16,7 +16,7 @@ class Crc16Test : public ::testing::TestWithParam<CrcCase> {};
 
 TEST_P(Crc16Test, matchesStoredCheckValue)
 {
-    EXPECT_EQ(Crc16Of(GetParam().block), GetParam().expected);
+    EXPECT_EQ(phonebook::Crc16Of(GetParam().block), GetParam().expected);
 }
 
 // The upper 16 bits are not masked away: they are part of the stored value.
@@ -30,7 +30,7 @@ INSTANTIATE_TEST_SUITE_P(Vectors, Crc16Test,
 TEST(Crc16, lowHalfIsCcittFalse)
 {
     // The standard check input of CRC-16/CCITT-FALSE gives 0x29B1.
-    EXPECT_EQ(Crc16Of(std::string("123456789")) & 0xFFFFu, 0x29B1u);
+    EXPECT_EQ(phonebook::Crc16Of(std::string("123456789")) & 0xFFFFu, 0x29B1u);
 }
 
 } // namespace

@@ -24,7 +24,7 @@ TEST(WriteFileAtomically, replacesContentAndKeepsPermissions)
     WriteBytes(dir / "book.kalc", std::string(9000, 'x'));
     ASSERT_EQ(chmod((dir / "book.kalc").c_str(), 0640), 0);
 
-    ASSERT_TRUE(files::WriteFileAtomically(dir / "book.kalc", "new"));
+    ASSERT_TRUE(phonebook::WriteFileAtomically(dir / "book.kalc", "new"));
 
     EXPECT_EQ(ReadBytes(dir / "book.kalc"), "new");
     EXPECT_EQ(fs::status(dir / "book.kalc").permissions(),
@@ -38,7 +38,7 @@ TEST(WriteFileAtomically, writesThroughSymbolicLinkAndKeepsTheLink)
     WriteBytes(dir / "real.kalc", "old");
     fs::create_symlink(dir / "real.kalc", dir / "link.kalc");
 
-    ASSERT_TRUE(files::WriteFileAtomically(dir / "link.kalc", "new"));
+    ASSERT_TRUE(phonebook::WriteFileAtomically(dir / "link.kalc", "new"));
 
     EXPECT_TRUE(fs::is_symlink(dir / "link.kalc"));
     EXPECT_EQ(ReadBytes(dir / "real.kalc"), "new");
@@ -64,11 +64,11 @@ User SavingUser()
 bool SaveAs(const User& user, const std::string& path, const std::string& bytes)
 {
     if (!user.dropped)
-        return files::WriteFileAtomically(path, bytes);
+        return phonebook::WriteFileAtomically(path, bytes);
     const pid_t child = ::fork();
     if (child == 0) {
         const bool ok = ::setgroups(0, nullptr) == 0 && ::setresgid(user.gid, user.gid, user.gid) == 0
-            && ::setresuid(user.uid, user.uid, user.uid) == 0 && files::WriteFileAtomically(path, bytes);
+            && ::setresuid(user.uid, user.uid, user.uid) == 0 && phonebook::WriteFileAtomically(path, bytes);
         ::_exit(ok ? 0 : 1);
     }
     int status = 0;
@@ -141,7 +141,7 @@ TEST(WriteFileAtomically, keepsHardLinksTogether)
     WriteBytes(dir / "book.kalc", "old");
     ASSERT_EQ(::link((dir / "book.kalc").c_str(), (dir / "copy.kalc").c_str()), 0);
 
-    ASSERT_TRUE(files::WriteFileAtomically(dir / "book.kalc", "new"));
+    ASSERT_TRUE(phonebook::WriteFileAtomically(dir / "book.kalc", "new"));
 
     EXPECT_EQ(ReadBytes(dir / "book.kalc"), "new");
     EXPECT_EQ(ReadBytes(dir / "copy.kalc"), "new");
@@ -159,9 +159,9 @@ TEST(ReadFileStart, refusesWhatIsNotARegularFile)
 {
     TempDir dir;
     ASSERT_EQ(mkfifo((dir / "p").c_str(), 0600), 0);
-    EXPECT_EQ(files::ReadFileStart(dir / "p"), std::nullopt);
-    EXPECT_EQ(files::ReadFileStart(dir.Path()), std::nullopt);
-    EXPECT_EQ(files::ReadFileStart(dir / "missing"), std::nullopt);
+    EXPECT_EQ(phonebook::ReadFileStart(dir / "p"), std::nullopt);
+    EXPECT_EQ(phonebook::ReadFileStart(dir.Path()), std::nullopt);
+    EXPECT_EQ(phonebook::ReadFileStart(dir / "missing"), std::nullopt);
 }
 
 } // namespace

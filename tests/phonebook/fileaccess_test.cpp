@@ -18,7 +18,7 @@ TEST(WriteFileAtomically, createsFileWithExactBytesAndNoLeftovers)
 {
     TempDir dir;
     const std::string bytes("a\0b\xff\n", 5);
-    ASSERT_TRUE(files::WriteFileAtomically(dir / "book.kalc", bytes));
+    ASSERT_TRUE(phonebook::WriteFileAtomically(dir / "book.kalc", bytes));
     EXPECT_EQ(ReadBytes(dir / "book.kalc"), bytes);
     EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"book.kalc"});
 }
@@ -27,7 +27,7 @@ TEST(WriteFileAtomically, replacesContentWithoutLeftovers)
 {
     TempDir dir;
     WriteBytes(dir / "book.kalc", std::string(9000, 'x'));
-    ASSERT_TRUE(files::WriteFileAtomically(dir / "book.kalc", "new"));
+    ASSERT_TRUE(phonebook::WriteFileAtomically(dir / "book.kalc", "new"));
     EXPECT_EQ(ReadBytes(dir / "book.kalc"), "new");
     EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"book.kalc"});
 }
@@ -36,9 +36,9 @@ TEST(WriteFileAtomically, namesBeyondAsciiRoundTrip)
 {
     TempDir dir;
     const std::string name = dir / "kn\xc4\x97ga \xd0\xba\xd0\xbd\xd0\xb8\xd0\xb3\xd0\xb0.kalc";
-    ASSERT_TRUE(files::WriteFileAtomically(name, "bytes"));
-    EXPECT_TRUE(files::IsExistingFile(name));
-    EXPECT_EQ(files::ReadFileStart(name), "bytes");
+    ASSERT_TRUE(phonebook::WriteFileAtomically(name, "bytes"));
+    EXPECT_TRUE(phonebook::IsExistingFile(name));
+    EXPECT_EQ(phonebook::ReadFileStart(name), "bytes");
     EXPECT_EQ(FileSizeOf(name), 5u);
 }
 
@@ -48,7 +48,7 @@ TEST(WriteFileAtomically, failsWithoutTraceWhereAFolderStands)
     fs::create_directory(dir / "book.kalc");
     WriteBytes(dir / "book.kalc/inside", "kept");
 
-    EXPECT_FALSE(files::WriteFileAtomically(dir / "book.kalc", "new"));
+    EXPECT_FALSE(phonebook::WriteFileAtomically(dir / "book.kalc", "new"));
 
     EXPECT_EQ(ReadBytes(dir / "book.kalc/inside"), "kept");
     EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"book.kalc"});
@@ -57,7 +57,7 @@ TEST(WriteFileAtomically, failsWithoutTraceWhereAFolderStands)
 TEST(WriteFileAtomically, failsInMissingFolder)
 {
     TempDir dir;
-    EXPECT_FALSE(files::WriteFileAtomically(dir / "missing/book.kalc", "new"));
+    EXPECT_FALSE(phonebook::WriteFileAtomically(dir / "missing/book.kalc", "new"));
     EXPECT_TRUE(Names(dir.Path()).empty());
 }
 
@@ -87,17 +87,17 @@ TEST(ReadFileStart, readsAtMostTheBytesAsked)
 {
     TempDir dir;
     WriteBytes(dir / "f", std::string(20000, 'z'));
-    EXPECT_EQ(files::ReadFileStart(dir / "f", 7503), std::string(7503, 'z'));
-    EXPECT_EQ(files::ReadFileStart(dir / "f")->size(), 20000u);
+    EXPECT_EQ(phonebook::ReadFileStart(dir / "f", 7503), std::string(7503, 'z'));
+    EXPECT_EQ(phonebook::ReadFileStart(dir / "f")->size(), 20000u);
 }
 
 TEST(IsExistingFile, folderIsNotAFile)
 {
     TempDir dir;
     WriteBytes(dir / "f", "");
-    EXPECT_TRUE(files::IsExistingFile(dir / "f"));
-    EXPECT_FALSE(files::IsExistingFile(dir.Path()));
-    EXPECT_FALSE(files::IsExistingFile(dir / "missing"));
+    EXPECT_TRUE(phonebook::IsExistingFile(dir / "f"));
+    EXPECT_FALSE(phonebook::IsExistingFile(dir.Path()));
+    EXPECT_FALSE(phonebook::IsExistingFile(dir / "missing"));
 }
 
 } // namespace

@@ -103,12 +103,12 @@ INSTANTIATE_TEST_SUITE_P(Texts, RelayTimeoutTest,
 TEST(PhoneBookFile, emptyPhoneBookIsZerosAndKnownCheckValue)
 {
     const std::string expected = Zeros(7500) + std::string("\x00\x00\x00\xAF\xDD\x4F\xA4", 7);
-    EXPECT_TRUE(SameBytes(EncodePhoneBook(PhoneBook{}), expected));
+    EXPECT_TRUE(SameBytes(EncodePhoneBook(phonebook::PhoneBook{}), expected));
 }
 
 TEST(PhoneBookFile, slotsTimeoutFlagAndCheckValueAtTheirOffsets)
 {
-    PhoneBook book;
+    phonebook::PhoneBook book;
     book.numbers[0] = "+37060000001";
     book.numbers[3] = "1 2 3";
     book.numbers[499] = "999999999999999";
@@ -120,7 +120,7 @@ TEST(PhoneBookFile, slotsTimeoutFlagAndCheckValueAtTheirOffsets)
     expected.replace(45, 3, "123");
     expected.replace(7485, 15, "999999999999999");
     expected += std::string("\xF4\x01\x01", 3);
-    const std::uint32_t check = Crc16Of(expected);
+    const std::uint32_t check = phonebook::Crc16Of(expected);
     for (int i = 0; i < 4; ++i)
         expected.push_back(static_cast<char>(check >> (8 * i)));
 
@@ -130,8 +130,8 @@ TEST(PhoneBookFile, slotsTimeoutFlagAndCheckValueAtTheirOffsets)
 // A complete file: every slot filled, time-out 40 9C (40000), flag set.
 std::string FullFile()
 {
-    PhoneBook book;
-    for (int n = 0; n < PhoneSlotCount; ++n)
+    phonebook::PhoneBook book;
+    for (int n = 0; n < phonebook::PhoneSlotCount; ++n)
         book.numbers[n] = std::to_string(1000 + n);
     book.relayTimeout = 40000;
     book.externalOff = true;
@@ -179,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, DecodeBySizeTest,
 
 TEST(PhoneBookFile, decodingKeepsGapsAndIgnoresCheckValue)
 {
-    PhoneBook book;
+    phonebook::PhoneBook book;
     book.numbers[3] = "333";
     book.numbers[7] = "777";
     book.relayTimeout = 70000 & 0xFFFF;
@@ -188,7 +188,7 @@ TEST(PhoneBookFile, decodingKeepsGapsAndIgnoresCheckValue)
 
     const auto loaded = DecodePhoneBook(file);
 
-    std::vector<std::string> expected(PhoneSlotCount);
+    std::vector<std::string> expected(phonebook::PhoneSlotCount);
     expected[3] = "333";
     expected[7] = "777";
     EXPECT_EQ(loaded.numbers, expected);

@@ -19,7 +19,7 @@ namespace {
 std::string ExpectedDump(const std::string& image)
 {
     std::string dump = image.substr(0, kCheckedSize);
-    const std::uint32_t check = Crc16Of(dump);
+    const std::uint32_t check = phonebook::Crc16Of(dump);
     dump.push_back(static_cast<char>(check & 0xFF));
     dump.push_back(static_cast<char>((check >> 8) & 0xFF));
     return dump;

@@ -96,7 +96,7 @@ std::string MakeImage(int seed)
     std::string image;
     for (std::size_t i = 0; i < kCheckedSize; ++i)
         image.push_back(static_cast<char>((i * 7 + static_cast<std::size_t>(seed) * 13) % 256));
-    const std::uint32_t check = Crc16Of(image);
+    const std::uint32_t check = phonebook::Crc16Of(image);
     for (int i = 0; i < 4; ++i)
         image.push_back(static_cast<char>(check >> (8 * i)));
     return image;

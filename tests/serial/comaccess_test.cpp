@@ -4,7 +4,7 @@
 
 #include "platform/plainwindowthread.h"
 #include "serial/comerror.h"
-#include "serial/comport.h"
+#include "serial/serialport.h"
 #include "tests/support/ptypair.h"
 #include "tests/support/refuseduser.h"
 #include "tests/support/tempdir.h"
@@ -69,7 +69,7 @@ TEST(AccessAdvice, refusedOpenIsCodeOneWithEacces)
 {
     serialtest::PtyPair pty;
     platform::PlainWindowThread window;
-    TComPort port(window);
+    serial::SerialPort port(window);
     port.SetPort(pty.SlavePath());
     {
         const RefusedUser refused(pty.SlavePath());
@@ -77,7 +77,7 @@ TEST(AccessAdvice, refusedOpenIsCodeOneWithEacces)
         try {
             port.Open();
             ADD_FAILURE() << "opened a node the user may not open";
-        } catch (const EComPort& e) {
+        } catch (const serial::PortError& e) {
             EXPECT_EQ(e.Code(), 1);
             EXPECT_EQ(e.OsError(), EACCES);
         }

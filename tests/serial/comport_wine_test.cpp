@@ -1,7 +1,7 @@
 // The Windows backend of the port under Wine, on COM ports that Wine maps
 // onto pseudo-terminals (tests/support/winelines.h).
-#include "serial/comdatapacket.h"
-#include "serial/comport.h"
+#include "serial/packetframer.h"
+#include "serial/serialport.h"
 #include "serial/comportlist.h"
 
 #include "platform/plainwindowthread.h"
@@ -46,8 +46,8 @@ public:
     }
 
     platform::PlainWindowThread window;
-    TComPort port{window};
-    TComDataPacket framer;
+    serial::SerialPort port{window};
+    serial::PacketFramer framer;
     std::string received;
 };
 
@@ -141,13 +141,13 @@ TEST(ComPortUnderWine, modemLinesOfALineWithoutThemChangeNothing)
 TEST(ComPortUnderWine, aMissingPortFailsWithTheWindowsErrorNumber)
 {
     platform::PlainWindowThread window;
-    TComPort missing(window);
+    serial::SerialPort missing(window);
     missing.SetPort("COM250");
     for (int attempt = 0; attempt < 2; ++attempt) {
         try {
             missing.Open();
             ADD_FAILURE() << "a missing port opened";
-        } catch (const EComPort& e) {
+        } catch (const serial::PortError& e) {
             EXPECT_EQ(e.Code(), 1);
             EXPECT_STREQ(e.what(), "Unable to open com port (win error code: 2)");
         }
@@ -160,12 +160,12 @@ TEST(ComPortUnderWine, aSecondOpenerIsRefused)
     QEM_WINE_LINE("QEM_TEST_ECHO_PORT", name);
     PortOnLine first(name);
     first.port.Open();
-    TComPort second(first.window);
+    serial::SerialPort second(first.window);
     second.SetPort(name);
     try {
         second.Open();
         GTEST_SKIP() << "Wine does not refuse a second opener of a serial device (share mode 0)";
-    } catch (const EComPort& e) {
+    } catch (const serial::PortError& e) {
         EXPECT_EQ(e.Code(), 1);
         // Access denied or sharing violation.
         EXPECT_TRUE(e.OsError() == 5 || e.OsError() == 32) << e.what();
@@ -177,7 +177,7 @@ TEST(ComPortUnderWine, portListComesFromTheRegistry)
     QEM_WINE_LINE("QEM_TEST_ECHO_PORT", echo);
     QEM_WINE_LINE("QEM_TEST_STATE_PORT", state);
     std::vector<std::string> ports = {"left over"};
-    EnumComPorts(ports);
+    serial::EnumComPorts(ports);
     EXPECT_TRUE(std::is_sorted(ports.begin(), ports.end()));
     EXPECT_NE(std::find(ports.begin(), ports.end(), echo), ports.end());
     EXPECT_NE(std::find(ports.begin(), ports.end(), state), ports.end());

@@ -33,7 +33,7 @@ TEST_F(ComPortListTest, listsPortsWithHardwareSortedAsTexts)
     sysfs.AddTty("console", "");
 
     std::vector<std::string> list = {"stale entry"};
-    EnumComPorts(list);
+    serial::EnumComPorts(list);
     const std::string dev = sysfs.DevDir() + "/";
     EXPECT_EQ(list, (std::vector<std::string>{dev + "ttyACM0", dev + "ttyS1", dev + "ttyS10", dev + "ttyUSB0"}));
 }
@@ -42,7 +42,7 @@ TEST_F(ComPortListTest, emptyTreeGivesAnEmptyList)
 {
     fs::create_directories(sysfs.ClassDir());
     std::vector<std::string> list = {"stale entry"};
-    EnumComPorts(list);
+    serial::EnumComPorts(list);
     EXPECT_TRUE(list.empty());
 }
 
@@ -54,9 +54,9 @@ TEST_F(ComPortListTest, unreadableListIsARegistryError)
         serial::SetComPortListRoots(dir, "/dev");
         std::vector<std::string> list = {"kept"};
         try {
-            EnumComPorts(list);
+            serial::EnumComPorts(list);
             ADD_FAILURE() << "no error for " << dir;
-        } catch (const EComPort& e) {
+        } catch (const serial::PortError& e) {
             EXPECT_EQ(e.Code(), 23);
             EXPECT_NE(e.OsError(), -1);
         }
@@ -100,10 +100,10 @@ TEST_F(ComPortInfoTest, describesUsbAdaptersAndBuiltInPortsInListOrder)
             Dev("serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0"), "FTDI", "FT232R USB UART", "A50285BI",
             "0403", "6001"},
     };
-    const std::vector<ComPortInfo> ports = DescribeComPorts();
+    const std::vector<serial::ComPortInfo> ports = serial::DescribeComPorts();
     ASSERT_EQ(ports.size(), expected.size());
     std::vector<std::string> listed;
-    EnumComPorts(listed);
+    serial::EnumComPorts(listed);
     ASSERT_EQ(listed.size(), 4u);
     for (std::size_t i = 0; i < ports.size(); ++i) {
         SCOPED_TRACE(expected[i].path);
@@ -140,8 +140,8 @@ TEST_F(ComPortInfoTest, currentPortStaysInTheListPresentOrNot)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.current);
-        std::vector<ComPortInfo> ports = DescribeComPorts();
-        AddCurrentComPort(ports, c.current);
+        std::vector<serial::ComPortInfo> ports = serial::DescribeComPorts();
+        serial::AddCurrentComPort(ports, c.current);
         ASSERT_EQ(ports.size(), c.size);
         EXPECT_EQ(ports.front().Present, c.present);
         EXPECT_EQ(ports.front().Description, c.description);
@@ -157,9 +157,9 @@ TEST_F(ComPortInfoTest, vanishedAdapterLeavesTheListAndItsStableNameDangles)
     fs::remove_all(sysfs.ClassDir() + "/ttyUSB0");
     fs::remove(current);
 
-    std::vector<ComPortInfo> ports = DescribeComPorts();
+    std::vector<serial::ComPortInfo> ports = serial::DescribeComPorts();
     EXPECT_EQ(ports.size(), 3u);
-    AddCurrentComPort(ports, current);
+    serial::AddCurrentComPort(ports, current);
     ASSERT_EQ(ports.size(), 4u);
     EXPECT_EQ(ports.front().Path, current);
     EXPECT_FALSE(ports.front().Present);
@@ -169,9 +169,9 @@ TEST_F(ComPortInfoTest, unreadableListIsARegistryErrorToo)
 {
     serial::SetComPortListRoots(sysfs.Root() + "/missing", sysfs.DevDir());
     try {
-        DescribeComPorts();
+        serial::DescribeComPorts();
         ADD_FAILURE() << "no error";
-    } catch (const EComPort& e) {
+    } catch (const serial::PortError& e) {
         EXPECT_EQ(e.Code(), 23);
     }
 }

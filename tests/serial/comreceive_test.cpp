@@ -1,8 +1,8 @@
 // Receiving on a pseudo-terminal: the event thread, the hand-over to the
 // window thread, the framer as listener, hang-up, idling and closing while
 // bytes arrive.
-#include "serial/comdatapacket.h"
-#include "serial/comport.h"
+#include "serial/packetframer.h"
+#include "serial/serialport.h"
 
 #include "platform/deadline.h"
 #include "platform/plainwindowthread.h"
@@ -90,8 +90,8 @@ protected:
 
     platform::PlainWindowThread window;
     PtyPair pty;
-    TComPort port{window};
-    TComDataPacket framer;
+    serial::SerialPort port{window};
+    serial::PacketFramer framer;
     std::string received;
 };
 
@@ -146,7 +146,7 @@ TEST_F(ComReceiveTest, withoutListenerBytesStayQueuedUntilSomebodyReads)
 TEST_F(ComReceiveTest, portHandlerReadsWhenNotWaitingForListeners)
 {
     std::string got;
-    port.OnRxBuf = [&](TCustomComPort&, const char* buffer, int count) { got.append(buffer, count); };
+    port.OnRxBuf = [&](serial::SerialPort&, const char* buffer, int count) { got.append(buffer, count); };
     port.SetTriggersOnRxChar(false);
     port.Open();
     pty.WriteToPort("xyz");
@@ -181,7 +181,7 @@ TEST_F(ComReceiveTest, peerHangUpEndsTheEventThread)
     try {
         port.WriteStr("after");
         ADD_FAILURE() << "a write on a lost line succeeded";
-    } catch (const EComPort& e) {
+    } catch (const serial::PortError& e) {
         EXPECT_EQ(e.Code(), 2);
     }
     EXPECT_TRUE(port.Connected());
@@ -219,7 +219,7 @@ TEST_F(ComReceiveTest, closeOnAnotherThreadWhileTheWindowThreadWaitsForThePort)
     // may have to wait for a Close that waits for the event thread, which
     // waits for the window thread.
     while (!done) {
-        EXPECT_EQ(port.BaudRate(), br9600);
+        EXPECT_EQ(port.BaudRate(), serial::br9600);
         window.RunFor(1ms);
     }
     worker.join();
@@ -245,7 +245,7 @@ TEST_F(ComReceiveTest, writesSettingsAndReceivingFromThreeThreads)
     });
     const platform::Deadline deadline(30s);
     while (received.size() < 1000 && !deadline.Expired()) {
-        port.SetBaudRate(received.size() % 2 ? br19200 : br38400);
+        port.SetBaudRate(received.size() % 2 ? serial::br19200 : serial::br38400);
         window.RunFor(1ms);
     }
     engine.join();
@@ -257,7 +257,7 @@ TEST_F(ComReceiveTest, writesSettingsAndReceivingFromThreeThreads)
 
 TEST_F(ComReceiveTest, framerDetachesFromADestroyedPort)
 {
-    auto doomed = std::make_unique<TComPort>(window);
+    auto doomed = std::make_unique<serial::SerialPort>(window);
     framer.SetComPort(doomed.get());
     doomed.reset();
     EXPECT_EQ(framer.ComPort(), nullptr);

@@ -1,10 +1,10 @@
 #pragma once
 // The line settings table, run on a pseudo-terminal read by the test itself
-// on Linux (comport_test.cpp) and under Wine through the line peer
+// on Linux (serialport_test.cpp) and under Wine through the line peer
 // (comport_wine_test.cpp): each case sets something on a port and checks
 // the line state a pseudo-terminal keeps of it.
 
-#include "serial/comport.h"
+#include "serial/serialport.h"
 #include "tests/support/linestate.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +17,7 @@ namespace serialtest {
 
 struct SettingsCase {
     const char* name;
-    std::function<void(TCustomComPort&)> set;
+    std::function<void(serial::SerialPort&)> set;
     std::function<void(const LineState&)> check;
 };
 
@@ -31,7 +31,7 @@ inline std::vector<SettingsCase> LineSettingsCases()
 {
     return {
 
-        SettingsCase{"defaults", [](TCustomComPort&) {},
+        SettingsCase{"defaults", [](serial::SerialPort&) {},
             [](const LineState& s) {
                 EXPECT_EQ(s.speed, 9600u);
                 EXPECT_FALSE(s.customSpeed);
@@ -40,40 +40,40 @@ inline std::vector<SettingsCase> LineSettingsCases()
                 EXPECT_FALSE(s.rtsCts);
                 EXPECT_FALSE(s.xonXoffIn || s.xonXoffOut);
             }},
-        SettingsCase{"standardSpeed", [](TCustomComPort& p) { p.SetBaudRate(br115200); },
+        SettingsCase{"standardSpeed", [](serial::SerialPort& p) { p.SetBaudRate(serial::br115200); },
             [](const LineState& s) {
                 EXPECT_EQ(s.speed, 115200u);
                 EXPECT_FALSE(s.customSpeed);
             }},
-        SettingsCase{"listedSpeedWithoutKernelCode", [](TCustomComPort& p) { p.SetBaudRate(br14400); },
+        SettingsCase{"listedSpeedWithoutKernelCode", [](serial::SerialPort& p) { p.SetBaudRate(serial::br14400); },
             [](const LineState& s) {
                 EXPECT_EQ(s.speed, 14400u);
                 EXPECT_TRUE(s.customSpeed);
             }},
         SettingsCase{"customSpeed",
-            [](TCustomComPort& p) {
+            [](serial::SerialPort& p) {
                 p.SetCustomBaudRate(31250);
-                p.SetBaudRate(brCustom);
+                p.SetBaudRate(serial::brCustom);
             },
             [](const LineState& s) {
                 EXPECT_EQ(s.speed, 31250u);
                 EXPECT_TRUE(s.customSpeed);
             }},
         SettingsCase{"customRateEqualToAListedOne",
-            [](TCustomComPort& p) {
-                p.SetBaudRate(brCustom);
+            [](serial::SerialPort& p) {
+                p.SetBaudRate(serial::brCustom);
                 p.SetCustomBaudRate(57600);
             },
             [](const LineState& s) {
                 EXPECT_EQ(s.speed, 57600u);
                 EXPECT_FALSE(s.customSpeed);
             }},
-        SettingsCase{"customRateIgnoredForAListedChoice", [](TCustomComPort& p) { p.SetCustomBaudRate(31250); },
+        SettingsCase{"customRateIgnoredForAListedChoice", [](serial::SerialPort& p) { p.SetCustomBaudRate(31250); },
             [](const LineState& s) { EXPECT_EQ(s.speed, 9600u); }},
         SettingsCase{"backToAStandardSpeedClearsTheCustomOne",
-            [](TCustomComPort& p) {
-                p.SetBaudRate(br256000);
-                p.SetBaudRate(br19200);
+            [](serial::SerialPort& p) {
+                p.SetBaudRate(serial::br256000);
+                p.SetBaudRate(serial::br19200);
             },
             [](const LineState& s) {
                 EXPECT_EQ(s.speed, 19200u);
@@ -81,28 +81,28 @@ inline std::vector<SettingsCase> LineSettingsCases()
             }},
         // The pseudo-terminal keeps every flag but the size and PARENB.
         SettingsCase{"oddParityChecked",
-            [](TCustomComPort& p) {
-                p.Parity().SetBits(prOdd);
+            [](serial::SerialPort& p) {
+                p.Parity().SetBits(serial::prOdd);
                 p.Parity().SetCheck(true);
             },
             [](const LineState& s) { EXPECT_TRUE(s.parityOdd && !s.parityStick && s.parityCheck); }},
-        SettingsCase{"markParity", [](TCustomComPort& p) { p.Parity().SetBits(prMark); },
+        SettingsCase{"markParity", [](serial::SerialPort& p) { p.Parity().SetBits(serial::prMark); },
             [](const LineState& s) { EXPECT_TRUE(s.parityOdd && s.parityStick); }},
-        SettingsCase{"spaceParity", [](TCustomComPort& p) { p.Parity().SetBits(prSpace); },
+        SettingsCase{"spaceParity", [](serial::SerialPort& p) { p.Parity().SetBits(serial::prSpace); },
             [](const LineState& s) { EXPECT_TRUE(!s.parityOdd && s.parityStick); }},
-        SettingsCase{"twoStopBits", [](TCustomComPort& p) { p.SetStopBits(sbTwoStopBits); },
+        SettingsCase{"twoStopBits", [](serial::SerialPort& p) { p.SetStopBits(serial::sbTwoStopBits); },
             [](const LineState& s) { EXPECT_TRUE(s.twoStopBits); }},
-        SettingsCase{"oneAndAHalfStopBitsBecomeTwo", [](TCustomComPort& p) { p.SetStopBits(sbOne5StopBits); },
+        SettingsCase{"oneAndAHalfStopBitsBecomeTwo", [](serial::SerialPort& p) { p.SetStopBits(serial::sbOne5StopBits); },
             [](const LineState& s) { EXPECT_TRUE(s.twoStopBits); }},
-        SettingsCase{"hardwareFlowControl", [](TCustomComPort& p) { p.FlowControl().SetFlowControl(fcHardware); },
+        SettingsCase{"hardwareFlowControl", [](serial::SerialPort& p) { p.FlowControl().SetFlowControl(serial::fcHardware); },
             [](const LineState& s) {
                 EXPECT_TRUE(s.rtsCts);
                 EXPECT_FALSE(s.xonXoffIn || s.xonXoffOut);
             }},
         SettingsCase{"softwareFlowControl",
-            [](TCustomComPort& p) {
+            [](serial::SerialPort& p) {
                 p.FlowControl().SetXonChar(0x01);
-                p.FlowControl().SetFlowControl(fcSoftware);
+                p.FlowControl().SetFlowControl(serial::fcSoftware);
             },
             [](const LineState& s) {
                 EXPECT_FALSE(s.rtsCts);
@@ -110,7 +110,7 @@ inline std::vector<SettingsCase> LineSettingsCases()
                 EXPECT_EQ(s.xonChar, 0x01);
                 EXPECT_EQ(s.xoffChar, 19);
             }},
-        SettingsCase{"outgoingHandshakeOnly", [](TCustomComPort& p) { p.FlowControl().SetXonXoffOut(true); },
+        SettingsCase{"outgoingHandshakeOnly", [](serial::SerialPort& p) { p.FlowControl().SetXonXoffOut(true); },
             [](const LineState& s) { EXPECT_TRUE(s.xonXoffOut && !s.xonXoffIn && !s.rtsCts); }},
     };
 }

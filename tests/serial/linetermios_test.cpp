@@ -52,24 +52,24 @@ INSTANTIATE_TEST_SUITE_P(Table, LineTermios,
     ::testing::Values(
         TermiosCase{"defaults", [](LineSettings&) {}, CBAUD | CSIZE | kParity | CSTOPB | CRTSCTS, B9600 | CS8,
             IXON | IXOFF | INPCK, 0},
-        TermiosCase{"fiveBits", [](LineSettings& s) { s.dataBits = dbFive; }, CSIZE, CS5, 0, 0},
-        TermiosCase{"sixBits", [](LineSettings& s) { s.dataBits = dbSix; }, CSIZE, CS6, 0, 0},
-        TermiosCase{"sevenBits", [](LineSettings& s) { s.dataBits = dbSeven; }, CSIZE, CS7, 0, 0},
-        TermiosCase{"oddParity", [](LineSettings& s) { s.parity = prOdd; }, kParity, PARENB | PARODD, 0, 0},
-        TermiosCase{"evenParity", [](LineSettings& s) { s.parity = prEven; }, kParity, PARENB, 0, 0},
-        TermiosCase{"markParity", [](LineSettings& s) { s.parity = prMark; }, kParity, kParity, 0, 0},
-        TermiosCase{"spaceParity", [](LineSettings& s) { s.parity = prSpace; }, kParity, PARENB | CMSPAR, 0, 0},
+        TermiosCase{"fiveBits", [](LineSettings& s) { s.dataBits = serial::dbFive; }, CSIZE, CS5, 0, 0},
+        TermiosCase{"sixBits", [](LineSettings& s) { s.dataBits = serial::dbSix; }, CSIZE, CS6, 0, 0},
+        TermiosCase{"sevenBits", [](LineSettings& s) { s.dataBits = serial::dbSeven; }, CSIZE, CS7, 0, 0},
+        TermiosCase{"oddParity", [](LineSettings& s) { s.parity = serial::prOdd; }, kParity, PARENB | PARODD, 0, 0},
+        TermiosCase{"evenParity", [](LineSettings& s) { s.parity = serial::prEven; }, kParity, PARENB, 0, 0},
+        TermiosCase{"markParity", [](LineSettings& s) { s.parity = serial::prMark; }, kParity, kParity, 0, 0},
+        TermiosCase{"spaceParity", [](LineSettings& s) { s.parity = serial::prSpace; }, kParity, PARENB | CMSPAR, 0, 0},
         TermiosCase{"parityCheck",
             [](LineSettings& s) {
-                s.parity = prEven;
+                s.parity = serial::prEven;
                 s.parityCheck = true;
             },
             kParity, PARENB, INPCK, INPCK},
-        TermiosCase{"twoStopBits", [](LineSettings& s) { s.stopBits = sbTwoStopBits; }, CSTOPB, CSTOPB, 0, 0},
-        TermiosCase{"oneAndAHalfStopBits", [](LineSettings& s) { s.stopBits = sbOne5StopBits; }, CSTOPB, CSTOPB,
+        TermiosCase{"twoStopBits", [](LineSettings& s) { s.stopBits = serial::sbTwoStopBits; }, CSTOPB, CSTOPB, 0, 0},
+        TermiosCase{"oneAndAHalfStopBits", [](LineSettings& s) { s.stopBits = serial::sbOne5StopBits; }, CSTOPB, CSTOPB,
             0, 0},
         TermiosCase{"ctsFlow", [](LineSettings& s) { s.outCtsFlow = true; }, CRTSCTS, CRTSCTS, 0, 0},
-        TermiosCase{"rtsHandshake", [](LineSettings& s) { s.rtsControl = rtsHandshake; }, CRTSCTS, CRTSCTS, 0,
+        TermiosCase{"rtsHandshake", [](LineSettings& s) { s.rtsControl = serial::rtsHandshake; }, CRTSCTS, CRTSCTS, 0,
             0},
         TermiosCase{"xonXoffBothWays",
             [](LineSettings& s) {
@@ -101,7 +101,7 @@ TEST(LineTermiosSpeed, zeroIsRefusedRatherThanHangingUp)
     try {
         serial::BuildLineTermios(t, settings);
         FAIL() << "no error";
-    } catch (const EComPort& e) {
+    } catch (const serial::PortError& e) {
         EXPECT_EQ(e.Code(), 7);
     }
 }

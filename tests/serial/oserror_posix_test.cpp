@@ -12,9 +12,9 @@ TEST(ComError, lastErrorTakesErrno)
 {
     errno = 13;
     try {
-        ThrowLastComError(ComError::OpenFailed);
+        serial::ThrowLastComError(serial::ComError::OpenFailed);
         FAIL() << "nothing raised";
-    } catch (const EComPort& e) {
+    } catch (const serial::PortError& e) {
         EXPECT_EQ(e.Code(), 1);
         EXPECT_EQ(e.OsError(), 13);
     }

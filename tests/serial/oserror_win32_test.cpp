@@ -12,9 +12,9 @@ TEST(ComError, lastErrorTakesGetLastError)
 {
     SetLastError(ERROR_SHARING_VIOLATION);
     try {
-        ThrowLastComError(ComError::OpenFailed);
+        serial::ThrowLastComError(serial::ComError::OpenFailed);
         FAIL() << "nothing raised";
-    } catch (const EComPort& e) {
+    } catch (const serial::PortError& e) {
         EXPECT_EQ(e.Code(), 1);
         EXPECT_EQ(e.OsError(), 32);
         EXPECT_STREQ(e.what(), "Unable to open com port (win error code: 32)");

@@ -43,7 +43,7 @@ TEST(PnpPort, describesFromPlugAndPlayProperties)
 {
     for (const PnpCase& c : kCases) {
         SCOPED_TRACE(c.name);
-        ComPortInfo port;
+        serial::ComPortInfo port;
         port.Path = "COM3";
         serial::DescribePnpPort(port, c.properties);
         EXPECT_EQ(port.Description, c.description);

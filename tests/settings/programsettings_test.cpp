@@ -28,10 +28,10 @@ TEST(StartupSettings, firstStartCreatesSixKeysThenAppendsBaudrate)
     EXPECT_EQ(startup.CurrentFile, dir / "qem.kalc");
     EXPECT_EQ(startup.PortSettings.Port, "COM1");
     EXPECT_EQ(startup.PortSettings.BaudRate, 2400u);
-    EXPECT_EQ(startup.PortSettings.DataBits, dbEight);
-    EXPECT_EQ(startup.PortSettings.StopBits, sbOneStopBit);
-    EXPECT_EQ(startup.PortSettings.Parity, prNone);
-    EXPECT_EQ(startup.PortSettings.FlowControl, fcNone);
+    EXPECT_EQ(startup.PortSettings.DataBits, serial::dbEight);
+    EXPECT_EQ(startup.PortSettings.StopBits, serial::sbOneStopBit);
+    EXPECT_EQ(startup.PortSettings.Parity, serial::prNone);
+    EXPECT_EQ(startup.PortSettings.FlowControl, serial::fcNone);
 }
 
 TEST(StartupSettings, partialFileIsCompletedInReadingOrder)
@@ -67,21 +67,21 @@ TEST(StartupSettings, completeFileIsNotRewritten)
     EXPECT_EQ(startup.CurrentFile, "/data/a.kalc");
     EXPECT_EQ(startup.PortSettings.Port, "/dev/ttyUSB0");
     EXPECT_EQ(startup.PortSettings.BaudRate, 9600u);
-    EXPECT_EQ(startup.PortSettings.DataBits, dbSeven);
-    EXPECT_EQ(startup.PortSettings.StopBits, sbTwoStopBits);
-    EXPECT_EQ(startup.PortSettings.Parity, prOdd);
-    EXPECT_EQ(startup.PortSettings.FlowControl, fcHardware);
+    EXPECT_EQ(startup.PortSettings.DataBits, serial::dbSeven);
+    EXPECT_EQ(startup.PortSettings.StopBits, serial::sbTwoStopBits);
+    EXPECT_EQ(startup.PortSettings.Parity, serial::prOdd);
+    EXPECT_EQ(startup.PortSettings.FlowControl, serial::fcHardware);
 }
 
 struct TranslationCase {
     const char* name;
     const char* line;
-    TPortSettings expected; // the defaults with the one setting changed
+    serial::PortSettings expected; // the defaults with the one setting changed
 };
 
-TPortSettings With(void (*change)(TPortSettings&))
+serial::PortSettings With(void (*change)(serial::PortSettings&))
 {
-    TPortSettings settings;
+    serial::PortSettings settings;
     change(settings);
     return settings;
 }
@@ -93,8 +93,8 @@ TEST_P(TranslationTest, storedFormsTranslateAndOthersKeepTheDefault)
     TempDir dir;
     WriteBytes(dir / "qem.INI", std::string("[PortSettings]\n") + GetParam().line + "\n");
 
-    const TPortSettings actual = ReadStartupSettings(settings::LocateFiles(dir / "qem")).PortSettings;
-    const TPortSettings& expected = GetParam().expected;
+    const serial::PortSettings actual = ReadStartupSettings(settings::LocateFiles(dir / "qem")).PortSettings;
+    const serial::PortSettings& expected = GetParam().expected;
 
     EXPECT_EQ(actual.Port, expected.Port);
     EXPECT_EQ(actual.BaudRate, expected.BaudRate);
@@ -106,27 +106,27 @@ TEST_P(TranslationTest, storedFormsTranslateAndOthersKeepTheDefault)
 
 INSTANTIATE_TEST_SUITE_P(Values, TranslationTest,
     ::testing::Values(
-        TranslationCase{"dataBits5", "dataBits=5", With([](TPortSettings& s) { s.DataBits = dbFive; })},
-        TranslationCase{"dataBits6", "dataBits=6", With([](TPortSettings& s) { s.DataBits = dbSix; })},
-        TranslationCase{"dataBitsHex7", "dataBits=0x7", With([](TPortSettings& s) { s.DataBits = dbSeven; })},
-        TranslationCase{"dataBitsMalformed", "dataBits=x", TPortSettings{}},
-        TranslationCase{"dataBits9", "dataBits=9", TPortSettings{}},
-        TranslationCase{"stopBits25", "stopBits=25", With([](TPortSettings& s) { s.StopBits = sbOne5StopBits; })},
-        TranslationCase{"stopBits2", "stopBits=2", With([](TPortSettings& s) { s.StopBits = sbTwoStopBits; })},
-        TranslationCase{"stopBits15NotAForm", "stopBits=15", TPortSettings{}},
-        TranslationCase{"parityEven", "parity=Even", With([](TPortSettings& s) { s.Parity = prEven; })},
-        TranslationCase{"parityMark", "parity=Mark", With([](TPortSettings& s) { s.Parity = prMark; })},
-        TranslationCase{"paritySpace", "parity=Space", With([](TPortSettings& s) { s.Parity = prSpace; })},
-        TranslationCase{"parityLowerCaseNotAForm", "parity=even", TPortSettings{}},
-        TranslationCase{"flowSoftware", "flowControl=Software", With([](TPortSettings& s) { s.FlowControl = fcSoftware; })},
-        TranslationCase{"flowCustom", "flowControl=Custom", With([](TPortSettings& s) { s.FlowControl = fcCustom; })},
-        TranslationCase{"flowUnknown", "flowControl=RTS", TPortSettings{}},
-        TranslationCase{"customBaudRate", "baudrate=250000", With([](TPortSettings& s) { s.BaudRate = 250000; })},
-        TranslationCase{"hexBaudRate", "baudrate=0x2580", With([](TPortSettings& s) { s.BaudRate = 9600; })},
-        TranslationCase{"malformedBaudRateReadsAs1", "baudrate=fast", With([](TPortSettings& s) { s.BaudRate = 1; })},
-        TranslationCase{"negativeBaudRate", "baudrate=-9600", TPortSettings{}},
-        TranslationCase{"zeroBaudRate", "baudrate=0", TPortSettings{}},
-        TranslationCase{"portAsWritten", "port=com3", With([](TPortSettings& s) { s.Port = "com3"; })}),
+        TranslationCase{"dataBits5", "dataBits=5", With([](serial::PortSettings& s) { s.DataBits = serial::dbFive; })},
+        TranslationCase{"dataBits6", "dataBits=6", With([](serial::PortSettings& s) { s.DataBits = serial::dbSix; })},
+        TranslationCase{"dataBitsHex7", "dataBits=0x7", With([](serial::PortSettings& s) { s.DataBits = serial::dbSeven; })},
+        TranslationCase{"dataBitsMalformed", "dataBits=x", serial::PortSettings{}},
+        TranslationCase{"dataBits9", "dataBits=9", serial::PortSettings{}},
+        TranslationCase{"stopBits25", "stopBits=25", With([](serial::PortSettings& s) { s.StopBits = serial::sbOne5StopBits; })},
+        TranslationCase{"stopBits2", "stopBits=2", With([](serial::PortSettings& s) { s.StopBits = serial::sbTwoStopBits; })},
+        TranslationCase{"stopBits15NotAForm", "stopBits=15", serial::PortSettings{}},
+        TranslationCase{"parityEven", "parity=Even", With([](serial::PortSettings& s) { s.Parity = serial::prEven; })},
+        TranslationCase{"parityMark", "parity=Mark", With([](serial::PortSettings& s) { s.Parity = serial::prMark; })},
+        TranslationCase{"paritySpace", "parity=Space", With([](serial::PortSettings& s) { s.Parity = serial::prSpace; })},
+        TranslationCase{"parityLowerCaseNotAForm", "parity=even", serial::PortSettings{}},
+        TranslationCase{"flowSoftware", "flowControl=Software", With([](serial::PortSettings& s) { s.FlowControl = serial::fcSoftware; })},
+        TranslationCase{"flowCustom", "flowControl=Custom", With([](serial::PortSettings& s) { s.FlowControl = serial::fcCustom; })},
+        TranslationCase{"flowUnknown", "flowControl=RTS", serial::PortSettings{}},
+        TranslationCase{"customBaudRate", "baudrate=250000", With([](serial::PortSettings& s) { s.BaudRate = 250000; })},
+        TranslationCase{"hexBaudRate", "baudrate=0x2580", With([](serial::PortSettings& s) { s.BaudRate = 9600; })},
+        TranslationCase{"malformedBaudRateReadsAs1", "baudrate=fast", With([](serial::PortSettings& s) { s.BaudRate = 1; })},
+        TranslationCase{"negativeBaudRate", "baudrate=-9600", serial::PortSettings{}},
+        TranslationCase{"zeroBaudRate", "baudrate=0", serial::PortSettings{}},
+        TranslationCase{"portAsWritten", "port=com3", With([](serial::PortSettings& s) { s.Port = "com3"; })}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StartupSettings, emptyCurrentFileStaysEmpty)
@@ -165,15 +165,15 @@ namespace {
 
 struct StoreCase {
     const char* name;
-    TPortSettings port;
+    serial::PortSettings port;
     const char* stored; // the six keys as the file holds them afterwards
 };
 
 class StorePortSettingsTest : public ::testing::TestWithParam<StoreCase> {};
 
-TPortSettings PortOf(std::uint32_t rate, TDataBits dataBits, TStopBits stopBits, TParityBits parity, TFlowControl flow)
+serial::PortSettings PortOf(std::uint32_t rate, serial::DataBitsChoice dataBits, serial::StopBitsChoice stopBits, serial::ParityChoice parity, serial::FlowControlChoice flow)
 {
-    TPortSettings port;
+    serial::PortSettings port;
     port.BaudRate = rate;
     port.Port = "/dev/ttyUSB1";
     port.DataBits = dataBits;
@@ -191,7 +191,7 @@ TEST_P(StorePortSettingsTest, writesTheStoredFormsAndNoOtherKey)
     EXPECT_EQ(ReadBytes(dir / "qem.INI"),
         std::string("[PortSettings]\ncurrent_file=/x.kalc\n") + GetParam().stored);
     // What start-up reads back is what was stored.
-    const TPortSettings read = ReadStartupSettings(settings::LocateFiles(dir / "qem")).PortSettings;
+    const serial::PortSettings read = ReadStartupSettings(settings::LocateFiles(dir / "qem")).PortSettings;
     EXPECT_EQ(read.BaudRate, GetParam().port.BaudRate);
     EXPECT_EQ(read.DataBits, GetParam().port.DataBits);
     EXPECT_EQ(read.StopBits, GetParam().port.StopBits);
@@ -201,15 +201,15 @@ TEST_P(StorePortSettingsTest, writesTheStoredFormsAndNoOtherKey)
 
 INSTANTIATE_TEST_SUITE_P(Forms, StorePortSettingsTest,
     ::testing::Values(
-        StoreCase{"defaults", PortOf(2400, dbEight, sbOneStopBit, prNone, fcNone),
+        StoreCase{"defaults", PortOf(2400, serial::dbEight, serial::sbOneStopBit, serial::prNone, serial::fcNone),
             "parity=None\nother=1\nbaudrate=2400\nport=/dev/ttyUSB1\ndataBits=8\nstopBits=1\nflowControl=None\n"},
-        StoreCase{"oneAndAHalfIs25", PortOf(57600, dbSeven, sbOne5StopBits, prEven, fcHardware),
+        StoreCase{"oneAndAHalfIs25", PortOf(57600, serial::dbSeven, serial::sbOne5StopBits, serial::prEven, serial::fcHardware),
             "parity=Even\nother=1\nbaudrate=57600\nport=/dev/ttyUSB1\ndataBits=7\nstopBits=25\nflowControl=Hardware\n"},
-        StoreCase{"customRateAsDecimal", PortOf(31250, dbSix, sbTwoStopBits, prMark, fcSoftware),
+        StoreCase{"customRateAsDecimal", PortOf(31250, serial::dbSix, serial::sbTwoStopBits, serial::prMark, serial::fcSoftware),
             "parity=Mark\nother=1\nbaudrate=31250\nport=/dev/ttyUSB1\ndataBits=6\nstopBits=2\nflowControl=Software\n"},
-        StoreCase{"restOfTheForms", PortOf(110, dbFive, sbOneStopBit, prSpace, fcCustom),
+        StoreCase{"restOfTheForms", PortOf(110, serial::dbFive, serial::sbOneStopBit, serial::prSpace, serial::fcCustom),
             "parity=Space\nother=1\nbaudrate=110\nport=/dev/ttyUSB1\ndataBits=5\nstopBits=1\nflowControl=Custom\n"},
-        StoreCase{"odd", PortOf(9600, dbEight, sbOneStopBit, prOdd, fcNone),
+        StoreCase{"odd", PortOf(9600, serial::dbEight, serial::sbOneStopBit, serial::prOdd, serial::fcNone),
             "parity=Odd\nother=1\nbaudrate=9600\nport=/dev/ttyUSB1\ndataBits=8\nstopBits=1\nflowControl=None\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -218,7 +218,7 @@ TEST(StorePortSettings, aPortNameThatCannotBeStoredChangesNothing)
     TempDir dir;
     const std::string before = "[PortSettings]\nport=COM1\nbaudrate=2400\n";
     WriteBytes(dir / "qem.INI", before);
-    TPortSettings port;
+    serial::PortSettings port;
     port.BaudRate = 9600;
     port.Port = "COM2\nparity=Odd"; // a line break would corrupt the file
     EXPECT_THROW(settings::StorePortSettings(dir / "qem.INI", port), settings::WriteError);

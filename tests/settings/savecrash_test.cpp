@@ -30,8 +30,8 @@ struct SaveCase {
 
 std::string FullPhoneBook(int version)
 {
-    PhoneBook book;
-    for (int slot = 0; slot < PhoneSlotCount; ++slot)
+    phonebook::PhoneBook book;
+    for (int slot = 0; slot < phonebook::PhoneSlotCount; ++slot)
         book.numbers[slot] = "+" + std::to_string(370'000'000'000 + slot * 7 + version);
     book.relayTimeout = static_cast<std::uint16_t>(500 + version);
     book.externalOff = version == 1;
@@ -40,7 +40,7 @@ std::string FullPhoneBook(int version)
 
 const SaveCase Cases[] = {
     {"phoneBook", "book.kalc",
-        [](const std::string& path, int version) { files::WriteFileAtomically(path, FullPhoneBook(version)); }},
+        [](const std::string& path, int version) { phonebook::WriteFileAtomically(path, FullPhoneBook(version)); }},
     {"settingsFile", "qem.INI",
         [](const std::string& path, int version) {
             settings::ProfileFile(path).Write("PortSettings", "current_file",

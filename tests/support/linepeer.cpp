@@ -65,9 +65,9 @@ void Serve(Line& line, const std::string& bytes)
         if (line.pending == 0 && line.ackSent != Clock::time_point{})
             turnarounds.push_back(Clock::now() - line.ackSent);
         line.pending += bytes.size();
-        while (line.pending >= protocol::FrameSize) {
-            line.pending -= protocol::FrameSize;
-            line.pty->WriteToPort(std::string(1, protocol::Ack));
+        while (line.pending >= device::protocol::FrameSize) {
+            line.pending -= device::protocol::FrameSize;
+            line.pty->WriteToPort(std::string(1, device::protocol::Ack));
             line.ackSent = Clock::now();
         }
         break;

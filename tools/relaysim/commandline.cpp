@@ -159,9 +159,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
     return line;
 }
 
-std::string Usage()
+std::string Usage(const std::string& program)
 {
-    return R"(Usage: relaysim [options]
+    return "Usage: " + program + R"( [options]
 
 A virtual relay switch device on a pseudo-terminal. Prints the slave's path,
 then answers on it until SIGINT or SIGTERM.

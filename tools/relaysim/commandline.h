@@ -20,7 +20,8 @@ struct CommandLine {
 // is wrong, and std::runtime_error when --dump-file cannot be read.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
-// The --help text.
-std::string Usage();
+// The --help text, under the name the program was started by (qem-relaysim
+// as installed, relaysim in the build tree).
+std::string Usage(const std::string& program);
 
 } // namespace relaysim

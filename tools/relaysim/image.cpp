@@ -11,7 +11,7 @@ namespace {
 
 std::uint32_t CheckValueOf(const std::string& image)
 {
-    return Crc16Of(std::string_view(image).substr(0, kCheckedSize));
+    return phonebook::Crc16Of(std::string_view(image).substr(0, kCheckedSize));
 }
 
 std::uint8_t ByteOf(std::uint32_t value, int index)

@@ -81,21 +81,22 @@ int Run(const relaysim::CommandLine& commandLine)
 
 int main(int argc, char** argv)
 {
+    const std::string program = argc > 0 ? std::filesystem::path(argv[0]).filename().string() : "qem-relaysim";
     relaysim::CommandLine commandLine;
     try {
         commandLine = relaysim::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "relaysim: %s\n\n%s", error.what(), relaysim::Usage().c_str());
+        std::fprintf(stderr, "%s: %s\n\n%s", program.c_str(), error.what(), relaysim::Usage(program).c_str());
         return 2;
     }
     if (commandLine.help) {
-        std::fputs(relaysim::Usage().c_str(), stdout);
+        std::fputs(relaysim::Usage(program).c_str(), stdout);
         return 0;
     }
     try {
         return Run(commandLine);
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "relaysim: %s\n", error.what());
+        std::fprintf(stderr, "%s: %s\n", program.c_str(), error.what());
         return 1;
     }
 }

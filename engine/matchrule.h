@@ -4,10 +4,12 @@
 #include <cstdint>
 #include <string>
 
+namespace engine {
+
 // How a command ended: its reply, an error reply, or no reply (in time, or
 // at all: a command the line closed under, or one withdrawn unwritten).
 // The values are the outcome codes handlers have always been given.
-enum class TOutcome : std::uint8_t {
+enum class Outcome : std::uint8_t {
     Reply = 1,
     ErrorReply = 2,
     Timeout = 3,
@@ -22,7 +24,7 @@ enum : std::uint8_t {
     AtsIdle = 4,     // nothing is an answer
 };
 
-struct TAts {
+struct MatchRule {
     std::uint8_t Mode = 0;
     std::int32_t Count = 0;
     std::string MatchText;
@@ -33,3 +35,5 @@ struct TAts {
     std::int32_t Unused = 0; // carried in the record, never read by the engine
     std::int32_t QuietTime = 0;
 };
+
+} // namespace engine

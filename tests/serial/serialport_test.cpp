@@ -1,6 +1,6 @@
 // The port on a pseudo-terminal: opening, line settings as the kernel holds
 // them, writing, modem lines and failures.
-#include "serial/comport.h"
+#include "serial/serialport.h"
 
 #include "platform/plainwindowthread.h"
 #include "tests/serial/linesettingscases.h"
@@ -26,11 +26,11 @@ using serialtest::PtyPair;
 using serialtest::ReadLineState;
 using serialtest::SettingsCase;
 
-int OpenErrorCode(TCustomComPort& port)
+int OpenErrorCode(serial::SerialPort& port)
 {
     try {
         port.Open();
-    } catch (const EComPort& e) {
+    } catch (const serial::PortError& e) {
         return e.Code();
     }
     return 0;
@@ -42,24 +42,24 @@ protected:
 
     platform::PlainWindowThread window;
     PtyPair pty;
-    TComPort port{window};
+    serial::SerialPort port{window};
 };
 
 TEST_F(ComPortTest, defaultsOfAFreshPort)
 {
-    TComPort fresh(window);
+    serial::SerialPort fresh(window);
     EXPECT_EQ(fresh.Port(), "COM1");
-    EXPECT_EQ(fresh.BaudRate(), br9600);
+    EXPECT_EQ(fresh.BaudRate(), serial::br9600);
     EXPECT_EQ(fresh.CustomBaudRate(), 9600);
-    EXPECT_EQ(fresh.DataBits(), dbEight);
-    EXPECT_EQ(fresh.StopBits(), sbOneStopBit);
-    EXPECT_EQ(fresh.Parity().Bits(), prNone);
-    EXPECT_EQ(fresh.FlowControl().GetFlowControl(), fcNone);
+    EXPECT_EQ(fresh.DataBits(), serial::dbEight);
+    EXPECT_EQ(fresh.StopBits(), serial::sbOneStopBit);
+    EXPECT_EQ(fresh.Parity().Bits(), serial::prNone);
+    EXPECT_EQ(fresh.FlowControl().GetFlowControl(), serial::fcNone);
     EXPECT_EQ(fresh.Timeouts().ReadInterval(), -1);
     EXPECT_EQ(fresh.Timeouts().WriteTotalMultiplier(), 100);
     EXPECT_EQ(fresh.Timeouts().WriteTotalConstant(), 1000);
     EXPECT_EQ(fresh.Buffer().InputSize(), 1024);
-    EXPECT_EQ(fresh.Events(), TComEvents::All());
+    EXPECT_EQ(fresh.Events(), serial::PortEvents::All());
     EXPECT_TRUE(fresh.TriggersOnRxChar());
     EXPECT_FALSE(fresh.DiscardNull());
     EXPECT_FALSE(fresh.Connected());
@@ -71,7 +71,7 @@ TEST_P(LineSettingsApplied, asTheKernelHoldsThem)
 {
     platform::PlainWindowThread window;
     PtyPair pty;
-    TComPort port(window);
+    serial::SerialPort port(window);
     port.SetPort(pty.SlavePath());
     // Settings stored while closed reach the line at Open ...
     GetParam().set(port);
@@ -82,7 +82,7 @@ TEST_P(LineSettingsApplied, asTheKernelHoldsThem)
     port.Close();
 
     // ... and settings changed while open reach it at once.
-    TComPort other(window);
+    serial::SerialPort other(window);
     other.SetPort(pty.SlavePath());
     other.Open();
     GetParam().set(other);
@@ -94,13 +94,13 @@ INSTANTIATE_TEST_SUITE_P(Table, LineSettingsApplied, ::testing::ValuesIn(serialt
 
 TEST_F(ComPortTest, unchangedValueDoesNotTouchTheLineButFlowControlAlwaysDoes)
 {
-    port.SetBaudRate(br38400);
+    port.SetBaudRate(serial::br38400);
     port.Open();
     serialtest::SetLineSpeedBehindPort(pty.Slave(), 300);
-    port.SetBaudRate(br38400);
-    port.Parity().SetBits(prNone);
+    port.SetBaudRate(serial::br38400);
+    port.Parity().SetBits(serial::prNone);
     EXPECT_EQ(ReadLineState(pty.Slave()).speed, 300u);
-    port.FlowControl().SetFlowControl(fcNone);
+    port.FlowControl().SetFlowControl(serial::fcNone);
     EXPECT_EQ(ReadLineState(pty.Slave()).speed, 38400u);
 }
 
@@ -109,8 +109,8 @@ TEST_F(ComPortTest, updateBracketDefersSettingsUntilItsEnd)
     port.Open();
     port.BeginUpdate();
     port.BeginUpdate();
-    port.SetBaudRate(br57600);
-    port.SetStopBits(sbTwoStopBits);
+    port.SetBaudRate(serial::br57600);
+    port.SetStopBits(serial::sbTwoStopBits);
     port.EndUpdate();
     EXPECT_EQ(ReadLineState(pty.Slave()).speed, 9600u) << "the inner end leaves the bracket open";
     port.EndUpdate();
@@ -118,7 +118,7 @@ TEST_F(ComPortTest, updateBracketDefersSettingsUntilItsEnd)
     EXPECT_TRUE(ReadLineState(pty.Slave()).twoStopBits);
     // An extra end neither underflows nor fails.
     port.EndUpdate();
-    port.SetBaudRate(br1200);
+    port.SetBaudRate(serial::br1200);
     EXPECT_EQ(ReadLineState(pty.Slave()).speed, 1200u);
 }
 
@@ -153,7 +153,7 @@ TEST_F(ComPortTest, closeRestoresTheOriginalLineSettings)
 {
     const LineState before = ReadLineState(pty.Slave());
     ASSERT_FALSE(before.raw);
-    port.SetBaudRate(br115200);
+    port.SetBaudRate(serial::br115200);
     port.Open();
     port.Close();
     const LineState after = ReadLineState(pty.Slave());
@@ -172,7 +172,7 @@ TEST_F(ComPortTest, refusesWhatItCannotOpen)
 
     for (const std::string& name : {std::string("/dev/qem-no-such-port"), std::string(fileName),
              std::string(dirName), std::string()}) {
-        TComPort other(window);
+        serial::SerialPort other(window);
         other.SetPort(name);
         EXPECT_EQ(OpenErrorCode(other), 1) << name;
         EXPECT_FALSE(other.Connected());
@@ -192,7 +192,7 @@ TEST_F(ComPortTest, missingPortNamesTheOperatingSystemError)
     try {
         port.Open();
         FAIL() << "opened a missing port";
-    } catch (const EComPort& e) {
+    } catch (const serial::PortError& e) {
         EXPECT_EQ(e.Code(), 1);
         EXPECT_EQ(e.OsError(), ENOENT);
         EXPECT_EQ(std::string(e.what()), "Unable to open com port (win error code: 2)");
@@ -202,7 +202,7 @@ TEST_F(ComPortTest, missingPortNamesTheOperatingSystemError)
 TEST_F(ComPortTest, secondOpenerIsRefusedUntilTheFirstCloses)
 {
     port.Open();
-    TComPort second(window);
+    serial::SerialPort second(window);
     second.SetPort(pty.SlavePath());
     EXPECT_EQ(OpenErrorCode(second), 1);
     EXPECT_EQ(port.WriteStr("still mine"), 10);
@@ -213,7 +213,7 @@ TEST_F(ComPortTest, secondOpenerIsRefusedUntilTheFirstCloses)
 
 TEST_F(ComPortTest, failedSettingAtOpenLeavesThePortClosedAndFree)
 {
-    port.SetBaudRate(brCustom);
+    port.SetBaudRate(serial::brCustom);
     port.SetCustomBaudRate(0);
     EXPECT_EQ(OpenErrorCode(port), 7);
     EXPECT_FALSE(port.Connected());
@@ -262,7 +262,7 @@ TEST_F(ComPortTest, closedPortRefusesLineOperations)
         try {
             c.call();
             ADD_FAILURE() << c.name << " raised nothing";
-        } catch (const EComPort& e) {
+        } catch (const serial::PortError& e) {
             EXPECT_EQ(e.Code(), c.code) << c.name;
         }
     }
@@ -286,7 +286,7 @@ TEST_F(ComPortTest, newNameReopensAnOpenPort)
     port.WriteStr("here");
     EXPECT_EQ(second.ReadFromPort(4, 2s), "here");
     // The first line is free again.
-    TComPort other(window);
+    serial::SerialPort other(window);
     other.SetPort(pty.SlavePath());
     EXPECT_EQ(OpenErrorCode(other), 0);
 }
@@ -300,12 +300,12 @@ TEST_F(ComPortTest, newNameOnAClosedPortIsOnlyStored)
 
 TEST_F(ComPortTest, linkRegistrationIsChecked)
 {
-    TComLink link;
+    serial::PortLink link;
     port.RegisterLink(&link);
     const std::function<void()> misuses[] = {
         [&] { port.RegisterLink(&link); },
         [&] {
-            TComLink stranger;
+            serial::PortLink stranger;
             port.UnRegisterLink(&stranger);
         },
     };
@@ -313,19 +313,19 @@ TEST_F(ComPortTest, linkRegistrationIsChecked)
         try {
             misuse();
             ADD_FAILURE() << "raised nothing";
-        } catch (const EComPort& e) {
+        } catch (const serial::PortError& e) {
             EXPECT_EQ(e.Code(), 18);
         }
     }
     port.UnRegisterLink(&link);
-    EXPECT_THROW(port.UnRegisterLink(&link), EComPort);
+    EXPECT_THROW(port.UnRegisterLink(&link), serial::PortError);
 }
 
 TEST_F(ComPortTest, destroyedPortDetachesItsLinks)
 {
-    auto doomed = std::make_unique<TComPort>(window);
+    auto doomed = std::make_unique<serial::SerialPort>(window);
     bool detached = false;
-    TComLink link;
+    serial::PortLink link;
     link.OnDetach = [&] { detached = true; };
     doomed->RegisterLink(&link);
     doomed.reset();
@@ -335,14 +335,14 @@ TEST_F(ComPortTest, destroyedPortDetachesItsLinks)
 TEST(ComSetupDialogHook, withoutADialogShowingItFails)
 {
     platform::PlainWindowThread window;
-    TComPort port(window);
-    SetComSetupDialog({});
+    serial::SerialPort port(window);
+    serial::SetComSetupDialog({});
     EXPECT_THROW(port.ShowSetupDialog(), std::logic_error);
-    TCustomComPort* shownOn = nullptr;
-    SetComSetupDialog([&](TCustomComPort& p) { shownOn = &p; });
+    serial::SerialPort* shownOn = nullptr;
+    serial::SetComSetupDialog([&](serial::SerialPort& p) { shownOn = &p; });
     port.ShowSetupDialog();
     EXPECT_EQ(shownOn, &port);
-    SetComSetupDialog({});
+    serial::SetComSetupDialog({});
 }
 
 } // namespace

@@ -1,35 +1,37 @@
-#include "serial/comport.h"
+#include "serial/serialport.h"
 
 #include "serial/comconvert.h"
-#include "serial/comthread.h"
+#include "serial/porteventthread.h"
 
 #include <algorithm>
 
-TCustomComPort::TCustomComPort(platform::WindowThread& window)
+namespace serial {
+
+SerialPort::SerialPort(platform::WindowThread& window)
     : window_(window)
     , lock_(window)
 {
 }
 
-TCustomComPort::~TCustomComPort()
+SerialPort::~SerialPort()
 {
     try {
         Close();
     } catch (...) {
         // A destructor must not throw; the line is closed as far as it goes.
     }
-    std::vector<TComLink*> detached;
+    std::vector<PortLink*> detached;
     {
         std::lock_guard guard(linksMutex_);
         detached.swap(links_);
     }
-    for (TComLink* link : detached) {
+    for (PortLink* link : detached) {
         if (link->OnDetach)
             link->OnDetach();
     }
 }
 
-void TCustomComPort::Open()
+void SerialPort::Open()
 {
     std::lock_guard guard(lock_);
     if (connected_)
@@ -39,7 +41,7 @@ void TCustomComPort::Open()
     try {
         SetupComPort();
         if (!events_.Empty())
-            thread_ = std::make_unique<TComThread>(*this, line_, window_, events_.Contains(evRxChar));
+            thread_ = std::make_unique<PortEventThread>(*this, line_, window_, events_.Contains(evRxChar));
     } catch (...) {
         line_.Close();
         connected_ = false;
@@ -47,7 +49,7 @@ void TCustomComPort::Open()
     }
 }
 
-void TCustomComPort::Close()
+void SerialPort::Close()
 {
     std::lock_guard guard(lock_);
     if (!connected_)
@@ -57,19 +59,19 @@ void TCustomComPort::Close()
     connected_ = false;
 }
 
-void TCustomComPort::SetDTR(bool on)
+void SerialPort::SetDTR(bool on)
 {
     std::lock_guard guard(lock_);
     line_.SetModemLine(serial::ModemLine::Dtr, on);
 }
 
-void TCustomComPort::SetRTS(bool on)
+void SerialPort::SetRTS(bool on)
 {
     std::lock_guard guard(lock_);
     line_.SetModemLine(serial::ModemLine::Rts, on);
 }
 
-int TCustomComPort::WriteStr(const std::string& bytes)
+int SerialPort::WriteStr(const std::string& bytes)
 {
     if (bytes.empty())
         return 0;
@@ -77,13 +79,13 @@ int TCustomComPort::WriteStr(const std::string& bytes)
     return line_.Write(bytes);
 }
 
-void TCustomComPort::BeginUpdate()
+void SerialPort::BeginUpdate()
 {
     std::lock_guard guard(lock_);
     ++updateCount_;
 }
 
-void TCustomComPort::EndUpdate()
+void SerialPort::EndUpdate()
 {
     std::lock_guard guard(lock_);
     if (updateCount_ > 0)
@@ -92,15 +94,15 @@ void TCustomComPort::EndUpdate()
         SetupComPort();
 }
 
-std::string TCustomComPort::Port() const { return Get(port_); }
-TBaudRate TCustomComPort::BaudRate() const { return Get(baudRate_); }
-std::int32_t TCustomComPort::CustomBaudRate() const { return Get(customBaudRate_); }
-TDataBits TCustomComPort::DataBits() const { return Get(dataBits_); }
-TStopBits TCustomComPort::StopBits() const { return Get(stopBits_); }
-TComEvents TCustomComPort::Events() const { return Get(events_); }
-std::uint8_t TCustomComPort::EventChar() const { return Get(eventChar_); }
+std::string SerialPort::Port() const { return Get(port_); }
+BaudRateChoice SerialPort::BaudRate() const { return Get(baudRate_); }
+std::int32_t SerialPort::CustomBaudRate() const { return Get(customBaudRate_); }
+DataBitsChoice SerialPort::DataBits() const { return Get(dataBits_); }
+StopBitsChoice SerialPort::StopBits() const { return Get(stopBits_); }
+PortEvents SerialPort::Events() const { return Get(events_); }
+std::uint8_t SerialPort::EventChar() const { return Get(eventChar_); }
 
-void TCustomComPort::SetPort(const std::string& name)
+void SerialPort::SetPort(const std::string& name)
 {
     std::lock_guard guard(lock_);
     if (name == port_)
@@ -112,14 +114,14 @@ void TCustomComPort::SetPort(const std::string& name)
     }
 }
 
-void TCustomComPort::SetBaudRate(TBaudRate value) { Set(baudRate_, value, &TCustomComPort::ApplyDCB); }
-void TCustomComPort::SetCustomBaudRate(std::int32_t value) { Set(customBaudRate_, value, &TCustomComPort::ApplyDCB); }
-void TCustomComPort::SetDataBits(TDataBits value) { Set(dataBits_, value, &TCustomComPort::ApplyDCB); }
-void TCustomComPort::SetStopBits(TStopBits value) { Set(stopBits_, value, &TCustomComPort::ApplyDCB); }
-void TCustomComPort::SetEvents(TComEvents value) { Set(events_, value, &TCustomComPort::ApplyNothing); }
-void TCustomComPort::SetEventChar(std::uint8_t value) { Set(eventChar_, value, &TCustomComPort::ApplyNothing); }
+void SerialPort::SetBaudRate(BaudRateChoice value) { Set(baudRate_, value, &SerialPort::ApplyDCB); }
+void SerialPort::SetCustomBaudRate(std::int32_t value) { Set(customBaudRate_, value, &SerialPort::ApplyDCB); }
+void SerialPort::SetDataBits(DataBitsChoice value) { Set(dataBits_, value, &SerialPort::ApplyDCB); }
+void SerialPort::SetStopBits(StopBitsChoice value) { Set(stopBits_, value, &SerialPort::ApplyDCB); }
+void SerialPort::SetEvents(PortEvents value) { Set(events_, value, &SerialPort::ApplyNothing); }
+void SerialPort::SetEventChar(std::uint8_t value) { Set(eventChar_, value, &SerialPort::ApplyNothing); }
 
-void TCustomComPort::SetupComPort()
+void SerialPort::SetupComPort()
 {
     std::lock_guard guard(lock_);
     ApplyBuffer();
@@ -127,14 +129,14 @@ void TCustomComPort::SetupComPort()
     ApplyTimeouts();
 }
 
-void TCustomComPort::ApplyBuffer()
+void SerialPort::ApplyBuffer()
 {
     std::lock_guard guard(lock_);
     if (CanApply())
         line_.ApplyQueueSizes(buffer_.InputSize(), buffer_.OutputSize());
 }
 
-void TCustomComPort::ApplyDCB()
+void SerialPort::ApplyDCB()
 {
     std::lock_guard guard(lock_);
     if (!CanApply())
@@ -156,7 +158,7 @@ void TCustomComPort::ApplyDCB()
     line_.ApplyLineSettings(s);
 }
 
-void TCustomComPort::ApplyTimeouts()
+void SerialPort::ApplyTimeouts()
 {
     std::lock_guard guard(lock_);
     if (CanApply()) {
@@ -165,31 +167,31 @@ void TCustomComPort::ApplyTimeouts()
     }
 }
 
-void TCustomComPort::RegisterLink(TComLink* link)
+void SerialPort::RegisterLink(PortLink* link)
 {
     std::lock_guard guard(linksMutex_);
     if (link == nullptr || std::find(links_.begin(), links_.end(), link) != links_.end())
-        throw EComPort(ComError::RegFailed);
+        throw PortError(ComError::RegFailed);
     links_.push_back(link);
 }
 
-void TCustomComPort::UnRegisterLink(TComLink* link)
+void SerialPort::UnRegisterLink(PortLink* link)
 {
     std::lock_guard guard(linksMutex_);
     const auto found = std::find(links_.begin(), links_.end(), link);
     if (found == links_.end())
-        throw EComPort(ComError::RegFailed);
+        throw PortError(ComError::RegFailed);
     links_.erase(found);
 }
 
-std::vector<TComLink*> TCustomComPort::LinksSnapshot(bool& anyRxBuf) const
+std::vector<PortLink*> SerialPort::LinksSnapshot(bool& anyRxBuf) const
 {
     std::lock_guard guard(linksMutex_);
-    anyRxBuf = std::any_of(links_.begin(), links_.end(), [](TComLink* l) { return bool(l->OnRxBuf); });
+    anyRxBuf = std::any_of(links_.begin(), links_.end(), [](PortLink* l) { return bool(l->OnRxBuf); });
     return links_;
 }
 
-TRxBufEvent TCustomComPort::RxBufHandlerOf(TComLink* link) const
+ReceiveHandler SerialPort::RxBufHandlerOf(PortLink* link) const
 {
     std::lock_guard guard(linksMutex_);
     // A handler may have unregistered a later link meanwhile.
@@ -198,18 +200,18 @@ TRxBufEvent TCustomComPort::RxBufHandlerOf(TComLink* link) const
     return link->OnRxBuf;
 }
 
-int TCustomComPort::HandleEvents(TComEvents events)
+int SerialPort::HandleEvents(PortEvents events)
 {
     return events.Contains(evRxChar) ? CallRxChar() : 0;
 }
 
-int TCustomComPort::CallRxChar()
+int SerialPort::CallRxChar()
 {
     const int count = line_.QueuedInput();
     if (count <= 0)
         return 0;
     bool anyListener = false;
-    const std::vector<TComLink*> links = LinksSnapshot(anyListener);
+    const std::vector<PortLink*> links = LinksSnapshot(anyListener);
     if (!anyListener && triggersOnRxChar_) {
         if (OnRxChar)
             OnRxChar(count);
@@ -223,9 +225,11 @@ int TCustomComPort::CallRxChar()
     const int n = static_cast<int>(bytes.size());
     if (OnRxBuf)
         OnRxBuf(*this, bytes.data(), n);
-    for (TComLink* link : links) {
-        if (TRxBufEvent handler = RxBufHandlerOf(link))
+    for (PortLink* link : links) {
+        if (ReceiveHandler handler = RxBufHandlerOf(link))
             handler(*this, bytes.data(), n);
     }
     return 0;
 }
+
+} // namespace serial

@@ -1,4 +1,4 @@
-#include "device/mainthreat.h"
+#include "device/deviceworker.h"
 
 #include "platform/deadline.h"
 #include "serial/comconvert.h"
@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <optional>
+
+namespace device {
 
 using namespace std::chrono_literals;
 
@@ -15,14 +17,14 @@ constexpr auto LoopTurn = 200ms;
 
 } // namespace
 
-TMainThreat::TMainThreat(platform::WindowThread& window, const std::string& portName, int baudRate,
-    TDataBits dataBits, const TComParity& parity, TStopBits stopBits, const TComFlowControl& flowControl)
+DeviceWorker::DeviceWorker(platform::WindowThread& window, const std::string& portName, int baudRate,
+    serial::DataBitsChoice dataBits, const serial::ParitySettings& parity, serial::StopBitsChoice stopBits, const serial::FlowControlSettings& flowControl)
     : window_(window)
-    , engine_(std::make_unique<TTestEngine>(window, portName, baudRate,
-          TTestEngine::Events{sendEvent_, replyEvent_, errorReplyEvent_, timeoutEvent_}))
+    , engine_(std::make_unique<engine::Engine>(window, portName, baudRate,
+          engine::Engine::Events{sendEvent_, replyEvent_, errorReplyEvent_, timeoutEvent_}))
     , thread_(window)
 {
-    TComPort& port = engine_->Port();
+    serial::SerialPort& port = engine_->Port();
     port.SetDataBits(dataBits);
     port.Parity().SetBits(parity.Bits());
     port.SetStopBits(stopBits);
@@ -48,7 +50,7 @@ TMainThreat::TMainThreat(platform::WindowThread& window, const std::string& port
     });
 }
 
-TMainThreat::~TMainThreat()
+DeviceWorker::~DeviceWorker()
 {
     tearingDown_ = true;
     thread_.Terminate();
@@ -57,40 +59,40 @@ TMainThreat::~TMainThreat()
     engine_.reset();
 }
 
-void TMainThreat::PostRequest(std::string command, const TAts& ats, int timeout, TRequestHandler onReply,
-    TRequestHandler onErrorReply, TRequestHandler onTimeout, std::int8_t priority)
+void DeviceWorker::PostRequest(std::string command, const engine::MatchRule& ats, int timeout, RequestHandler onReply,
+    RequestHandler onErrorReply, RequestHandler onTimeout, std::int8_t priority)
 {
-    Request request;
-    request.packet.Ats = ats;
-    request.packet.CommandText = std::move(command);
-    request.packet.Timeout = timeout;
-    request.packet.OnReply = std::move(onReply);
-    request.packet.OnErrorReply = std::move(onErrorReply);
-    request.packet.OnTimeout = std::move(onTimeout);
-    request.packet.Priority = priority;
-    request.generation = handlerGeneration_.value_or(generation_.load());
+    QueueEntry entry;
+    entry.request.Ats = ats;
+    entry.request.CommandText = std::move(command);
+    entry.request.Timeout = timeout;
+    entry.request.OnReply = std::move(onReply);
+    entry.request.OnErrorReply = std::move(onErrorReply);
+    entry.request.OnTimeout = std::move(onTimeout);
+    entry.request.Priority = priority;
+    entry.generation = handlerGeneration_.value_or(generation_.load());
 
     std::lock_guard lock(lock_);
     // Everything behind the front stays ordered by priority, stable; the
     // front never moves. Inserting after the last request of equal or lower
     // priority keeps that order without sorting the whole queue: a write
     // posts several hundred requests in one handler.
-    auto at = requests_.end();
-    if (!requests_.empty())
-        at = std::upper_bound(requests_.begin() + 1, requests_.end(), priority,
-            [](std::int8_t p, const Request& r) { return p < r.packet.Priority; });
-    requests_.insert(at, std::move(request));
+    auto at = queue_.end();
+    if (!queue_.empty())
+        at = std::upper_bound(queue_.begin() + 1, queue_.end(), priority,
+            [](std::int8_t p, const QueueEntry& r) { return p < r.request.Priority; });
+    queue_.insert(at, std::move(entry));
     wakeEvent_.Set();
 }
 
-void TMainThreat::BeginOperation()
+void DeviceWorker::BeginOperation()
 {
     enabled_ = true;
     stopped_ = false;
     wakeEvent_.Set();
 }
 
-bool TMainThreat::Connect(const std::string& portName, int baudRate)
+bool DeviceWorker::Connect(const std::string& portName, int baudRate)
 {
     // A cancel is not undone here: what it dropped stays dropped.
     stopped_ = false;
@@ -99,7 +101,7 @@ bool TMainThreat::Connect(const std::string& portName, int baudRate)
     return opened && engine_->IsPortOpen();
 }
 
-void TMainThreat::CancelAll()
+void DeviceWorker::CancelAll()
 {
     // One step under the queue's lock: no decision of the worker's thread
     // sees the new generation while the command in flight could still be
@@ -109,13 +111,13 @@ void TMainThreat::CancelAll()
     {
         std::lock_guard lock(lock_);
         ++generation_;
-        if (!requests_.empty() && requests_.front().state == RequestState::InFlight)
-            engine_->Withdraw(requests_.front().command);
+        if (!queue_.empty() && queue_.front().state == RequestState::InFlight)
+            engine_->Withdraw(queue_.front().command);
     }
     wakeEvent_.Set();
 }
 
-bool TMainThreat::Stop(bool clear)
+bool DeviceWorker::Stop(bool clear)
 {
     if (clear)
         CancelAll();
@@ -125,17 +127,17 @@ bool TMainThreat::Stop(bool clear)
     return !engine_->IsPortOpen();
 }
 
-void TMainThreat::ShowPortSetup()
+void DeviceWorker::ShowPortSetup()
 {
     engine_->Port().ShowSetupDialog();
 }
 
-TPortSettings TMainThreat::GetPortSettings()
+serial::PortSettings DeviceWorker::GetPortSettings()
 {
-    TComPort& port = engine_->Port();
-    TPortSettings settings;
-    settings.BaudRate = port.BaudRate() == brCustom ? static_cast<std::uint32_t>(port.CustomBaudRate())
-                                                    : BaudRateToValue(port.BaudRate());
+    serial::SerialPort& port = engine_->Port();
+    serial::PortSettings settings;
+    settings.BaudRate = port.BaudRate() == serial::brCustom ? static_cast<std::uint32_t>(port.CustomBaudRate())
+                                                    : serial::BaudRateToValue(port.BaudRate());
     settings.Port = port.Port();
     settings.DataBits = port.DataBits();
     settings.StopBits = port.StopBits();
@@ -144,13 +146,13 @@ TPortSettings TMainThreat::GetPortSettings()
     return settings;
 }
 
-size_t TMainThreat::QueuedCount()
+size_t DeviceWorker::QueuedCount()
 {
     std::lock_guard lock(lock_);
-    return requests_.size();
+    return queue_.size();
 }
 
-TMainThreat::Step TMainThreat::DecideLocked(Side side)
+DeviceWorker::Step DeviceWorker::DecideLocked(Side side)
 {
     for (;;) {
         if (tearingDown_)
@@ -158,21 +160,21 @@ TMainThreat::Step TMainThreat::DecideLocked(Side side)
         const std::uint64_t current = generation_;
         // What a cancel dropped, unless it is on the line: its outcome, when
         // it comes, ends it unreported.
-        std::erase_if(requests_, [current](const Request& r) {
+        std::erase_if(queue_, [current](const QueueEntry& r) {
             return r.generation != current && (r.state == RequestState::Queued || r.state == RequestState::Answered);
         });
-        if (requests_.empty())
+        if (queue_.empty())
             return {};
-        Request& front = requests_.front();
+        QueueEntry& front = queue_.front();
         switch (front.state) {
         case RequestState::Reported:
             return {}; // its handler runs; the side reporting it goes on afterwards
         case RequestState::InFlight: {
-            const std::optional<TTestEngine::Result> result = engine_->OutcomeOf(front.command);
+            const std::optional<engine::Engine::Result> result = engine_->OutcomeOf(front.command);
             if (!result)
                 return {};
-            front.packet.Outcome = result->outcome;
-            front.packet.ReplyText = result->reply;
+            front.request.Outcome = result->outcome;
+            front.request.ReplyText = result->reply;
             front.state = RequestState::Answered;
             continue;
         }
@@ -185,9 +187,9 @@ TMainThreat::Step TMainThreat::DecideLocked(Side side)
             }
             front.state = RequestState::Reported;
             Step report = Step::Of(Step::Kind::Report);
-            report.handler = front.packet.HandlerFor(front.packet.Outcome);
-            report.reply = front.packet.ReplyText;
-            report.outcome = front.packet.Outcome;
+            report.handler = front.request.HandlerFor(front.request.Outcome);
+            report.reply = front.request.ReplyText;
+            report.outcome = front.request.Outcome;
             report.generation = front.generation;
             return report;
         }
@@ -206,14 +208,14 @@ TMainThreat::Step TMainThreat::DecideLocked(Side side)
                 }
                 // Still closed: the engine ends it unanswered.
             }
-            front.command = engine_->PrepareCommand(front.packet.CommandText, front.packet.Ats, front.packet.Timeout);
+            front.command = engine_->PrepareCommand(front.request.CommandText, front.request.Ats, front.request.Timeout);
             front.state = RequestState::InFlight;
             return Step::Of(Step::Kind::Send);
         }
     }
 }
 
-void TMainThreat::Serve(Side side)
+void DeviceWorker::Serve(Side side)
 {
     bool reported = false;
     for (;;) {
@@ -224,7 +226,7 @@ void TMainThreat::Serve(Side side)
             // the next, so the worker cannot send it meanwhile, which would
             // cost the engine a hand-over back to this thread.
             if (reported)
-                requests_.pop_front();
+                queue_.pop_front();
             step = DecideLocked(side);
         }
         reported = false;
@@ -245,7 +247,7 @@ void TMainThreat::Serve(Side side)
     }
 }
 
-void TMainThreat::PostWindowServe()
+void DeviceWorker::PostWindowServe()
 {
     if (windowServePosted_.exchange(true))
         return;
@@ -258,7 +260,7 @@ void TMainThreat::PostWindowServe()
     });
 }
 
-void TMainThreat::CallHandler(const Step& report) noexcept
+void DeviceWorker::CallHandler(const Step& report) noexcept
 {
     if (!report.handler)
         return;
@@ -267,3 +269,17 @@ void TMainThreat::CallHandler(const Step& report) noexcept
     report.handler(*this, report.reply, report.outcome);
     handlerGeneration_ = outer;
 }
+
+std::unique_ptr<DeviceWorker> MakeDeviceWorker(platform::WindowThread& window, const serial::PortSettings& settings)
+{
+    // The settings objects exist for this call only; the worker copies them
+    // into its port.
+    serial::ParitySettings parity;
+    parity.SetBits(settings.Parity);
+    serial::FlowControlSettings flowControl;
+    flowControl.SetFlowControl(settings.FlowControl);
+    return std::make_unique<DeviceWorker>(window, settings.Port, static_cast<int>(settings.BaudRate), settings.DataBits,
+        parity, settings.StopBits, flowControl);
+}
+
+} // namespace device

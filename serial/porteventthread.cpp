@@ -1,8 +1,10 @@
-#include "serial/comthread.h"
+#include "serial/porteventthread.h"
 
-#include "serial/comport.h"
+#include "serial/serialport.h"
 
-TComThread::TComThread(TCustomComPort& port, serial::ComLine& line, platform::WindowThread& window, bool watchInput)
+namespace serial {
+
+PortEventThread::PortEventThread(SerialPort& port, serial::ComLine& line, platform::WindowThread& window, bool watchInput)
     : port_(port)
     , line_(line)
     , window_(window)
@@ -12,14 +14,14 @@ TComThread::TComThread(TCustomComPort& port, serial::ComLine& line, platform::Wi
     thread_.Start([this] { Execute(); });
 }
 
-TComThread::~TComThread()
+PortEventThread::~PortEventThread()
 {
     thread_.Terminate();
     line_.WakeWaiter();
     thread_.Join();
 }
 
-void TComThread::Execute()
+void PortEventThread::Execute()
 {
     using WaitResult = serial::ComLine::WaitResult;
     // Bytes left queued after the last batch: only more than these is news.
@@ -37,7 +39,7 @@ void TComThread::Execute()
         int queued = 0;
         try {
             queued = line_.QueuedInput();
-        } catch (const EComPort&) {
+        } catch (const PortError&) {
             break;
         }
         if (queued <= seen) {
@@ -54,7 +56,7 @@ void TComThread::Execute()
     line_.Purge();
 }
 
-bool TComThread::DispatchReceived(int& leftQueued)
+bool PortEventThread::DispatchReceived(int& leftQueued)
 {
     try {
         window_.RunAndWait([this, &leftQueued] { leftQueued = port_.HandleEvents({evRxChar}); });
@@ -65,3 +67,5 @@ bool TComThread::DispatchReceived(int& leftQueued)
         return false;
     }
 }
+
+} // namespace serial

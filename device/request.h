@@ -1,40 +1,44 @@
 #pragma once
 // One queued request of the device worker.
 
-#include "engine/ats.h"
+#include "engine/matchrule.h"
 
 #include <cstdint>
 #include <functional>
 #include <string>
 
-class TMainThreat;
+namespace device {
+
+class DeviceWorker;
 
 // Called on the window thread with the worker, the reply text and the
 // outcome. Handlers do not throw: the operations in device/ catch what
 // their steps throw and end the operation with it.
-using TRequestHandler = std::function<void(TMainThreat& worker, const std::string& reply, TOutcome outcome)>;
+using RequestHandler = std::function<void(DeviceWorker& worker, const std::string& reply, engine::Outcome outcome)>;
 
-struct TPacket {
-    TAts Ats;
+struct Request {
+    engine::MatchRule Ats;
     std::string CommandText;
     std::string ReplyText;
     std::int32_t Timeout = 0;
-    TRequestHandler OnReply;
-    TRequestHandler OnErrorReply;
-    TRequestHandler OnTimeout;
-    TOutcome Outcome = TOutcome::Timeout;
+    RequestHandler OnReply;
+    RequestHandler OnErrorReply;
+    RequestHandler OnTimeout;
+    engine::Outcome Outcome = engine::Outcome::Timeout;
     std::int8_t Priority = 0;
 
-    const TRequestHandler& HandlerFor(TOutcome outcome) const
+    const RequestHandler& HandlerFor(engine::Outcome outcome) const
     {
         switch (outcome) {
-        case TOutcome::Reply:
+        case engine::Outcome::Reply:
             return OnReply;
-        case TOutcome::ErrorReply:
+        case engine::Outcome::ErrorReply:
             return OnErrorReply;
-        case TOutcome::Timeout:
+        case engine::Outcome::Timeout:
             break;
         }
         return OnTimeout;
     }
 };
+
+} // namespace device

@@ -1,9 +1,9 @@
 #pragma once
-// The serial port component: TCustomComPort keeps the line settings, opens
+// The serial port component: SerialPort keeps the line settings, opens
 // and closes the line, drives DTR and RTS, writes, and while the line is open
-// runs an event thread (serial/comthread.h) whose batches of line events are
+// runs an event thread (serial/porteventthread.h) whose batches of line events are
 // handled on the window thread, where received bytes go to the registered
-// listeners (TComLink). TComPort is the port the program creates.
+// listeners (PortLink).
 //
 // Thread safety:
 // - Open, Close, SetDTR, SetRTS, WriteStr, BeginUpdate/EndUpdate, every
@@ -16,7 +16,7 @@
 //   the port lock, so Close may wait for the event thread while holding the
 //   lock: Close on the window thread runs pending hand-overs while it waits,
 //   and Close on another thread lets the window thread run them.
-// - Receive handlers (TComLink::OnRxBuf, OnRxBuf, OnRxChar) must not call
+// - Receive handlers (PortLink::OnRxBuf, OnRxBuf, OnRxChar) must not call
 //   the port's locked operations: Close would wait for the very batch that is
 //   calling it, and another thread may hold the lock while it waits for that
 //   batch to finish.
@@ -40,32 +40,34 @@
 #include <string>
 #include <vector>
 
-class TComThread;
-class TCustomComPort;
+namespace serial {
+
+class PortEventThread;
+class SerialPort;
 
 // Received bytes: the port, the bytes and their number.
-using TRxBufEvent = std::function<void(TCustomComPort& sender, const char* buffer, int count)>;
+using ReceiveHandler = std::function<void(SerialPort& sender, const char* buffer, int count)>;
 
 // A listener registered with one port.
-struct TComLink {
+struct PortLink {
     // Receives every batch of received bytes, on the window thread.
-    TRxBufEvent OnRxBuf;
+    ReceiveHandler OnRxBuf;
     // Called when the port is destroyed while the link is registered; the
     // link is no longer registered afterwards.
     std::function<void()> OnDetach;
 };
 
-class TCustomComPort {
+class SerialPort {
 public:
-    explicit TCustomComPort(platform::WindowThread& window);
-    TCustomComPort(const TCustomComPort&) = delete;
-    TCustomComPort& operator=(const TCustomComPort&) = delete;
+    explicit SerialPort(platform::WindowThread& window);
+    SerialPort(const SerialPort&) = delete;
+    SerialPort& operator=(const SerialPort&) = delete;
     // Closes the line and detaches the listeners still registered.
-    virtual ~TCustomComPort();
+    ~SerialPort();
 
     // Opens the line and applies every setting (queue sizes, line settings,
     // time-outs); starts the event thread when Events is not empty. Nothing
-    // when already open. EComPort with ComError::OpenFailed (the port stays closed) or the code
+    // when already open. PortError with ComError::OpenFailed (the port stays closed) or the code
     // of the failed setting.
     void Open();
     // Stops the event thread (dropping whatever is still queued in either
@@ -76,13 +78,13 @@ public:
 
     // Raise (true) or drop (false) DTR or RTS. On a line without modem
     // control lines (a pseudo-terminal) nothing changes and nothing is
-    // raised. EComPort with ComError::EscapeComFailed, also when the port is closed.
+    // raised. PortError with ComError::EscapeComFailed, also when the port is closed.
     void SetDTR(bool on);
     void SetRTS(bool on);
 
     // Writes exactly these bytes and returns how many the driver took: all
     // of them, or fewer when the write time-out ran out first. An empty text
-    // writes nothing and returns 0. EComPort with ComError::WriteFailed, also when closed.
+    // writes nothing and returns 0. PortError with ComError::WriteFailed, also when closed.
     int WriteStr(const std::string& bytes);
 
     // While an update is in progress no setting reaches the line; the last
@@ -97,28 +99,28 @@ public:
     // Stores the name; an open port with a different name is closed and
     // opened again under the new name.
     void SetPort(const std::string& name);
-    TBaudRate BaudRate() const;
-    void SetBaudRate(TBaudRate value);
+    BaudRateChoice BaudRate() const;
+    void SetBaudRate(BaudRateChoice value);
     // Bits per second when BaudRate is brCustom.
     std::int32_t CustomBaudRate() const;
     void SetCustomBaudRate(std::int32_t value);
-    TDataBits DataBits() const;
-    void SetDataBits(TDataBits value);
-    TStopBits StopBits() const;
-    void SetStopBits(TStopBits value);
-    TComParity& Parity() { return parity_; }
-    const TComParity& Parity() const { return parity_; }
-    TComFlowControl& FlowControl() { return flowControl_; }
-    const TComFlowControl& FlowControl() const { return flowControl_; }
-    TComTimeouts& Timeouts() { return timeouts_; }
-    const TComTimeouts& Timeouts() const { return timeouts_; }
-    TComBuffer& Buffer() { return buffer_; }
-    const TComBuffer& Buffer() const { return buffer_; }
+    DataBitsChoice DataBits() const;
+    void SetDataBits(DataBitsChoice value);
+    StopBitsChoice StopBits() const;
+    void SetStopBits(StopBitsChoice value);
+    ParitySettings& Parity() { return parity_; }
+    const ParitySettings& Parity() const { return parity_; }
+    FlowControlSettings& FlowControl() { return flowControl_; }
+    const FlowControlSettings& FlowControl() const { return flowControl_; }
+    DriverTimeouts& Timeouts() { return timeouts_; }
+    const DriverTimeouts& Timeouts() const { return timeouts_; }
+    QueueSizes& Buffer() { return buffer_; }
+    const QueueSizes& Buffer() const { return buffer_; }
     // Line events the event thread waits for; takes effect at the next Open.
     // Received characters (evRxChar) and a lost line are reported; the
     // other events never are.
-    TComEvents Events() const;
-    void SetEvents(TComEvents value);
+    PortEvents Events() const;
+    void SetEvents(PortEvents value);
     // Received zero bytes are dropped before they reach the listeners (on
     // Windows the driver is asked to drop them too, at the next Open).
     bool DiscardNull() const { return discardNull_; }
@@ -131,23 +133,23 @@ public:
     bool TriggersOnRxChar() const { return triggersOnRxChar_; }
     void SetTriggersOnRxChar(bool value) { triggersOnRxChar_ = value; }
 
-    // Listeners, in registration order. EComPort with ComError::RegFailed when registering a
+    // Listeners, in registration order. PortError with ComError::RegFailed when registering a
     // link twice or removing one that is not registered.
-    void RegisterLink(TComLink* link);
-    void UnRegisterLink(TComLink* link);
+    void RegisterLink(PortLink* link);
+    void UnRegisterLink(PortLink* link);
 
     // The port's own receive handlers: received bytes (before the
     // listeners), or, when nobody read them, the number of bytes queued.
-    TRxBufEvent OnRxBuf;
+    ReceiveHandler OnRxBuf;
     std::function<void(int count)> OnRxChar;
 
 private:
-    friend class TComThread;
-    friend class TComParity;
-    friend class TComFlowControl;
-    friend class TComTimeouts;
-    friend class TComBuffer;
-    friend class TComSettingsObject;
+    friend class PortEventThread;
+    friend class ParitySettings;
+    friend class FlowControlSettings;
+    friend class DriverTimeouts;
+    friend class QueueSizes;
+    friend class PortSettingsGroup;
 
     template <typename T>
     T Get(const T& field) const
@@ -157,7 +159,7 @@ private:
     }
     // Stores the value and, when it changed, runs the apply step.
     template <typename T>
-    void Set(T& field, const T& value, void (TCustomComPort::*apply)())
+    void Set(T& field, const T& value, void (SerialPort::*apply)())
     {
         std::lock_guard guard(lock_);
         if (field == value)
@@ -179,44 +181,41 @@ private:
     // Window thread: one batch of line events from the event thread.
     // Returns the number of received bytes it found and left queued because
     // nobody reads them (0 when they were read).
-    int HandleEvents(TComEvents events);
+    int HandleEvents(PortEvents events);
     int CallRxChar();
-    std::vector<TComLink*> LinksSnapshot(bool& anyRxBuf) const;
-    TRxBufEvent RxBufHandlerOf(TComLink* link) const;
+    std::vector<PortLink*> LinksSnapshot(bool& anyRxBuf) const;
+    ReceiveHandler RxBufHandlerOf(PortLink* link) const;
 
     platform::WindowThread& window_;
     mutable serial::PortLock lock_;
     serial::ComLine line_;
-    std::unique_ptr<TComThread> thread_;
+    std::unique_ptr<PortEventThread> thread_;
     std::atomic<bool> connected_{false};
     int updateCount_ = 0;
 
     std::string port_ = "COM1";
-    TBaudRate baudRate_ = br9600;
+    BaudRateChoice baudRate_ = br9600;
     std::int32_t customBaudRate_ = 9600;
-    TDataBits dataBits_ = dbEight;
-    TStopBits stopBits_ = sbOneStopBit;
-    TComParity parity_{this};
-    TComFlowControl flowControl_{this};
-    TComTimeouts timeouts_{this};
-    TComBuffer buffer_{this};
-    TComEvents events_ = TComEvents::All();
+    DataBitsChoice dataBits_ = dbEight;
+    StopBitsChoice stopBits_ = sbOneStopBit;
+    ParitySettings parity_{this};
+    FlowControlSettings flowControl_{this};
+    DriverTimeouts timeouts_{this};
+    QueueSizes buffer_{this};
+    PortEvents events_ = PortEvents::All();
     std::uint8_t eventChar_ = 0;
     std::atomic<bool> discardNull_{false};
     std::atomic<bool> triggersOnRxChar_{true};
 
     mutable std::mutex linksMutex_;
-    std::vector<TComLink*> links_;
-};
-
-class TComPort : public TCustomComPort {
-public:
-    using TCustomComPort::TCustomComPort;
+    std::vector<PortLink*> links_;
 };
 
 // The setup dialog lives in dialogs/, which the program installs once at
 // start-up (dialogs::InstallPortSetupDialog); the port
 // itself stays free of Qt. Without an installed dialog ShowSetupDialog
 // raises std::logic_error. Passing an empty function removes the dialog.
-using TComSetupDialog = std::function<void(TCustomComPort& port)>;
-void SetComSetupDialog(TComSetupDialog dialog);
+using SetupDialogHook = std::function<void(SerialPort& port)>;
+void SetComSetupDialog(SetupDialogHook dialog);
+
+} // namespace serial

@@ -1,5 +1,5 @@
 // The packet framer's rules, as one table of inputs and what comes out.
-#include "serial/comdatapacket.h"
+#include "serial/packetframer.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ namespace {
 
 using namespace std::string_literals;
 
-struct Outcome {
+struct Framed {
     std::vector<std::string> packets;
     std::vector<std::string> discards;
     std::string buffer;
@@ -21,15 +21,15 @@ struct Outcome {
 
 struct FramerCase {
     const char* name;
-    std::function<void(TComDataPacket&)> setup;
+    std::function<void(serial::PacketFramer&)> setup;
     std::vector<std::string> chunks;
-    Outcome expected;
+    Framed expected;
 };
 
-Outcome Feed(const FramerCase& c)
+Framed Feed(const FramerCase& c)
 {
-    TComDataPacket framer;
-    Outcome out;
+    serial::PacketFramer framer;
+    Framed out;
     framer.OnPacket = [&](const std::string& text) { out.packets.push_back(text); };
     framer.OnDiscard = [&](const std::string& text) { out.discards.push_back(text); };
     c.setup(framer);
@@ -44,8 +44,8 @@ class Framer : public ::testing::TestWithParam<FramerCase> {};
 
 TEST_P(Framer, cutsPacketsByItsRules)
 {
-    const Outcome got = Feed(GetParam());
-    const Outcome& want = GetParam().expected;
+    const Framed got = Feed(GetParam());
+    const Framed& want = GetParam().expected;
     EXPECT_EQ(got.packets, want.packets);
     EXPECT_EQ(got.discards, want.discards);
     EXPECT_EQ(got.buffer, want.buffer);
@@ -54,7 +54,7 @@ TEST_P(Framer, cutsPacketsByItsRules)
 
 auto StartStop(std::string start, std::string stop, bool include = false)
 {
-    return [=](TComDataPacket& f) {
+    return [=](serial::PacketFramer& f) {
         f.SetStartString(start);
         f.SetStopString(stop);
         f.SetIncludeStrings(include);
@@ -64,36 +64,36 @@ auto StartStop(std::string start, std::string stop, bool include = false)
 // A custom stop hook that answers a fixed position.
 auto CustomStopAt(int position)
 {
-    return [=](TComDataPacket& f) { f.OnCustomStop = [=](const std::string&, int& pos) { pos = position; }; };
+    return [=](serial::PacketFramer& f) { f.OnCustomStop = [=](const std::string&, int& pos) { pos = position; }; };
 }
 
 const std::string k1023(1023, 'a');
 
 INSTANTIATE_TEST_SUITE_P(Rules, Framer,
     ::testing::Values(
-        FramerCase{"noStopCriterionDeliversChunksAsTheyCome", [](TComDataPacket&) {}, {"ab", "c\0d"s},
+        FramerCase{"noStopCriterionDeliversChunksAsTheyCome", [](serial::PacketFramer&) {}, {"ab", "c\0d"s},
             {{"ab", "c\0d"s}, {}, "", false}},
         FramerCase{"startAndStopTexts", StartStop("X", "Y"), {"aaXbbYccXd"}, {{"bb"}, {"aa", "cc"}, "Xd", true}},
         FramerCase{"laterStopEndsTheOpenPacket", StartStop("X", "Y"), {"aaXbbYccXd", "Y"},
             {{"bb", "d"}, {"aa", "cc"}, "", false}},
         FramerCase{"includeStringsKeepsThem", StartStop("X", "Y", true), {"aaXbbYccXd"},
             {{"XbbY"}, {"aa", "cc"}, "Xd", true}},
-        FramerCase{"fixedSize", [](TComDataPacket& f) { f.SetSize(4); }, {"abcdefghij"},
+        FramerCase{"fixedSize", [](serial::PacketFramer& f) { f.SetSize(4); }, {"abcdefghij"},
             {{"abcd", "efgh"}, {}, "ij", true}},
         FramerCase{"caseInsensitiveTexts",
-            [](TComDataPacket& f) {
+            [](serial::PacketFramer& f) {
                 f.SetCaseInsensitive(true);
                 StartStop("ok", "Z")(f);
             },
             {"xxOKyyZ"}, {{"yy"}, {"xx"}, "", false}},
         FramerCase{"caseSensitiveByDefault", StartStop("ok", "Z"), {"xxOKyyZ"}, {{}, {}, "xxOKyyZ", false}},
-        FramerCase{"startTextAloneHasNoEffect", [](TComDataPacket& f) { f.SetStartString("X"); }, {"aX", "b"},
+        FramerCase{"startTextAloneHasNoEffect", [](serial::PacketFramer& f) { f.SetStartString("X"); }, {"aX", "b"},
             {{"aX", "b"}, {}, "", false}},
         FramerCase{"equalStartAndStopTexts", StartStop("X", "X"), {"XabX"}, {{"ab"}, {}, "", false}},
         FramerCase{"stopTextSplitAcrossChunks", StartStop("<", ">>"), {"<ab>", ">"}, {{"ab"}, {}, "", false}},
         FramerCase{"stopTextWithoutStartText", StartStop("", "YZ"), {"aYZb"}, {{"a"}, {}, "b", true}},
         FramerCase{"stopKeptWhenItsFirstOccurrenceIsNotAtTheEnd",
-            [](TComDataPacket& f) {
+            [](serial::PacketFramer& f) {
                 f.SetSize(3);
                 f.SetStopString("Y");
             },
@@ -102,14 +102,14 @@ INSTANTIATE_TEST_SUITE_P(Rules, Framer,
         FramerCase{"customStopZeroWaits", CustomStopAt(0), {"abc"}, {{}, {}, "abc", true}},
         FramerCase{"customStopCutsUntilNothingIsLeft", CustomStopAt(1), {"ab"}, {{"a", "b"}, {}, "", false}},
         FramerCase{"customStartCutsBeforeIt",
-            [](TComDataPacket& f) {
+            [](serial::PacketFramer& f) {
                 f.OnCustomStart = [](const std::string& b, int& pos) { pos = b.find('!') == std::string::npos
                                                                          ? 0 : static_cast<int>(b.find('!')) + 1; };
                 f.SetStopString(";");
             },
             {"xy", "z!ab;c"}, {{"!ab"}, {"xyz"}, "c", false}},
         FramerCase{"customStartMinusOneUsesOwnRule",
-            [](TComDataPacket& f) {
+            [](serial::PacketFramer& f) {
                 f.OnCustomStart = [](const std::string&, int&) {};
                 f.SetSize(2);
             },
@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, Framer,
         FramerCase{"bufferAtLimitIsDiscardedInOneCall", StartStop("", "Y"), {k1023, "b"},
             {{}, {k1023 + "b"}, "", false}},
         FramerCase{"noLimitKeepsEverything",
-            [](TComDataPacket& f) {
+            [](serial::PacketFramer& f) {
                 f.SetStopString("Y");
                 f.SetMaxBufferSize(0);
             },
@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, Framer,
 
 TEST(FramerBuffer, replacingItKeepsTheInPacketState)
 {
-    TComDataPacket framer;
+    serial::PacketFramer framer;
     std::vector<std::string> packets;
     framer.OnPacket = [&](const std::string& p) { packets.push_back(p); };
     framer.SetStartString("X");
@@ -144,7 +144,7 @@ TEST(FramerBuffer, replacingItKeepsTheInPacketState)
 
 TEST(FramerBuffer, emptyBufferDiscardsAndLeavesThePacketEvenWhenTheHandlerRaises)
 {
-    TComDataPacket framer;
+    serial::PacketFramer framer;
     framer.SetStopString("Y");
     framer.AddData("abc");
     framer.OnDiscard = [](const std::string& text) {
@@ -158,14 +158,14 @@ TEST(FramerBuffer, emptyBufferDiscardsAndLeavesThePacketEvenWhenTheHandlerRaises
 
 TEST(FramerBuffer, changingACriterionEmptiesTheBuffer)
 {
-    const std::vector<std::function<void(TComDataPacket&)>> changes = {
-        [](TComDataPacket& f) { f.SetStartString("S"); },
-        [](TComDataPacket& f) { f.SetStopString("Z"); },
-        [](TComDataPacket& f) { f.SetSize(9); },
-        [](TComDataPacket& f) { f.SetCaseInsensitive(true); },
+    const std::vector<std::function<void(serial::PacketFramer&)>> changes = {
+        [](serial::PacketFramer& f) { f.SetStartString("S"); },
+        [](serial::PacketFramer& f) { f.SetStopString("Z"); },
+        [](serial::PacketFramer& f) { f.SetSize(9); },
+        [](serial::PacketFramer& f) { f.SetCaseInsensitive(true); },
     };
     for (const auto& change : changes) {
-        TComDataPacket framer;
+        serial::PacketFramer framer;
         std::vector<std::string> discards;
         framer.OnDiscard = [&](const std::string& t) { discards.push_back(t); };
         framer.SetStopString("Y");
@@ -175,7 +175,7 @@ TEST(FramerBuffer, changingACriterionEmptiesTheBuffer)
         EXPECT_FALSE(framer.InPacket());
     }
     // The same value again changes nothing.
-    TComDataPacket framer;
+    serial::PacketFramer framer;
     framer.SetStopString("Y");
     framer.AddData("abc");
     framer.SetStopString("Y");
@@ -184,7 +184,7 @@ TEST(FramerBuffer, changingACriterionEmptiesTheBuffer)
 
 TEST(FramerBuffer, limitAppliesEvenWhenAPacketHandlerRaises)
 {
-    TComDataPacket framer;
+    serial::PacketFramer framer;
     framer.SetStopString(";");
     framer.SetMaxBufferSize(4);
     std::vector<std::string> discards;
@@ -198,7 +198,7 @@ TEST(FramerBuffer, limitAppliesEvenWhenAPacketHandlerRaises)
 TEST(FramerBuffer, hooksSeeTheWholeBufferAndMayReplaceIt)
 {
     // The engine's way: deliver from inside the hook, then empty the buffer.
-    TComDataPacket framer;
+    serial::PacketFramer framer;
     std::vector<std::string> packets;
     framer.OnPacket = [&](const std::string& p) { packets.push_back(p); };
     framer.OnCustomStop = [&](const std::string& buffer, int& pos) {

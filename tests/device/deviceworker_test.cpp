@@ -1,4 +1,4 @@
-#include "device/mainthreat.h"
+#include "device/deviceworker.h"
 
 #include "platform/deadline.h"
 #include "platform/plainwindowthread.h"
@@ -71,29 +71,29 @@ bool ReceivedWithoutTheWindowThread(const Responder& device, const std::string& 
 struct Call {
     std::string name;
     std::string reply;
-    TOutcome outcome;
+    engine::Outcome outcome;
 };
 
 // Each request names its own owner, so the log tells the requests apart.
 struct Tag {
     std::string name;
     std::vector<Call>* log;
-    std::function<void(TMainThreat*)> then;
+    std::function<void(device::DeviceWorker*)> then;
 };
 
-TRequestHandler Record(Tag& tag)
+device::RequestHandler Record(Tag& tag)
 {
-    return [&tag](TMainThreat& worker, const std::string& reply, TOutcome outcome) {
+    return [&tag](device::DeviceWorker& worker, const std::string& reply, engine::Outcome outcome) {
         tag.log->push_back({tag.name, reply, outcome});
         if (tag.then)
             tag.then(&worker);
     };
 }
 
-TAts Ack()
+engine::MatchRule Ack()
 {
-    TAts ats;
-    ats.Mode = AtsMatch;
+    engine::MatchRule ats;
+    ats.Mode = engine::AtsMatch;
     ats.MatchText = "\x81";
     return ats;
 }
@@ -102,8 +102,8 @@ class Worker : public ::testing::Test {
 protected:
     void Build(const std::string& portName)
     {
-        worker = std::make_unique<TMainThreat>(
-            window, portName, 115200, dbEight, parity, sbOneStopBit, flowControl);
+        worker = std::make_unique<device::DeviceWorker>(
+            window, portName, 115200, serial::dbEight, parity, serial::sbOneStopBit, flowControl);
     }
     void Connect()
     {
@@ -111,14 +111,14 @@ protected:
         ASSERT_TRUE(worker->Connect("", 0));
         worker->BeginOperation();
     }
-    Tag& NewTag(const std::string& name, std::function<void(TMainThreat*)> then = {})
+    Tag& NewTag(const std::string& name, std::function<void(device::DeviceWorker*)> then = {})
     {
         tags.push_back(std::make_unique<Tag>(Tag{name, &log, std::move(then)}));
         return *tags.back();
     }
     void Post(char command, std::int8_t priority, Tag* tag, int timeout = 2000)
     {
-        const TRequestHandler handler = tag ? Record(*tag) : nullptr;
+        const device::RequestHandler handler = tag ? Record(*tag) : nullptr;
         worker->PostRequest(std::string(1, command), Ack(), timeout, handler, handler, handler, priority);
     }
     bool RunUntilLogged(size_t calls, std::chrono::milliseconds limit = 10s)
@@ -144,11 +144,11 @@ protected:
 
     platform::PlainWindowThread window;
     serialtest::PtyPair pty;
-    TComParity parity;
-    TComFlowControl flowControl;
+    serial::ParitySettings parity;
+    serial::FlowControlSettings flowControl;
     std::vector<Call> log;
     std::vector<std::unique_ptr<Tag>> tags;
-    std::unique_ptr<TMainThreat> worker;
+    std::unique_ptr<device::DeviceWorker> worker;
 };
 
 struct OrderCase {
@@ -179,7 +179,7 @@ TEST_P(WorkerOrder, sendsByPriorityBehindAFrontThatNeverMoves)
     EXPECT_EQ(LoggedNames(), GetParam().sent);
     EXPECT_EQ(device.Received(), GetParam().sent);
     for (const auto& call : log) {
-        EXPECT_EQ(call.outcome, TOutcome::Reply);
+        EXPECT_EQ(call.outcome, engine::Outcome::Reply);
         EXPECT_EQ(call.reply, "\x81");
     }
 }
@@ -203,7 +203,7 @@ TEST_F(Worker, unansweredRequestsAreReportedOnceAndOnlyToTheirHandlers)
     ASSERT_TRUE(RunUntilLogged(1));
     EXPECT_TRUE(Eventually([&] { return worker->QueuedCount() == 0; }));
     ASSERT_EQ(LoggedNames(), "Y");
-    EXPECT_EQ(log[0].outcome, TOutcome::Timeout);
+    EXPECT_EQ(log[0].outcome, engine::Outcome::Timeout);
     EXPECT_EQ(log[0].reply, "");
     EXPECT_EQ(device.Received(), "XY");
 }
@@ -216,8 +216,8 @@ TEST_F(Worker, requestLostToAPortThatCannotOpenIsReportedAsUnanswered)
     Post('B', 1, &NewTag("B"));
     ASSERT_TRUE(RunUntilLogged(2));
     EXPECT_EQ(LoggedNames(), "AB");
-    EXPECT_EQ(log[0].outcome, TOutcome::Timeout);
-    EXPECT_EQ(log[1].outcome, TOutcome::Timeout);
+    EXPECT_EQ(log[0].outcome, engine::Outcome::Timeout);
+    EXPECT_EQ(log[1].outcome, engine::Outcome::Timeout);
 }
 
 // A request in flight that no answer will end (a dump still arriving when
@@ -244,8 +244,8 @@ TEST_P(WorkerReopen, endsTheRequestInFlightAndSendsTheNext)
     Post('B', 1, &NewTag("B"));
     ASSERT_TRUE(window.RunUntil([&] { return LoggedNames().find('B') != std::string::npos; }, 10s));
     EXPECT_EQ(LoggedNames(), GetParam().reported);
-    EXPECT_EQ(log.front().outcome, LoggedNames() == "B" ? TOutcome::Reply : TOutcome::Timeout);
-    EXPECT_EQ(log.back().outcome, TOutcome::Reply);
+    EXPECT_EQ(log.front().outcome, LoggedNames() == "B" ? engine::Outcome::Reply : engine::Outcome::Timeout);
+    EXPECT_EQ(log.back().outcome, engine::Outcome::Reply);
     EXPECT_EQ(device.Received(), "AB");
     EXPECT_TRUE(Eventually([&] { return worker->QueuedCount() == 0; }));
 }
@@ -291,7 +291,7 @@ TEST_P(WorkerCancel, theCancelledCommandNeverAnswersTheNext)
     Post('B', 1, &NewTag("B"), 300);
     ASSERT_TRUE(RunUntilLogged(1));
     EXPECT_EQ(LoggedNames(), "B");
-    EXPECT_EQ(log[0].outcome, TOutcome::Timeout);
+    EXPECT_EQ(log[0].outcome, engine::Outcome::Timeout);
     EXPECT_EQ(device.Received(), GetParam().received);
 }
 
@@ -311,8 +311,8 @@ TEST_P(WorkerLateByte, aByteBeforeTheWriteDoesNotAnswerTheCommand)
     const bool sentByTheWindowThread = GetParam();
     Responder device(pty, window, [](char c) { return c == 'B' ? std::string("\x81") : std::string(); });
     platform::Event received;
-    TComLink link;
-    link.OnRxBuf = [&](TCustomComPort&, const char*, int) { received.Set(); };
+    serial::PortLink link;
+    link.OnRxBuf = [&](serial::SerialPort&, const char*, int) { received.Set(); };
     std::atomic<int> wakes{0};
     Build(pty.SlavePath());
     worker->Engine().SetBeforeWriteHook([&] {
@@ -334,8 +334,8 @@ TEST_P(WorkerLateByte, aByteBeforeTheWriteDoesNotAnswerTheCommand)
     }
     ASSERT_TRUE(RunUntilLogged(2));
     EXPECT_EQ(LoggedNames(), "AB");
-    EXPECT_EQ(log[0].outcome, TOutcome::Timeout);
-    EXPECT_EQ(log[1].outcome, TOutcome::Reply);
+    EXPECT_EQ(log[0].outcome, engine::Outcome::Timeout);
+    EXPECT_EQ(log[1].outcome, engine::Outcome::Reply);
     EXPECT_EQ(log[1].reply, "\x81");
     EXPECT_EQ(device.Received(), "AB");
     worker->Engine().Port().UnRegisterLink(&link);
@@ -353,8 +353,8 @@ TEST_F(Worker, cancelWhileTheHandlerCallWaitsForTheWindowThreadRunsNoHandler)
     // queue its handler call, then cancels, as a click on "Cancel" handled
     // just before that call would. The pause only makes the order likely;
     // no handler may run whichever order it is.
-    TComLink link;
-    link.OnRxBuf = [&](TCustomComPort&, const char*, int) {
+    serial::PortLink link;
+    link.OnRxBuf = [&](serial::SerialPort&, const char*, int) {
         platform::SleepMs(50);
         worker->CancelAll();
     };
@@ -388,7 +388,7 @@ TEST_F(Worker, cancelFromInsideAHandlerDropsWhatTheHandlerPosted)
     Connect();
     Tag& b = NewTag("B");
     Tag& c = NewTag("C");
-    Post('A', 1, &NewTag("A", [&](TMainThreat* w) {
+    Post('A', 1, &NewTag("A", [&](device::DeviceWorker* w) {
         w->PostRequest("B", Ack(), 2000, Record(b), Record(b), Record(b), 1);
         w->PostRequest("C", Ack(), 2000, Record(c), Record(c), Record(c), 1);
         w->CancelAll();
@@ -405,22 +405,22 @@ TEST_F(Worker, aChainPostedFromHandlersRunsToTheEnd)
     Responder device(pty, window, [](char c) { return c == 'U' ? std::string("\xAA") : std::string(); });
     Connect();
     int remaining = 50;
-    std::function<void(TMainThreat*)> next;
-    TAts hello;
-    hello.Mode = AtsMatch;
+    std::function<void(device::DeviceWorker*)> next;
+    engine::MatchRule hello;
+    hello.Mode = engine::AtsMatch;
     hello.MatchText = "\xAA";
-    next = [&](TMainThreat* w) {
+    next = [&](device::DeviceWorker* w) {
         if (--remaining > 0) {
-            const TRequestHandler handler = Record(NewTag("u", next));
+            const device::RequestHandler handler = Record(NewTag("u", next));
             w->PostRequest("U", hello, 2000, handler, handler, handler, 1);
         }
     };
-    const TRequestHandler first = Record(NewTag("u", next));
+    const device::RequestHandler first = Record(NewTag("u", next));
     worker->PostRequest("U", hello, 2000, first, first, first, 1);
     ASSERT_TRUE(RunUntilLogged(50));
     EXPECT_EQ(device.Received(), std::string(50, 'U'));
     for (const auto& call : log)
-        EXPECT_EQ(call.outcome, TOutcome::Reply);
+        EXPECT_EQ(call.outcome, engine::Outcome::Reply);
 }
 
 TEST_F(Worker, destroyingWithARequestInFlightCallsNoHandlerAndReturnsPromptly)
@@ -455,12 +455,12 @@ TEST_F(Worker, aHandlerServingTheWindowThreadSeesNoOtherHandlerInside)
     Connect();
     Tag& b = NewTag("B");
     std::string receivedInside;
-    Post('A', 1, &NewTag("A", [&](TMainThreat* w) {
+    Post('A', 1, &NewTag("A", [&](device::DeviceWorker* w) {
         w->PostRequest("B", Ack(), 2000, Record(b), Record(b), Record(b), 1);
         // A nested loop, as a message window's: B must wait for its end.
         window.RunFor(300ms);
         receivedInside = device.Received();
-        log.push_back({"a", "", TOutcome::Timeout});
+        log.push_back({"a", "", engine::Outcome::Timeout});
     }));
     ASSERT_TRUE(RunUntilLogged(3));
     EXPECT_EQ(LoggedNames(), "AaB");
@@ -492,18 +492,18 @@ TEST_F(Worker, stopClosesThePortAndKeepsRequestsFromBeingSent)
 
 TEST_F(Worker, portSettingsReadBackFromThePort)
 {
-    parity.SetBits(prEven);
-    flowControl.SetFlowControl(fcHardware);
-    worker = std::make_unique<TMainThreat>(window, "COM3", 230400, dbSeven, parity, sbOne5StopBits, flowControl);
-    const TPortSettings settings = worker->GetPortSettings();
+    parity.SetBits(serial::prEven);
+    flowControl.SetFlowControl(serial::fcHardware);
+    worker = std::make_unique<device::DeviceWorker>(window, "COM3", 230400, serial::dbSeven, parity, serial::sbOne5StopBits, flowControl);
+    const serial::PortSettings settings = worker->GetPortSettings();
     EXPECT_EQ(settings.BaudRate, 230400u);
     EXPECT_EQ(settings.Port, "COM3");
-    EXPECT_EQ(settings.DataBits, dbSeven);
-    EXPECT_EQ(settings.StopBits, sbOne5StopBits);
-    EXPECT_EQ(settings.Parity, prEven);
-    EXPECT_EQ(settings.FlowControl, fcHardware);
+    EXPECT_EQ(settings.DataBits, serial::dbSeven);
+    EXPECT_EQ(settings.StopBits, serial::sbOne5StopBits);
+    EXPECT_EQ(settings.Parity, serial::prEven);
+    EXPECT_EQ(settings.FlowControl, serial::fcHardware);
 
-    worker = std::make_unique<TMainThreat>(window, "COM1", 57600, dbEight, parity, sbOneStopBit, flowControl);
+    worker = std::make_unique<device::DeviceWorker>(window, "COM1", 57600, serial::dbEight, parity, serial::sbOneStopBit, flowControl);
     EXPECT_EQ(worker->GetPortSettings().BaudRate, 57600u);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// TMainThreat: the device worker. The window posts requests; the worker
+// DeviceWorker: the device worker. The window posts requests; the worker
 // hands them to the engine strictly one at a time, in queue order, and each
 // outcome goes to the request's handler on the window thread, which may post
 // further requests.
@@ -20,7 +20,7 @@
 //
 // Thread safety: every public member runs on the window thread.
 
-#include "device/packet.h"
+#include "device/request.h"
 #include "engine/engine.h"
 #include "platform/event.h"
 #include "platform/thread.h"
@@ -35,24 +35,28 @@
 #include <optional>
 #include <string>
 
-class TComParity;
-class TComFlowControl;
+namespace serial {
+class FlowControlSettings;
+class ParitySettings;
+} // namespace serial
 
-class TMainThreat {
+namespace device {
+
+class DeviceWorker {
 public:
     // Builds the engine (which fails with ComError::RegError when the port
     // list cannot be read) and starts the worker's thread. The port is not
     // opened and nothing is dispatched before BeginOperation.
-    TMainThreat(platform::WindowThread& window, const std::string& portName, int baudRate, TDataBits dataBits,
-        const TComParity& parity, TStopBits stopBits, const TComFlowControl& flowControl);
-    ~TMainThreat();
-    TMainThreat(const TMainThreat&) = delete;
-    TMainThreat& operator=(const TMainThreat&) = delete;
+    DeviceWorker(platform::WindowThread& window, const std::string& portName, int baudRate, serial::DataBitsChoice dataBits,
+        const serial::ParitySettings& parity, serial::StopBitsChoice stopBits, const serial::FlowControlSettings& flowControl);
+    ~DeviceWorker();
+    DeviceWorker(const DeviceWorker&) = delete;
+    DeviceWorker& operator=(const DeviceWorker&) = delete;
 
     // Queues a request under the current generation, or under the
     // generation of the handler that is running, when called from one.
-    void PostRequest(std::string command, const TAts& ats, int timeout, TRequestHandler onReply,
-        TRequestHandler onErrorReply, TRequestHandler onTimeout, std::int8_t priority);
+    void PostRequest(std::string command, const engine::MatchRule& ats, int timeout, RequestHandler onReply,
+        RequestHandler onErrorReply, RequestHandler onTimeout, std::int8_t priority);
     void BeginOperation();
     // Closes and reopens the port; the request in flight ends unanswered.
     bool Connect(const std::string& portName, int baudRate);
@@ -61,16 +65,16 @@ public:
     void CancelAll();
     bool Stop(bool clear);
     void ShowPortSetup();
-    TPortSettings GetPortSettings();
+    serial::PortSettings GetPortSettings();
 
-    TTestEngine& Engine() { return *engine_; }
+    engine::Engine& Engine() { return *engine_; }
     // Number of queued requests, for tests and diagnostics.
     size_t QueuedCount();
 
 private:
     enum class RequestState { Queued, InFlight, Answered, Reported };
-    struct Request {
-        TPacket packet;
+    struct QueueEntry {
+        Request request;
         std::uint64_t generation = 0;
         // The engine's number for the command once it is in flight.
         std::uint64_t command = 0;
@@ -82,9 +86,9 @@ private:
     struct Step {
         enum class Kind { Wait, OpenPort, Send, Report } kind = Kind::Wait;
         // Report: the front's handler call.
-        TRequestHandler handler;
+        RequestHandler handler;
         std::string reply;
-        TOutcome outcome = TOutcome::Timeout;
+        engine::Outcome outcome = engine::Outcome::Timeout;
         std::uint64_t generation = 0;
 
         static Step Of(Kind kind)
@@ -110,10 +114,10 @@ private:
     platform::Event timeoutEvent_;
     // Wakes the loop before its turn is over: teardown, a cancel, a post.
     platform::Event wakeEvent_;
-    std::unique_ptr<TTestEngine> engine_;
+    std::unique_ptr<engine::Engine> engine_;
 
     std::mutex lock_;
-    std::deque<Request> requests_;
+    std::deque<QueueEntry> queue_;
     // A serve is posted to the window thread and has not run yet.
     std::atomic<bool> windowServePosted_{false};
 
@@ -130,3 +134,8 @@ private:
 
     platform::ServedThread thread_;
 };
+
+// The worker for stored port settings, as the window and qem-cli make it.
+std::unique_ptr<DeviceWorker> MakeDeviceWorker(platform::WindowThread& window, const serial::PortSettings& settings);
+
+} // namespace device

@@ -1,5 +1,5 @@
 #pragma once
-// TComThread: the port's event thread, one per open period. It waits for
+// PortEventThread: the port's event thread, one per open period. It waits for
 // the line (ComLine::WaitEvent: poll with a wake-up descriptor on Linux,
 // WaitCommEvent with a wake-up event on Windows), hands each batch of
 // events to the window thread and waits until it has been handled there.
@@ -18,15 +18,17 @@
 
 #include <chrono>
 
-class TCustomComPort;
+namespace serial {
 
-class TComThread {
+class SerialPort;
+
+class PortEventThread {
 public:
     // Starts at once. watchInput: report received characters (evRxChar).
-    TComThread(TCustomComPort& port, serial::ComLine& line, platform::WindowThread& window, bool watchInput);
-    TComThread(const TComThread&) = delete;
-    TComThread& operator=(const TComThread&) = delete;
-    ~TComThread();
+    PortEventThread(SerialPort& port, serial::ComLine& line, platform::WindowThread& window, bool watchInput);
+    PortEventThread(const PortEventThread&) = delete;
+    PortEventThread& operator=(const PortEventThread&) = delete;
+    ~PortEventThread();
 
 private:
     void Execute();
@@ -40,9 +42,11 @@ private:
     // instead of waking up at once, again and again.
     static constexpr std::chrono::milliseconds kRecheckInterval{50};
 
-    TCustomComPort& port_;
+    SerialPort& port_;
     serial::ComLine& line_;
     platform::WindowThread& window_;
     const bool watchInput_;
     platform::ServedThread thread_;
 };
+
+} // namespace serial

@@ -1,7 +1,9 @@
-#include "serial/comdatapacket.h"
+#include "serial/packetframer.h"
 
 #include <algorithm>
 #include <cctype>
+
+namespace serial {
 
 namespace {
 
@@ -14,26 +16,26 @@ std::string UpperCase(std::string text)
 
 } // namespace
 
-TComDataPacket::TComDataPacket()
+PacketFramer::PacketFramer()
 {
-    link_.OnRxBuf = [this](TCustomComPort&, const char* buffer, int count) {
+    link_.OnRxBuf = [this](SerialPort&, const char* buffer, int count) {
         AddData(std::string(buffer, static_cast<std::size_t>(std::max(count, 0))));
     };
     link_.OnDetach = [this] { port_ = nullptr; };
 }
 
-TComDataPacket::~TComDataPacket()
+PacketFramer::~PacketFramer()
 {
     if (port_) {
         try {
             port_->UnRegisterLink(&link_);
-        } catch (const EComPort&) {
+        } catch (const PortError&) {
             // Not registered any more: nothing to undo.
         }
     }
 }
 
-void TComDataPacket::SetComPort(TCustomComPort* port)
+void PacketFramer::SetComPort(SerialPort* port)
 {
     if (port_)
         port_->UnRegisterLink(&link_);
@@ -44,7 +46,7 @@ void TComDataPacket::SetComPort(TCustomComPort* port)
     }
 }
 
-void TComDataPacket::AddData(const std::string& text)
+void PacketFramer::AddData(const std::string& text)
 {
     if (!CanEndPackets()) {
         DoPacket(text);
@@ -54,19 +56,19 @@ void TComDataPacket::AddData(const std::string& text)
     HandleBuffer();
 }
 
-void TComDataPacket::DoPacket(const std::string& text)
+void PacketFramer::DoPacket(const std::string& text)
 {
     if (OnPacket)
         OnPacket(text);
 }
 
-void TComDataPacket::DoDiscard(const std::string& text)
+void PacketFramer::DoDiscard(const std::string& text)
 {
     if (OnDiscard)
         OnDiscard(text);
 }
 
-void TComDataPacket::EmptyBuffer()
+void PacketFramer::EmptyBuffer()
 {
     std::string discarded;
     discarded.swap(buffer_);
@@ -75,7 +77,7 @@ void TComDataPacket::EmptyBuffer()
         DoDiscard(discarded);
 }
 
-void TComDataPacket::SetStartString(const std::string& value)
+void PacketFramer::SetStartString(const std::string& value)
 {
     if (value != startString_) {
         startString_ = value;
@@ -83,7 +85,7 @@ void TComDataPacket::SetStartString(const std::string& value)
     }
 }
 
-void TComDataPacket::SetStopString(const std::string& value)
+void PacketFramer::SetStopString(const std::string& value)
 {
     if (value != stopString_) {
         stopString_ = value;
@@ -91,7 +93,7 @@ void TComDataPacket::SetStopString(const std::string& value)
     }
 }
 
-void TComDataPacket::SetSize(int value)
+void PacketFramer::SetSize(int value)
 {
     if (value != size_) {
         size_ = value;
@@ -99,7 +101,7 @@ void TComDataPacket::SetSize(int value)
     }
 }
 
-void TComDataPacket::SetCaseInsensitive(bool value)
+void PacketFramer::SetCaseInsensitive(bool value)
 {
     if (value != caseInsensitive_) {
         caseInsensitive_ = value;
@@ -107,12 +109,12 @@ void TComDataPacket::SetCaseInsensitive(bool value)
     }
 }
 
-bool TComDataPacket::CanEndPackets() const
+bool PacketFramer::CanEndPackets() const
 {
     return size_ > 0 || !stopString_.empty() || OnCustomStop;
 }
 
-void TComDataPacket::HandleBuffer()
+void PacketFramer::HandleBuffer()
 {
     try {
         for (;;) {
@@ -131,13 +133,13 @@ void TComDataPacket::HandleBuffer()
     EmptyBufferAtLimit();
 }
 
-void TComDataPacket::EmptyBufferAtLimit()
+void PacketFramer::EmptyBufferAtLimit()
 {
     if (maxBufferSize_ > 0 && buffer_.size() >= static_cast<std::size_t>(maxBufferSize_))
         EmptyBuffer();
 }
 
-void TComDataPacket::LookForStart()
+void PacketFramer::LookForStart()
 {
     int pos = -1;
     if (OnCustomStart) {
@@ -165,7 +167,7 @@ void TComDataPacket::LookForStart()
     }
 }
 
-bool TComDataPacket::LookForEnd()
+bool PacketFramer::LookForEnd()
 {
     int pos = -1;
     if (OnCustomStop) {
@@ -196,7 +198,7 @@ bool TComDataPacket::LookForEnd()
     return true;
 }
 
-std::string TComDataPacket::WithoutStrings(std::string packet) const
+std::string PacketFramer::WithoutStrings(std::string packet) const
 {
     if (Find(packet, startString_) == 1)
         packet.erase(0, startString_.size());
@@ -206,10 +208,12 @@ std::string TComDataPacket::WithoutStrings(std::string packet) const
     return packet;
 }
 
-std::size_t TComDataPacket::Find(const std::string& text, const std::string& pattern, std::size_t from) const
+std::size_t PacketFramer::Find(const std::string& text, const std::string& pattern, std::size_t from) const
 {
     if (pattern.empty() || from > text.size())
         return 0;
     const std::size_t at = caseInsensitive_ ? UpperCase(text).find(UpperCase(pattern), from) : text.find(pattern, from);
     return at == std::string::npos ? 0 : at + 1;
 }
+
+} // namespace serial

@@ -1,5 +1,5 @@
 #pragma once
-// TComDataPacket: the packet framer. It keeps the received bytes in a buffer,
+// PacketFramer: the packet framer. It keeps the received bytes in a buffer,
 // decides where packets begin and end (start text, stop text, fixed size, or
 // the owner's own decisions through OnCustomStart/OnCustomStop), and hands
 // out packets (OnPacket) and the bytes it throws away (OnDiscard).
@@ -13,26 +13,28 @@
 // the window thread, where the port delivers received bytes; the owner must
 // not touch the framer from another thread.
 
-#include "serial/comport.h"
+#include "serial/serialport.h"
 
 #include <functional>
 #include <string>
 
-class TComDataPacket {
-public:
-    using TComStrEvent = std::function<void(const std::string& text)>;
-    using TCustPacketEvent = std::function<void(const std::string& buffer, int& pos)>;
+namespace serial {
 
-    TComDataPacket();
-    TComDataPacket(const TComDataPacket&) = delete;
-    TComDataPacket& operator=(const TComDataPacket&) = delete;
+class PacketFramer {
+public:
+    using TextHandler = std::function<void(const std::string& text)>;
+    using BoundaryHandler = std::function<void(const std::string& buffer, int& pos)>;
+
+    PacketFramer();
+    PacketFramer(const PacketFramer&) = delete;
+    PacketFramer& operator=(const PacketFramer&) = delete;
     // Detaches from the port.
-    ~TComDataPacket();
+    ~PacketFramer();
 
     // Moves the framer's listener from the current port (if any) to this one
-    // (nullptr: to none). EComPort with ComError::RegFailed from the port's registration.
-    void SetComPort(TCustomComPort* port);
-    TCustomComPort* ComPort() const { return port_; }
+    // (nullptr: to none). PortError with ComError::RegFailed from the port's registration.
+    void SetComPort(SerialPort* port);
+    SerialPort* ComPort() const { return port_; }
 
     // Feeds bytes as if they had been received.
     void AddData(const std::string& text);
@@ -67,10 +69,10 @@ public:
     bool IncludeStrings() const { return includeStrings_; }
     void SetIncludeStrings(bool value) { includeStrings_ = value; }
 
-    TComStrEvent OnPacket;
-    TComStrEvent OnDiscard;
-    TCustPacketEvent OnCustomStart;
-    TCustPacketEvent OnCustomStop;
+    TextHandler OnPacket;
+    TextHandler OnDiscard;
+    BoundaryHandler OnCustomStart;
+    BoundaryHandler OnCustomStop;
 
 private:
     bool CanEndPackets() const;
@@ -84,8 +86,8 @@ private:
     std::size_t Find(const std::string& text, const std::string& pattern, std::size_t from = 0) const;
     void EmptyBufferAtLimit();
 
-    TComLink link_;
-    TCustomComPort* port_ = nullptr;
+    PortLink link_;
+    SerialPort* port_ = nullptr;
     std::string buffer_;
     bool inPacket_ = false;
     std::string startString_;
@@ -95,3 +97,5 @@ private:
     bool includeStrings_ = false;
     bool caseInsensitive_ = false;
 };
+
+} // namespace serial
