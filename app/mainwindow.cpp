@@ -7,8 +7,8 @@
 #include "app/windowparts.h"
 #include "dialogs/dialogframe.h"
 #include "phonebook/phonebookfile.h"
-#include "phonebook/phonelisteditor.h"
-#include "phonebook/relaytimeoutfield.h"
+#include "phonelist/phonelisteditor.h"
+#include "phonelist/relaytimeoutfield.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -84,7 +84,7 @@ QGroupBox* MainWindow::BuildRelaySettingsBox()
     auto* box = Named(new QGroupBox(QStringLiteral("Relay Settings"), this), "GrB_RelaySettings");
     // A mnemonic in the caption, which stays "Relay Timeout (ms)" on screen.
     auto* label = Named(new QLabel(QStringLiteral("Relay &Timeout (ms)"), box), "LBL_ReleTimeout");
-    relayTimeout_ = Named(new phonebook::RelayTimeoutField(box), "EDT_ReleTimeout");
+    relayTimeout_ = Named(new phonelist::RelayTimeoutField(box), "EDT_ReleTimeout");
     label->setBuddy(relayTimeout_);
     externalOff_ = Named(new QCheckBox(QStringLiteral("Enable E&xternal Disconnection "), box), "CHBX_EnableExternalOff");
     // The caption stands to the left of the box.
@@ -103,7 +103,7 @@ QGroupBox* MainWindow::BuildRelaySettingsBox()
 QGroupBox* MainWindow::BuildPhonesBox()
 {
     auto* box = Named(new QGroupBox(QStringLiteral("Phones"), this), "GrB_Phones");
-    phoneList_ = Named(new phonebook::PhoneListEditor(box), "VLE_Telefonai");
+    phoneList_ = Named(new phonelist::PhoneListEditor(box), "VLE_Telefonai");
     // The list fills its box, however wide its columns were drawn.
     phoneList_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     auto* layout = new QVBoxLayout(box);

@@ -37,9 +37,9 @@ class QPushButton;
 class QTimer;
 struct PhoneBook;
 
-namespace phonebook {
+namespace phonelist {
 class PhoneListEditor;
-} // namespace phonebook
+} // namespace phonelist
 
 namespace app {
 
@@ -131,7 +131,7 @@ private:
     CurrentFileLabel* currentFile_ = nullptr;
     QLineEdit* relayTimeout_ = nullptr;
     QCheckBox* externalOff_ = nullptr;
-    phonebook::PhoneListEditor* phoneList_ = nullptr;
+    phonelist::PhoneListEditor* phoneList_ = nullptr;
     QLabel* statusText_ = nullptr;
     QProgressBar* gauge_ = nullptr;
     QPushButton* loadFromFileButton_ = nullptr;
