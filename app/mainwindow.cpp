@@ -257,11 +257,6 @@ void MainWindow::ResetHistory()
     history_->Reset();
 }
 
-bool MainWindow::IsModified() const
-{
-    return history_->IsModified();
-}
-
 PhoneBook MainWindow::EditedPhoneBook() const
 {
     PhoneBook book;

@@ -85,7 +85,6 @@ public:
     void MarkSaved();
     // After start-up's load: nothing to undo, nothing to save.
     void ResetHistory();
-    bool IsModified() const;
     // Start-up: the phone list's 500 empty rows.
     void BuildPhoneRows();
 

@@ -44,15 +44,17 @@ QString RefusalReason(phonebook::NumberRefusal why)
     return {};
 }
 
-QAction* MakeAction(PhoneListEditor& list, const QString& text, const QKeySequence& key)
+// An entry of the list's menu. Its key acts in the list and in its cell
+// editor; the editor keeps the keys it has a use of its own for
+// (PhoneNumberDelegate).
+template <typename Slot>
+void AddAction(PhoneListEditor& list, const QString& text, const QKeySequence& key, Slot slot)
 {
     auto* action = new QAction(text, &list);
     action->setShortcut(key);
-    // The keys act in the list and in its cell editor; the editor keeps
-    // those it has a use of its own for (PhoneNumberDelegate).
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     list.addAction(action);
-    return action;
+    QObject::connect(action, &QAction::triggered, &list, slot);
 }
 
 } // namespace
@@ -90,14 +92,10 @@ PhoneListEditor::PhoneListEditor(QWidget* parent) : QTableWidget(0, 2, parent)
 
     connect(qApp, &QApplication::focusChanged, this, &PhoneListEditor::OnFocusChanged);
 
-    copy_ = MakeAction(*this, tr("&Copy"), QKeySequence::Copy);
-    paste_ = MakeAction(*this, tr("&Paste"), QKeySequence::Paste);
-    delete_ = MakeAction(*this, tr("&Delete"), QKeySequence::Delete);
-    selectAll_ = MakeAction(*this, tr("Select &All"), QKeySequence::SelectAll);
-    connect(copy_, &QAction::triggered, this, &PhoneListEditor::CopySelection);
-    connect(paste_, &QAction::triggered, this, &PhoneListEditor::PasteFromClipboard);
-    connect(delete_, &QAction::triggered, this, &PhoneListEditor::DeleteSelection);
-    connect(selectAll_, &QAction::triggered, this, &QAbstractItemView::selectAll);
+    AddAction(*this, tr("&Copy"), QKeySequence::Copy, &PhoneListEditor::CopySelection);
+    AddAction(*this, tr("&Paste"), QKeySequence::Paste, &PhoneListEditor::PasteFromClipboard);
+    AddAction(*this, tr("&Delete"), QKeySequence::Delete, &PhoneListEditor::DeleteSelection);
+    AddAction(*this, tr("Select &All"), QKeySequence::SelectAll, &QAbstractItemView::selectAll);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(model(), &QAbstractItemModel::dataChanged, this, &PhoneListEditor::MarkDuplicates);
 }
@@ -291,7 +289,7 @@ void PhoneListEditor::ShowPasteReport(const PasteReport& report)
 {
     QStringList lines;
     if (!report.refused.empty())
-        lines << tr("%n line(s) not pasted:", "", static_cast<int>(report.refused.size()));
+        lines << tr("Lines not pasted: %1").arg(report.refused.size());
     QStringList details;
     for (const phonebook::RefusedLine& refused : report.refused)
         details << tr("Line %1: \"%2\": %3")
@@ -299,9 +297,9 @@ void PhoneListEditor::ShowPasteReport(const PasteReport& report)
                        .arg(QString::fromStdString(refused.text), RefusalReason(refused.why));
     lines << details.mid(0, ReportedLines);
     if (details.size() > static_cast<qsizetype>(ReportedLines))
-        lines << tr("... and %n more (see the details)", "", static_cast<int>(details.size() - ReportedLines));
+        lines << tr("... and %1 more (see the details)").arg(details.size() - static_cast<qsizetype>(ReportedLines));
     if (report.notFitting > 0)
-        lines << tr("%n number(s) did not fit past slot 499.", "", report.notFitting);
+        lines << tr("Numbers that did not fit past slot 499: %1").arg(report.notFitting);
     // Shown without a nested event loop: the pasted numbers are already in.
     auto* box = new QMessageBox(QMessageBox::Information, tr("Paste"), lines.join(QLatin1Char('\n')),
         QMessageBox::Ok, this);
@@ -393,13 +391,7 @@ QBrush PhoneListEditor::DuplicateBrush() const
 
 QString PhoneListEditor::CountText() const
 {
-    return tr("%n number(s)", "", duplicates_.numbers) + QStringLiteral(", ")
-        + tr("%n duplicate(s)", "", duplicates_.duplicates);
-}
-
-QList<QAction*> PhoneListEditor::EditActions() const
-{
-    return {copy_, paste_, delete_, selectAll_};
+    return tr("Numbers: %1, duplicates: %2").arg(duplicates_.numbers).arg(duplicates_.duplicates);
 }
 
 void PhoneListEditor::MarkDuplicates()

@@ -18,7 +18,8 @@
 // current row on, the cell editor open or not. A paste or a delete is
 // followed by one compaction, as the next cell move would run it, so the
 // change and the moves it causes are one undo step. Numbers standing in
-// more than one slot are marked (background and tooltip).
+// more than one slot are marked (background and tooltip). The list's menu
+// holds Copy, Paste, Delete and Select All (the window adds its own).
 
 #include "phonebook/duplicatenumbers.h"
 #include "phonebook/pastedtext.h"
@@ -28,7 +29,6 @@
 #include <string>
 #include <vector>
 
-class QAction;
 class QKeyEvent;
 
 namespace phonelist {
@@ -89,12 +89,8 @@ public:
     // The background of a duplicate cell: the selection colour thinned over
     // the base colour, so the text colour of any theme still reads on it.
     QBrush DuplicateBrush() const;
-    // "12 numbers, 2 duplicates"
+    // "Numbers: 12, duplicates: 2"
     QString CountText() const;
-
-    // Copy, Paste, Delete and Select All, for the list's menu; their keys
-    // act while the list or its editor has the focus.
-    QList<QAction*> EditActions() const;
 
     // The values gathered by the last compaction.
     std::vector<std::string> CollectedNumbers;
@@ -140,10 +136,6 @@ private:
     bool buildingRows_ = false;
     bool editOnMove_ = true;
     phonebook::DuplicateNumbers duplicates_;
-    QAction* copy_ = nullptr;
-    QAction* paste_ = nullptr;
-    QAction* delete_ = nullptr;
-    QAction* selectAll_ = nullptr;
 };
 
 } // namespace phonelist

@@ -85,12 +85,12 @@ INSTANTIATE_TEST_SUITE_P(Texts, PasteTest,
         PasteCase{"refusedLinesAreListedAndLeftOut", 0, true,
             "860000021\nphone\n\n5\n+1234567890123456\n860000022\n",
             {{0, "860000021"}, {1, "860000022"}},
-            {"Line 2: \"phone\": not a phone number", "Line 3: \"\": empty", "Line 4: \"5\": one character only",
+            {"Lines not pasted: 4", "Line 2: \"phone\": not a phone number", "Line 3: \"\": empty", "Line 4: \"5\": one character only",
                 "Line 5: \"+1234567890123456\": longer than 15 characters"}},
         PasteCase{"nothingGoesPastSlot499", 498, false, "111\n222\n333\n444\n",
             // Compacted from row 498: the two numbers packed at the top, the
             // second still standing in 499 below the packed range.
-            {{0, "111"}, {1, "222"}, {499, "222"}}, {"2 number(s) did not fit past slot 499."}}),
+            {{0, "111"}, {1, "222"}, {499, "222"}}, {"Numbers that did not fit past slot 499: 2"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LongListTest, copyGivesTheSelectedNumbersOnePerLineAndDeleteEmptiesThem)
@@ -209,7 +209,7 @@ TEST_F(LongListTest, duplicatesAreMarkedAfterLoadsAndEdits)
     EXPECT_EQ(list->DuplicateNote(0), QStringLiteral("also in slot 3"));
     EXPECT_EQ(list->DuplicateNote(3), QStringLiteral("also in slot 0"));
     EXPECT_EQ(list->DuplicateNote(1), QString());
-    EXPECT_EQ(list->horizontalHeaderItem(1)->toolTip(), QStringLiteral("4 number(s), 1 duplicate(s)"));
+    EXPECT_EQ(list->horizontalHeaderItem(1)->toolTip(), QStringLiteral("Numbers: 4, duplicates: 1"));
 
     // A cell may hold blanks between digits; compared normalised.
     list->SetValue(5, "8 600 00002");
