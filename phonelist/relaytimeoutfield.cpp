@@ -1,6 +1,7 @@
-#include "phonebook/relaytimeoutfield.h"
+#include "phonelist/relaytimeoutfield.h"
 
 #include "phonebook/unicodechar.h"
+#include "phonelist/undokeys.h"
 
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -9,7 +10,7 @@
 
 #include <algorithm>
 
-namespace phonebook {
+namespace phonelist {
 namespace {
 
 class RelayTimeoutValidator : public QValidator {
@@ -20,7 +21,7 @@ public:
     {
         QString digits;
         for (const char32_t c : input.toUcs4()) {
-            const int value = DecimalDigitValue(c);
+            const int value = phonebook::DecimalDigitValue(c);
             if (value < 0)
                 return Invalid;
             digits += QChar(u'0' + value);
@@ -64,9 +65,16 @@ QSize RelayTimeoutField::minimumSizeHint() const
     return sizeHint();
 }
 
+bool RelayTimeoutField::event(QEvent* event)
+{
+    if (LeavesUndoKeyToWindow(*this, *event))
+        return true;
+    return QLineEdit::event(event);
+}
+
 void RelayTimeoutField::ShowRange()
 {
     QToolTip::showText(mapToGlobal(QPoint(0, height())), tr("0 to %1 ms").arg(Maximum), this);
 }
 
-} // namespace phonebook
+} // namespace phonelist

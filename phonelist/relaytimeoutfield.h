@@ -8,7 +8,7 @@
 
 #include <QLineEdit>
 
-namespace phonebook {
+namespace phonelist {
 
 class RelayTimeoutField : public QLineEdit {
     Q_OBJECT
@@ -20,8 +20,13 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+protected:
+    // With nothing of its own to undo, the field leaves the undo keys to
+    // the window (undokeys.h).
+    bool event(QEvent* event) override;
+
 private:
     void ShowRange();
 };
 
-} // namespace phonebook
+} // namespace phonelist
