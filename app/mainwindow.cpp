@@ -137,6 +137,10 @@ void MainWindow::BuildStatusArea()
     gauge_->setTextVisible(true);
     gauge_->setFormat(QStringLiteral("%p%"));
     gauge_->setFixedHeight(FittedSize(*gauge_, QSize(239, 15), QRect(0, 0, 239, 15), QStringLiteral("100%")).height());
+    // The gauge takes the window's width: its own least width is the
+    // style's, seven of its chunks and four digits, which some styles (the
+    // Windows one) draw wider than the window.
+    gauge_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     // Hidden at rest, the status area keeps its place: the window does not
     // change size while an operation runs.
     for (QWidget* status : std::initializer_list<QWidget*>{statusText_, gauge_}) {
@@ -176,7 +180,10 @@ void MainWindow::BuildButtons()
 
 QGridLayout* MainWindow::ArrangeButtons()
 {
-    // Three rows of two buttons of one size, the largest any caption needs.
+    // Three rows of two buttons of one size, at least the largest any caption
+    // needs; as wide as the group boxes allow, less the classic inset (the
+    // buttons' 210 pixels in the boxes' 239), so that a window grown for a
+    // wider text widens the buttons with the boxes.
     QPushButton* const order[3][2] = {{loadFromFileButton_, saveToFileButton_},
         {loadFromDeviceButton_, writeToDeviceButton_}, {clearAllButton_, configurePortButton_}};
     QSize buttonSize;
@@ -185,11 +192,17 @@ QGridLayout* MainWindow::ArrangeButtons()
             buttonSize = buttonSize.expandedTo(button->minimumSize());
     auto* buttons = new QGridLayout;
     buttons->setSpacing(0);
+    buttons->setContentsMargins(14, 0, 15, 0);
     for (int row = 0; row < 3; ++row)
         for (int column = 0; column < 2; ++column) {
-            order[row][column]->setFixedSize(buttonSize);
+            order[row][column]->setMinimumSize(buttonSize);
+            order[row][column]->setMaximumHeight(buttonSize.height());
+            order[row][column]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
             buttons->addWidget(order[row][column], row, column);
         }
+    // The two columns share the room equally.
+    buttons->setColumnStretch(0, 1);
+    buttons->setColumnStretch(1, 1);
     return buttons;
 }
 
@@ -210,9 +223,7 @@ void MainWindow::ArrangeWindow(QGroupBox* currentFile, QGroupBox* relaySettings,
         layout->addWidget(part, part == phones ? 1 : 0);
         layout->addSpacing(spacingBelow);
     }
-    QGridLayout* buttons = ArrangeButtons();
-    layout->addLayout(buttons);
-    layout->setAlignment(buttons, Qt::AlignHCenter);
+    layout->addLayout(ArrangeButtons());
     // A fixed window, as large as its contents need.
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->activate();

@@ -28,7 +28,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     option.initFrom(button);
     option.rect = QRect(QPoint(), ClassicButton);
     const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-    button->setFixedSize(FittedSize(*button, ClassicButton, contents, caption));
+    button->setMinimumSize(FittedSize(*button, ClassicButton, contents, caption));
     return button;
 }
 

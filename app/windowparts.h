@@ -24,7 +24,8 @@ Widget* Named(Widget* widget, const char* name)
 // font).
 QSize FittedSize(const QWidget& widget, QSize classic, const QRect& contentsAtClassic, const QString& text);
 
-// A button of the classic size, or as large as its caption needs.
+// A button at least of the classic size and as large as its caption needs;
+// the window's layout may widen it further.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint = {});
 
 // A key that clicks the button, as long as the button may be clicked: a

@@ -2,7 +2,6 @@
 
 #include "dialogs/pictures.h"
 
-#include <QFontDatabase>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -36,13 +35,21 @@ double DesktopScale()
 
 QFont FontOf(const char* family, int pixelHeight)
 {
-    // Font configurations alias Arial and Times New Roman to faces of the
-    // same metrics, but not the old bitmap face MS Sans Serif; Arial is
-    // closest to it in width.
-    QString face = QString::fromLatin1(family);
-    if (face == QLatin1String("MS Sans Serif") && !QFontDatabase::hasFamily(face))
-        face = QStringLiteral("Arial");
-    QFont font(face);
+    // The classic face, then faces of its metrics where it is missing, so the
+    // texts take the room they were drawn for. MS Sans Serif is a bitmap face
+    // that font configurations do not alias; Arial is closest to it in width.
+    // Debian's Liberation Sans (and Arimo, the same design) is drawn to
+    // Arial's metrics. Without any of them the toolkit's choice for a family
+    // it does not know is no sans-serif face at all on some systems (Wine
+    // without Windows' faces takes a mathematical face).
+    const QString classic = QString::fromLatin1(family);
+    QStringList faces{classic};
+    if (classic == QLatin1String("MS Sans Serif"))
+        faces.append(QStringLiteral("Arial"));
+    if (faces.contains(QLatin1String("Arial")))
+        faces.append({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    QFont font;
+    font.setFamilies(faces);
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(ScaledLength(pixelHeight));
     return font;

@@ -1,8 +1,8 @@
 #pragma once
 // What the program's windows share: fixed sizes in pixels, the program
-// icon, a background colour, fonts named by the classic face names (the
-// font configuration substitutes metric-compatible faces), and placement in
-// the middle of the desktop.
+// icon, a background colour, fonts named by the classic face names (where
+// they are missing, faces of the same metrics), and placement in the middle
+// of the desktop.
 //
 // The classic sizes were drawn for a dialog font 11 pixels high, which is
 // what a desktop at its usual 9 pt and 96 dpi shows. A desktop with larger

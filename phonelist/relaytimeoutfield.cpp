@@ -3,15 +3,20 @@
 #include "phonebook/unicodechar.h"
 #include "phonelist/undokeys.h"
 
+#include <QFontMetricsF>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QToolTip>
 #include <QValidator>
 
 #include <algorithm>
+#include <cmath>
 
 namespace phonelist {
 namespace {
+
+// Digits of the largest value, Maximum.
+constexpr int MaximumDigits = 5;
 
 class RelayTimeoutValidator : public QValidator {
 public:
@@ -26,7 +31,7 @@ public:
                 return Invalid;
             digits += QChar(u'0' + value);
         }
-        if (digits.size() > 5 || (!digits.isEmpty() && digits.toInt() > RelayTimeoutField::Maximum))
+        if (digits.size() > MaximumDigits || (!digits.isEmpty() && digits.toInt() > RelayTimeoutField::Maximum))
             return Invalid;
         // A digit outside the basic plane was two code units, now one.
         position = std::min(position, static_cast<int>(digits.size()));
@@ -52,11 +57,23 @@ QSize RelayTimeoutField::sizeHint() const
     initStyleOption(&option);
     const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
     const QMargins margins = textMargins() + contentsMargins();
-    // The line edit keeps 2 pixels beside its text; one more for the cursor
-    // after the last digit. The height is the style's own.
+    // Room for five of the face's widest digit, whatever the value: not every
+    // face draws its digits equally wide.
+    const QFontMetricsF metrics(font(), this);
+    const QString digits = QStringLiteral("0123456789");
+    qreal widestDigit = 0;
+    for (const QChar digit : digits)
+        widestDigit = std::max(widestDigit, metrics.horizontalAdvance(digit));
+    // QLineEdit centres the digits' bounding box, not the face's line, in its
+    // height; a face whose glyph boxes reach far above its line (a
+    // mathematical face standing in for a missing one) would be drawn above
+    // the field, so the field is as much taller. The line edit keeps 2 pixels
+    // beside its text; one more for the cursor after the last digit.
     QSize hint = QLineEdit::sizeHint();
-    hint.setWidth(fontMetrics().horizontalAdvance(QString::number(Maximum)) + 2 * 2 + 1 + margins.left()
+    hint.setWidth(static_cast<int>(std::ceil(MaximumDigits * widestDigit)) + 2 * 2 + 1 + margins.left()
         + margins.right() + 2 * frame);
+    const QFontMetrics lineMetrics = fontMetrics();
+    hint.rheight() += std::max(0, lineMetrics.boundingRect(digits).height() - lineMetrics.height());
     return hint;
 }
 

@@ -4,7 +4,7 @@
 // (saved as 0). Digits of any script are taken as the ASCII digits, as in
 // the phone list. Input that would leave the range is refused, and a tip
 // under the field says what it takes, so a refused key is not a mystery.
-// The field is always wide enough to show its widest value.
+// The field is always large enough to show its widest value, in any face.
 
 #include <QLineEdit>
 
