@@ -9,7 +9,10 @@
 
 #include <CLI/CLI.hpp>
 
+#include <functional>
 #include <map>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -62,6 +65,79 @@ void AddPortOptions(CLI::App& app, PortArguments& arguments)
         "settings file to take the port settings from (default: the window's)");
 }
 
+// The values the commands read, filled in by the parse.
+struct Arguments {
+    bool json = false;
+    bool verify = false;
+    std::string fileA, fileB, output;
+    std::string external = "off";
+    cli::ImportOptions importOptions;
+};
+
+// The command chosen, to run once the whole line has been parsed.
+using Command = std::function<int()>;
+
+std::optional<std::string> GivenValue(const CLI::Option* option, const std::string& value)
+{
+    return option->count() ? std::optional(value) : std::nullopt;
+}
+
+void AddFileCommands(CLI::App& app, Arguments& a, Command& run)
+{
+    CLI::App* show = app.add_subcommand("show", "numbers in use, relay time-out, switch and check value of a file");
+    show->add_option("FILE", a.fileA, "phone book file")->required();
+    show->add_flag("--json", a.json, "one JSON document");
+    show->callback([&] { run = [&] { return cli::Show(a.fileA, a.json); }; });
+
+    CLI::App* exportCommand = app.add_subcommand("export", "CSV \"slot,number\" of the slots in use");
+    exportCommand->add_option("FILE", a.fileA, "phone book file")->required();
+    CLI::Option* output = exportCommand->add_option("-o,--output", a.output, "CSV file (default: standard output)");
+    exportCommand->callback([&, output] { run = [&, output] { return cli::Export(a.fileA, GivenValue(output, a.output)); }; });
+
+    CLI::App* import = app.add_subcommand("import", "phone book file from a CSV of numbers");
+    import->add_option("CSV", a.fileA, "CSV file: \"slot,number\" rows or one number per line")->required();
+    import->add_option("-o,--output", a.fileB, "phone book file to write")->required();
+    import->add_option("--timeout", a.importOptions.relayTimeout, "relay time-out in ms (0 to 65535)");
+    import->add_option("--external", a.external, "external disconnection")->check(CLI::IsMember({"on", "off"}));
+    import->add_flag("--skip-bad", a.importOptions.skipBad, "write the good rows even when some are rejected");
+    import->callback([&] {
+        run = [&] {
+            a.importOptions.externalOff = a.external == "on";
+            return cli::Import(a.fileA, a.fileB, a.importOptions);
+        };
+    });
+}
+
+void AddDeviceCommands(CLI::App& app, Arguments& a, Command& run, const cli::PortSettingsSource& port)
+{
+    CLI::App* ports = app.add_subcommand("ports", "serial ports with what they are");
+    ports->add_flag("--json", a.json, "one JSON document");
+    ports->callback([&] { run = [&] { return cli::Ports(a.json); }; });
+
+    CLI::App* read = app.add_subcommand("read", "device to phone book file (printed as show does without -o)");
+    CLI::Option* output = read->add_option("-o,--output", a.output, "phone book file to write");
+    read->add_flag("--json", a.json, "print as one JSON document");
+    read->callback([&, output] { run = [&, output] { return cli::Read(port, GivenValue(output, a.output), a.json); }; });
+
+    CLI::App* write = app.add_subcommand("write", "phone book file to device, as the window writes it");
+    write->add_option("FILE", a.fileA, "phone book file")->required();
+    write->add_flag("--verify", a.verify, "read the device back afterwards and compare");
+    CLI::Option* backup = write->add_option("--backup", a.fileB, "read the device into this file first");
+    write->callback([&, backup] {
+        run = [&, backup] { return cli::Write(port, a.fileA, a.verify, GivenValue(backup, a.fileB)); };
+    });
+
+    CLI::App* verify = app.add_subcommand("verify", "does the device hold the file?");
+    verify->add_option("FILE", a.fileA, "phone book file")->required();
+    verify->callback([&] { run = [&] { return cli::Verify(port, a.fileA); }; });
+
+    CLI::App* diff = app.add_subcommand("diff", "differences between two files, or a file and the device");
+    diff->add_option("A", a.fileA, "phone book file or \"device\"")->required();
+    diff->add_option("B", a.fileB, "phone book file or \"device\"")->required();
+    diff->add_flag("--json", a.json, "one JSON document");
+    diff->callback([&] { run = [&] { return cli::Diff(port, a.fileA, a.fileB, a.json); }; });
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -75,74 +151,17 @@ int main(int argc, char** argv)
     const cli::PortSettingsSource port = [&] {
         return cli::ChoosePortSettings(portArguments.Given(), cli::WindowSettingsPath());
     };
-
-    bool json = false;
-    std::string fileA, fileB, output;
-
-    CLI::App* ports = app.add_subcommand("ports", "serial ports with what they are");
-    ports->add_flag("--json", json, "one JSON document");
-
-    CLI::App* show = app.add_subcommand("show", "numbers in use, relay time-out, switch and check value of a file");
-    show->add_option("FILE", fileA, "phone book file")->required();
-    show->add_flag("--json", json, "one JSON document");
-
-    CLI::App* read = app.add_subcommand("read", "device to phone book file (printed as show does without -o)");
-    CLI::Option* readOutput = read->add_option("-o,--output", output, "phone book file to write");
-    read->add_flag("--json", json, "print as one JSON document");
-
-    bool verify = false;
-    CLI::App* write = app.add_subcommand("write", "phone book file to device, as the window writes it");
-    write->add_option("FILE", fileA, "phone book file")->required();
-    write->add_flag("--verify", verify, "read the device back afterwards and compare");
-    CLI::Option* backup = write->add_option("--backup", fileB, "read the device into this file first");
-
-    CLI::App* verifyCommand = app.add_subcommand("verify", "does the device hold the file?");
-    verifyCommand->add_option("FILE", fileA, "phone book file")->required();
-
-    CLI::App* diff = app.add_subcommand("diff", "differences between two files, or a file and the device");
-    diff->add_option("A", fileA, "phone book file or \"device\"")->required();
-    diff->add_option("B", fileB, "phone book file or \"device\"")->required();
-    diff->add_flag("--json", json, "one JSON document");
-
-    CLI::App* exportCommand = app.add_subcommand("export", "CSV \"slot,number\" of the slots in use");
-    exportCommand->add_option("FILE", fileA, "phone book file")->required();
-    CLI::Option* exportOutput = exportCommand->add_option("-o,--output", output, "CSV file (default: standard output)");
-
-    cli::ImportOptions importOptions;
-    std::string external = "off";
-    CLI::App* import = app.add_subcommand("import", "phone book file from a CSV of numbers");
-    import->add_option("CSV", fileA, "CSV file: \"slot,number\" rows or one number per line")->required();
-    import->add_option("-o,--output", fileB, "phone book file to write")->required();
-    import->add_option("--timeout", importOptions.relayTimeout, "relay time-out in ms (0 to 65535)");
-    import->add_option("--external", external, "external disconnection")->check(CLI::IsMember({"on", "off"}));
-    import->add_flag("--skip-bad", importOptions.skipBad, "write the good rows even when some are rejected");
-
+    Arguments arguments;
+    Command run;
+    AddDeviceCommands(app, arguments, run, port);
+    AddFileCommands(app, arguments, run);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         return app.exit(error) == 0 ? cli::ExitSuccess : cli::ExitBadInput;
     }
-
-    const auto optional = [](CLI::Option* option, const std::string& value) {
-        return option->count() ? std::optional(value) : std::nullopt;
-    };
     try {
-        if (ports->parsed())
-            return cli::Ports(json);
-        if (show->parsed())
-            return cli::Show(fileA, json);
-        if (read->parsed())
-            return cli::Read(port, optional(readOutput, output), json);
-        if (write->parsed())
-            return cli::Write(port, fileA, verify, optional(backup, fileB));
-        if (verifyCommand->parsed())
-            return cli::Verify(port, fileA);
-        if (diff->parsed())
-            return cli::Diff(port, fileA, fileB, json);
-        if (exportCommand->parsed())
-            return cli::Export(fileA, optional(exportOutput, output));
-        importOptions.externalOff = external == "on";
-        return cli::Import(fileA, fileB, importOptions);
+        return run();
     } catch (const cli::Failure& failure) {
         cli::Tell("qem-cli: " + std::string(failure.what()));
         return failure.Status();

@@ -185,13 +185,7 @@ DeviceWorker::Step DeviceWorker::DecideLocked(Side side)
                 PostWindowServe();
                 return {};
             }
-            front.state = RequestState::Reported;
-            Step report = Step::Of(Step::Kind::Report);
-            report.handler = front.request.HandlerFor(front.request.Outcome);
-            report.reply = front.request.ReplyText;
-            report.outcome = front.request.Outcome;
-            report.generation = front.generation;
-            return report;
+            return ReportLocked(front);
         }
         case RequestState::Queued:
             if (!enabled_ || stopped_)
@@ -213,6 +207,17 @@ DeviceWorker::Step DeviceWorker::DecideLocked(Side side)
             return Step::Of(Step::Kind::Send);
         }
     }
+}
+
+DeviceWorker::Step DeviceWorker::ReportLocked(QueueEntry& front)
+{
+    front.state = RequestState::Reported;
+    Step report = Step::Of(Step::Kind::Report);
+    report.handler = front.request.HandlerFor(front.request.Outcome);
+    report.reply = front.request.ReplyText;
+    report.outcome = front.request.Outcome;
+    report.generation = front.generation;
+    return report;
 }
 
 void DeviceWorker::Serve(Side side)

@@ -101,6 +101,8 @@ private:
 
     // The one place where requests change state; under lock_.
     Step DecideLocked(Side side);
+    // Marks the front request reported and hands its handler over.
+    Step ReportLocked(QueueEntry& front);
     void Serve(Side side);
     void PostWindowServe();
     // Window thread. Handlers do not throw: the operations catch what their

@@ -81,16 +81,63 @@ std::string FileContent(const std::string& path)
     return content;
 }
 
+// The dump pause's two options, which only go together.
+struct DumpPauseParts {
+    std::optional<std::size_t> after;
+    std::optional<std::chrono::milliseconds> length;
+};
+
+// One option that takes a value.
+void ApplyOption(CommandLine& line, DumpPauseParts& pause, const std::string& option, const std::string& value)
+{
+    Options& options = line.options;
+    Faults& faults = options.faults;
+    if (option == "--link")
+        line.linkPath = value;
+    else if (option == "--image")
+        options.imagePath = value;
+    else if (option == "--transcript")
+        line.transcriptPath = value;
+    else if (option == "--baud")
+        options.baud = NumberOf<unsigned>(option, value, 0);
+    else if (option == "--latency-timer")
+        options.latencyTimer = std::chrono::milliseconds(NumberOf<int>(option, value, 0, 255));
+    else if (option == "--store-time")
+        options.storeTime = MillisecondsOf(option, value);
+    else if (option == "--silent-hello")
+        faults.silentHello = NumberOf<int>(option, value, 1);
+    else if (option == "--hello-delay")
+        faults.lateHello = LateAnswerOf(option, value);
+    else if (option == "--frame-delay")
+        faults.lateFrameAck = LateAnswerOf(option, value);
+    else if (option == "--dump-delay")
+        faults.dumpDelay = MillisecondsOf(option, value);
+    else if (option == "--write-start-delay")
+        faults.writeStartAckDelay = MillisecondsOf(option, value);
+    else if (option == "--stop-acking-after")
+        faults.stopAckingAfterFrame = NumberOf<int>(option, value, 0);
+    else if (option == "--hang-up-at")
+        faults.hangUpAtFrame = NumberOf<int>(option, value, 1);
+    else if (option == "--dump-pause-after")
+        pause.after = NumberOf<std::size_t>(option, value, 0);
+    else if (option == "--dump-pause")
+        pause.length = MillisecondsOf(option, value);
+    else if (option == "--dump-length")
+        faults.dumpLength = NumberOf<std::size_t>(option, value, 0, 1 << 20);
+    else if (option == "--dump-file")
+        faults.dumpContent = FileContent(value);
+    else if (option == "--garbage")
+        faults.garbage = BytesOfHex(option, value);
+    else
+        throw std::invalid_argument("unknown option '" + option + "'");
+}
+
 } // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
 {
     CommandLine line;
-    Options& options = line.options;
-    Faults& faults = options.faults;
-    std::optional<std::size_t> pauseAfter;
-    std::optional<std::chrono::milliseconds> pause;
-
+    DumpPauseParts pause;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string option = arguments[i];
         if (option == "-h" || option == "--help") {
@@ -98,7 +145,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             continue;
         }
         if (option == "--silent-on-bad-check") {
-            faults.silentOnBadCheckValue = true;
+            line.options.faults.silentOnBadCheckValue = true;
             continue;
         }
         std::string value;
@@ -111,51 +158,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             throw std::invalid_argument(option.starts_with("--") ? option + " wants a value"
                                                                  : "unknown argument '" + option + "'");
         }
-
-        if (option == "--link")
-            line.linkPath = value;
-        else if (option == "--image")
-            options.imagePath = value;
-        else if (option == "--transcript")
-            line.transcriptPath = value;
-        else if (option == "--baud")
-            options.baud = NumberOf<unsigned>(option, value, 0);
-        else if (option == "--latency-timer")
-            options.latencyTimer = std::chrono::milliseconds(NumberOf<int>(option, value, 0, 255));
-        else if (option == "--store-time")
-            options.storeTime = MillisecondsOf(option, value);
-        else if (option == "--silent-hello")
-            faults.silentHello = NumberOf<int>(option, value, 1);
-        else if (option == "--hello-delay")
-            faults.lateHello = LateAnswerOf(option, value);
-        else if (option == "--frame-delay")
-            faults.lateFrameAck = LateAnswerOf(option, value);
-        else if (option == "--dump-delay")
-            faults.dumpDelay = MillisecondsOf(option, value);
-        else if (option == "--write-start-delay")
-            faults.writeStartAckDelay = MillisecondsOf(option, value);
-        else if (option == "--stop-acking-after")
-            faults.stopAckingAfterFrame = NumberOf<int>(option, value, 0);
-        else if (option == "--hang-up-at")
-            faults.hangUpAtFrame = NumberOf<int>(option, value, 1);
-        else if (option == "--dump-pause-after")
-            pauseAfter = NumberOf<std::size_t>(option, value, 0);
-        else if (option == "--dump-pause")
-            pause = MillisecondsOf(option, value);
-        else if (option == "--dump-length")
-            faults.dumpLength = NumberOf<std::size_t>(option, value, 0, 1 << 20);
-        else if (option == "--dump-file")
-            faults.dumpContent = FileContent(value);
-        else if (option == "--garbage")
-            faults.garbage = BytesOfHex(option, value);
-        else
-            throw std::invalid_argument("unknown option '" + option + "'");
+        ApplyOption(line, pause, option, value);
     }
 
-    if (pauseAfter.has_value() != pause.has_value())
+    if (pause.after.has_value() != pause.length.has_value())
         throw std::invalid_argument("--dump-pause-after and --dump-pause go together");
-    if (pause)
-        faults.dumpPause = DumpPause{*pauseAfter, *pause};
+    if (pause.after)
+        line.options.faults.dumpPause = DumpPause{*pause.after, *pause.length};
     return line;
 }
 
