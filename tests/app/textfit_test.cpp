@@ -73,7 +73,7 @@ TEST_P(TextFitTest, everyWindowShowsEveryCaptionWhole)
     dialogs::PortSetupDialog setup;
     ExpectEveryTextWhole(setup);
     watch.Then([](QWidget& window) { ExpectEveryTextWhole(window); window.close(); });
-    dialogs::ShowErrorWindow("ERROR",
+    dialogs::ShowErrorWindow(L"ERROR",
         L"Unable to start reading process! Please check connection to the device.\n/dev/ttyUSB0: Permission denied. "
         L"Join group \"dialout\": sudo adduser operator dialout, then log in again.",
         L"OK", L"", true, false);
