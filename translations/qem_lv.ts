@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>The file You are trying to load to device ( %1 ) is empty or uncomplete!</source>
-        <translation>Fails, ko mēģināt ierakstīt iekārtā ( %1 ), ir tukšs vai nepilnīgs!</translation>
+        <translation>Datne, ko mēģināt ierakstīt iekārtā ( %1 ), ir tukša vai nepilnīga!</translation>
     </message>
     <message>
         <source>Prepearing to write data to device...</source>
@@ -80,7 +80,7 @@
     <name>FileOperationsController</name>
     <message>
         <source>Write To File</source>
-        <translation>Ierakstīt failā</translation>
+        <translation>Ierakstīt datnē</translation>
     </message>
     <message>
         <source>Info</source>
@@ -90,9 +90,9 @@
         <source>File containing saved phone numbers was not found (looking for: %1). <byte value="xd"/>
 <byte value="xd"/>
 Empty file was created.</source>
-        <translation>Fails ar saglabātajiem tālruņu numuriem netika atrasts (meklēts: %1). <byte value="xd"/>
+        <translation>Datne ar saglabātajiem tālruņu numuriem netika atrasta (meklēta: %1). <byte value="xd"/>
 <byte value="xd"/>
-Izveidots tukšs fails.</translation>
+Izveidota tukša datne.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -100,18 +100,18 @@ Izveidots tukšs fails.</translation>
     </message>
     <message>
         <source>Load From File</source>
-        <translation>Ielādēt no faila</translation>
+        <translation>Ielādēt no datnes</translation>
     </message>
     <message>
         <source>Switch Current Work File</source>
-        <translation>Mainīt darba failu</translation>
+        <translation>Mainīt darba datni</translation>
     </message>
 </context>
 <context>
     <name>app::ExceptionBox</name>
     <message>
         <source>Unable to write to %1</source>
-        <translation>Neizdevās ierakstīt failā %1</translation>
+        <translation>Neizdevās ierakstīt datnē %1</translation>
     </message>
 </context>
 <context>
@@ -122,7 +122,7 @@ Izveidots tukšs fails.</translation>
     </message>
     <message>
         <source>Current work file</source>
-        <translation>Pašreizējais darba fails</translation>
+        <translation>Pašreizējā darba datne</translation>
     </message>
     <message>
         <source>Relay Settings</source>
@@ -142,15 +142,15 @@ Izveidots tukšs fails.</translation>
     </message>
     <message>
         <source>&amp;Load From File...</source>
-        <translation>&amp;Ielādēt no faila...</translation>
+        <translation>&amp;Ielādēt no datnes...</translation>
     </message>
     <message>
         <source>&amp;Write To File...</source>
-        <translation>Ierakstīt &amp;failā...</translation>
+        <translation>Ie&amp;rakstīt datnē...</translation>
     </message>
     <message>
         <source>Writes all numbers and parameters into user selected file</source>
-        <translation>Ieraksta visus numurus un parametrus izvēlētā failā</translation>
+        <translation>Ieraksta visus numurus un parametrus izvēlētā datnē</translation>
     </message>
     <message>
         <source>Load From &amp;Device</source>
@@ -158,11 +158,11 @@ Izveidots tukšs fails.</translation>
     </message>
     <message>
         <source>Reads all phone numbers and parameters from device without saving them into current parameters file</source>
-        <translation>Nolasa visus tālruņu numurus un parametrus no iekārtas, nesaglabājot tos pašreizējā parametru failā</translation>
+        <translation>Nolasa visus tālruņu numurus un parametrus no iekārtas, nesaglabājot tos pašreizējā parametru datnē</translation>
     </message>
     <message>
         <source>Writes all numbers and parameters into device and current phonebook file</source>
-        <translation>Ieraksta visus numurus un parametrus iekārtā un pašreizējā tālruņu grāmatas failā</translation>
+        <translation>Ieraksta visus numurus un parametrus iekārtā un pašreizējā tālruņu grāmatas datnē</translation>
     </message>
     <message>
         <source>&amp;Clear All</source>
@@ -182,11 +182,11 @@ Izveidots tukšs fails.</translation>
     </message>
     <message>
         <source>KAL Phone Book Files (*.kalc)</source>
-        <translation>KAL tālruņu grāmatas faili (*.kalc)</translation>
+        <translation>KAL tālruņu grāmatas datnes (*.kalc)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation>Visi faili (*)</translation>
+        <translation>Visas datnes (*)</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
-// Every caption of every window whole at the desktop font sizes people use, measured with its font
-// against the room its widget gives it; ctest runs it again scaled twice and at 144 dpi.
+// Every caption of every window whole, in every language, at the desktop font sizes people use,
+// measured with its font against the room its widget gives it; ctest runs it again scaled twice and
+// at 144 dpi.
 #include "app/currentfilelabel.h"
+#include "app/language.h"
 #include "dialogs/errorwindow.h"
 #include "dialogs/portsetupdialog.h"
 
@@ -50,16 +52,26 @@ void ExpectEveryTextWhole(QWidget& window)
     }
 }
 
-// The desktop font in points; 0 leaves the toolkit's own.
-class TextFitTest : public MainWindowTest, public ::testing::WithParamInterface<int> {
+// The window's language, and the desktop font in points (0 leaves the toolkit's own).
+class TextFitTest : public MainWindowTest, public ::testing::WithParamInterface<std::tuple<const char*, int>> {
     const QFont original_ = QApplication::font();
     void TearDown() override { QApplication::setFont(original_); }
+
+protected:
+    const app::WindowLanguage language_{QString::fromLatin1(std::get<0>(GetParam()))};
 };
+
+// The program's text in the language of the test.
+std::wstring Text(const char* source)
+{
+    return QCoreApplication::translate("DeviceOperationsController", source).toStdWString();
+}
 
 TEST_P(TextFitTest, everyWindowShowsEveryCaptionWhole)
 {
+    const int points = std::get<1>(GetParam());
     QFont desktop = QApplication::font();
-    desktop.setPointSize(GetParam() > 0 ? GetParam() : desktop.pointSize());
+    desktop.setPointSize(points > 0 ? points : desktop.pointSize());
     QApplication::setFont(desktop);
     PrepareStart(DefaultBook());
     Start();
@@ -69,18 +81,28 @@ TEST_P(TextFitTest, everyWindowShowsEveryCaptionWhole)
     CurrentFileText(*form)->SetPath(QString(200, u'x'));
     EXPECT_EQ(form->size(), size);
     ExpectEveryTextWhole(*form);
+    // "Cancel" takes the place of "Write To Device" while a write runs.
+    form->SetControlsEnabled(false, true);
+    ExpectEveryTextWhole(*form);
 
     dialogs::PortSetupDialog setup;
     ExpectEveryTextWhole(setup);
     watch.Then([](QWidget& window) { ExpectEveryTextWhole(window); window.close(); });
-    dialogs::ShowErrorWindow(L"ERROR",
-        L"Unable to start reading process! Please check connection to the device.\n/dev/ttyUSB0: Permission denied. "
-        L"Join group \"dialout\": sudo adduser operator dialout, then log in again.",
-        L"OK", L"", true, false);
-    EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("ERROR")});
+    // The longest message, with the second line a refused user gets.
+    dialogs::ShowErrorWindow(Text("ERROR"),
+        Text("Unable to start reading process! Please check connection to the device.")
+            + L"\n/dev/ttyUSB0: Permission denied. Join group \"dialout\": sudo adduser operator dialout, then log in "
+              L"again.",
+        Text("OK"), L"", true, false);
+    EXPECT_EQ(watch.Titles(), QStringList{QString::fromStdWString(Text("ERROR"))});
 }
 
-INSTANTIATE_TEST_SUITE_P(DesktopFonts, TextFitTest, ::testing::Values(0, 9, 10, 11, 12, 14),
-    [](const auto& info) { return info.param == 0 ? std::string("toolkitFont") : std::to_string(info.param) + "pt"; });
+INSTANTIATE_TEST_SUITE_P(LanguagesAndDesktopFonts, TextFitTest,
+    ::testing::Combine(::testing::Values("en", "de", "lt", "lv", "pl", "ru"), ::testing::Values(0, 9, 10, 11, 12, 14)),
+    [](const auto& info) {
+        const int points = std::get<1>(info.param);
+        return std::string(std::get<0>(info.param)) + "_"
+            + (points == 0 ? std::string("toolkitFont") : std::to_string(points) + "pt");
+    });
 
 } // namespace
