@@ -60,6 +60,19 @@ QString CurrentText(PortSetting kind, const TCustomComPort& port)
     return {};
 }
 
+// The port's description in the operator's language where the port list
+// words it itself.
+QString DescriptionText(const ComPortInfo& port)
+{
+    const QString vendor = QString::fromStdString(port.VendorId);
+    const QString product = QString::fromStdString(port.ProductId);
+    if (port.Description == BuiltInPortDescription)
+        return QCoreApplication::translate(Context, "built-in serial port");
+    if (port.Description == std::string(UnnamedUsbAdapterDescription) + " " + port.VendorId + ":" + port.ProductId)
+        return QCoreApplication::translate(Context, "USB serial adapter %1:%2").arg(vendor, product);
+    return QString::fromStdString(port.Description);
+}
+
 // What a port is, after its path: the list shows it, the tip adds the rest.
 QString PortText(const ComPortInfo& port)
 {
@@ -68,7 +81,7 @@ QString PortText(const ComPortInfo& port)
         return QCoreApplication::translate(Context, "%1 — not present").arg(path);
     if (port.Description.empty())
         return path;
-    return path + QStringLiteral(" \u2014 ") + QString::fromStdString(port.Description);
+    return path + QStringLiteral(" \u2014 ") + DescriptionText(port);
 }
 
 QString PortTip(const ComPortInfo& port)
