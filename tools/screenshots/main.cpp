@@ -1,7 +1,8 @@
-// qem-screenshots FOLDER: pictures of the main window, the port setup dialog
-// and an error window in English and every translated language, as PNG files
-// <language>-main.png, <language>-setup.png and <language>-error.png, for a
-// reviewer of the translations. The main window runs in a temporary folder
+// qem-screenshots FOLDER: pictures of the main window, its file dialog, the
+// port setup dialog and an error window in English and every translated
+// language, as PNG files <language>-main.png, <language>-file.png,
+// <language>-setup.png and <language>-error.png, for a reviewer of the
+// translations (the file dialog is mostly Qt's own texts). The main window runs in a temporary folder
 // of its own, with a few numbers and a write in progress on its status line.
 
 #include "app/language.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -58,6 +60,11 @@ bool TakePictures(const QString& prefix, const QTemporaryDir& folder, platform::
     app::MainWindow window(windowThread, folder.filePath(QStringLiteral("qem")).toStdString());
     window.ShowStatus(Text("Writing data to device...").toStdWString(), 40);
     bool saved = Save(window, prefix + QStringLiteral("-main.png"));
+
+    auto* files = window.findChild<QFileDialog*>(QStringLiteral("DLG_LoadFrom"));
+    files->setDirectory(folder.path());
+    saved = Save(*files, prefix + QStringLiteral("-file.png")) && saved;
+    files->hide();
 
     // The settings of a first start.
     TComPort port(windowThread);
