@@ -40,7 +40,7 @@ void DeviceOperationsController::StartWorker()
     } catch (const std::exception&) {
         // The port list cannot be read, or a thread cannot be made. The
         // window stays usable for editing and files.
-        ShowErrorMessage(L"Unable to connect to the device.");
+        ShowErrorMessage(tr("Unable to connect to the device."));
         view_.HideStatusArea();
         view_.SetControlsEnabled(true, true);
     }
@@ -60,7 +60,7 @@ void DeviceOperationsController::ConfigurePort()
         try {
             worker_ = device::MakeDeviceWorker(window_, portSettings_);
         } catch (const std::exception&) {
-            ShowErrorMessage(L"Unable to open COM port!");
+            ShowErrorMessage(tr("Unable to open COM port!"));
             return;
         }
     }
@@ -92,7 +92,7 @@ void DeviceOperationsController::ReplaceWorker()
     try {
         worker_ = device::MakeDeviceWorker(window_, portSettings_);
     } catch (const std::exception&) {
-        ShowErrorMessage(L"Unable to open COM port!");
+        ShowErrorMessage(tr("Unable to open COM port!"));
     }
 }
 
@@ -147,13 +147,13 @@ bool DeviceOperationsController::PutOffWhileDeviceCallRuns(MainWindow::DeviceBut
 
 void DeviceOperationsController::BusyForWriting()
 {
-    view_.ShowStatus(L"Connecting to device...", 0);
+    view_.ShowStatus(tr("Connecting to device...").toStdWString(), 0);
     view_.SetControlsEnabled(false, true);
 }
 
 void DeviceOperationsController::BusyForReading()
 {
-    view_.ShowStatus(L"Reading data from device...", 0);
+    view_.ShowStatus(tr("Reading data from device...").toStdWString(), 0);
     view_.SetControlsEnabled(false, false);
     view_.StartGaugeTicking();
 }
@@ -171,7 +171,7 @@ void DeviceOperationsController::IdleAfterReading()
     view_.SetControlsEnabled(true, false);
 }
 
-void DeviceOperationsController::FailOperation(Operation operation, const std::wstring& message)
+void DeviceOperationsController::FailOperation(Operation operation, const QString& message)
 {
     if (worker_)
         worker_->CancelAll();
@@ -182,21 +182,23 @@ void DeviceOperationsController::FailOperation(Operation operation, const std::w
     ShowErrorMessage(message);
 }
 
-void DeviceOperationsController::ShowErrorMessage(const std::wstring& message)
+void DeviceOperationsController::ShowErrorMessage(const QString& message)
 {
-    dialogs::ShowErrorWindow("ERROR", message, L"OK", L"", true, false);
+    dialogs::ShowErrorWindow(
+        tr("ERROR").toStdWString(), message.toStdWString(), tr("OK").toStdWString(), L"", true, false);
 }
 
 void DeviceOperationsController::RefuseWithoutWorker()
 {
-    ShowErrorMessage(L"The serial port is not available. Please choose the port with \"Configure Port...\".");
+    ShowErrorMessage(tr("The serial port is not available. Please choose the port with \"Configure Port...\"."));
 }
 
-std::wstring DeviceOperationsController::WithAccessAdvice(const std::wstring& message)
+QString DeviceOperationsController::WithAccessAdvice(const QString& message)
 {
     engine::Engine& engine = worker_->Engine();
-    return message + L"\n"
-        + dialogs::ToWideText(serial::OpenFailureDetail(engine.Port().Port(), engine.LastOpenError()));
+    return message + u'\n'
+        + QString::fromStdWString(
+            dialogs::ToWideText(serial::OpenFailureDetail(engine.Port().Port(), engine.LastOpenError())));
 }
 
 void DeviceOperationsController::ForgetOperations()
@@ -207,7 +209,7 @@ void DeviceOperationsController::ForgetOperations()
 
 void DeviceOperationsController::ShowNotice(const std::string& text)
 {
-    dialogs::ShowMessageWindow("Info", dialogs::ToWideText(text), L"OK");
+    dialogs::ShowMessageWindow(tr("Info").toStdWString(), dialogs::ToWideText(text), tr("OK").toStdWString());
 }
 
 } // namespace app

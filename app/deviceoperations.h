@@ -14,6 +14,8 @@
 #include "platform/windowthread.h"
 #include "serial/portsettings.h"
 
+#include <QCoreApplication>
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -28,6 +30,7 @@ namespace app {
 class FileOperationsController;
 
 class DeviceOperationsController {
+    Q_DECLARE_TR_FUNCTIONS(DeviceOperationsController)
 public:
     // Reports the view's device clicks here; the worker comes with
     // StartWorker.
@@ -135,17 +138,17 @@ private:
     void IdleAfterReading();
     // Ends an operation: cancels what the worker still holds, goes idle and
     // shows the message.
-    void FailOperation(Operation operation, const std::wstring& message);
+    void FailOperation(Operation operation, const QString& message);
     // The error window with the title "ERROR", the message and one "OK"
     // button; returns when the operator has closed it.
-    static void ShowErrorMessage(const std::wstring& message);
+    static void ShowErrorMessage(const QString& message);
     // The device buttons while the window has no worker.
     static void RefuseWithoutWorker();
     // Drops the operations before the worker they run on goes.
     void ForgetOperations();
     // The message for a port that could not be reopened, with a second line
     // naming the port and the reason (for a refused user, how to fix it).
-    std::wstring WithAccessAdvice(const std::wstring& message);
+    QString WithAccessAdvice(const QString& message);
 
     MainWindow& view_;
     FileOperationsController& files_;

@@ -23,7 +23,7 @@ FileOperationsController::FileOperationsController(
 
 void FileOperationsController::SaveToFile()
 {
-    const std::optional<std::string> chosen = view_.ChooseFileToSave(QStringLiteral("Write To File"));
+    const std::optional<std::string> chosen = view_.ChooseFileToSave(tr("Write To File"));
     if (!chosen)
         return;
     // The chosen name becomes current even if it cannot be written.
@@ -79,15 +79,16 @@ void FileOperationsController::OpenCurrentFile()
     }
     phonebook::WriteFileAtomically(currentFile_, {});
     view_.ResetHistory();
-    dialogs::ShowMessageWindow("Info",
-        L"File containing saved phone numbers was not found (looking for: " + dialogs::ToWideText(currentFile_)
-            + L"). \r\n\r\nEmpty file was created.",
-        L"OK");
+    dialogs::ShowMessageWindow(tr("Info").toStdWString(),
+        tr("File containing saved phone numbers was not found (looking for: %1). \r\n\r\nEmpty file was created.")
+            .arg(QString::fromStdWString(dialogs::ToWideText(currentFile_)))
+            .toStdWString(),
+        tr("OK").toStdWString());
 }
 
 void FileOperationsController::LoadFromFile()
 {
-    const std::optional<std::string> chosen = view_.ChooseFileToLoad(QStringLiteral("Load From File"));
+    const std::optional<std::string> chosen = view_.ChooseFileToLoad(tr("Load From File"));
     if (!chosen)
         return;
     LoadPhoneBookFile(*chosen);
@@ -98,7 +99,7 @@ void FileOperationsController::LoadFromFile()
 
 void FileOperationsController::SwitchCurrentFile()
 {
-    const std::optional<std::string> chosen = view_.ChooseFileToLoad(QStringLiteral("Switch Current Work File"));
+    const std::optional<std::string> chosen = view_.ChooseFileToLoad(tr("Switch Current Work File"));
     if (!chosen)
         return;
     currentFile_ = *chosen;

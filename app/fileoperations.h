@@ -5,6 +5,8 @@
 
 #include "settings/programsettings.h"
 
+#include <QCoreApplication>
+
 #include <string>
 
 namespace app {
@@ -12,6 +14,7 @@ namespace app {
 class MainWindow;
 
 class FileOperationsController {
+    Q_DECLARE_TR_FUNCTIONS(FileOperationsController)
 public:
     // Shows currentFile in the window, which reports its clicks here.
     FileOperationsController(MainWindow& view, settings::FileLocations locations, std::string currentFile);

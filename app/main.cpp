@@ -3,13 +3,17 @@
 // the program with a failure status.
 
 #include "app/exceptionbox.h"
+#include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/toolkitsettings.h"
 #include "dialogs/pictures.h"
 #include "dialogs/portsetupdialog.h"
+#include "platform/programpath.h"
 #include "platform/qtwindowthread.h"
+#include "settings/programsettings.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <clocale>
 #include <exception>
@@ -21,6 +25,11 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     // Outlives the window and its file dialogs.
     const app::PrivateToolkitSettings toolkitSettings;
+    // Before the first text is shown, the start-up's failure included. On
+    // Windows the desktop's languages are the user's display languages.
+    const app::WindowLanguage language(app::ChooseLanguage(
+        settings::ReadWindowLanguage(settings::LocateFiles(platform::ProgramPath()).SettingsPath),
+        QLocale::system().uiLanguages()));
     application.setWindowIcon(dialogs::ProgramIcon());
     // Lets the desktop match the window with the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.qem.QEM"));

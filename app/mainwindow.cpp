@@ -32,8 +32,10 @@ namespace app {
 namespace {
 
 const QColor WindowColour(236, 233, 216);
-const QString WriteCaption = QStringLiteral("Write To Device");
-const QString CancelCaption = QStringLiteral("Cancel");
+QString WriteCaption()
+{
+    return MainWindow::tr("Write To Device");
+}
 
 QAction* Separator(QObject* parent)
 {
@@ -83,7 +85,7 @@ void MainWindow::BuildWindow()
 
 QGroupBox* MainWindow::BuildCurrentFileBox()
 {
-    auto* box = Named(new QGroupBox(QStringLiteral("Current work file"), this), "GrB_CurrentFile");
+    auto* box = Named(new QGroupBox(tr("Current work file"), this), "GrB_CurrentFile");
     currentFile_ = Named(new CurrentFileLabel(box), "LBL_CurrentFile");
     connect(currentFile_, &CurrentFileLabel::activated, this, &MainWindow::currentFileClicked);
     auto* layout = new QVBoxLayout(box);
@@ -94,12 +96,12 @@ QGroupBox* MainWindow::BuildCurrentFileBox()
 
 QGroupBox* MainWindow::BuildRelaySettingsBox()
 {
-    auto* box = Named(new QGroupBox(QStringLiteral("Relay Settings"), this), "GrB_RelaySettings");
+    auto* box = Named(new QGroupBox(tr("Relay Settings"), this), "GrB_RelaySettings");
     // A mnemonic in the caption, which stays "Relay Timeout (ms)" on screen.
-    auto* label = Named(new QLabel(QStringLiteral("Relay &Timeout (ms)"), box), "LBL_ReleTimeout");
+    auto* label = Named(new QLabel(tr("Relay &Timeout (ms)"), box), "LBL_ReleTimeout");
     relayTimeout_ = Named(new phonelist::RelayTimeoutField(box), "EDT_ReleTimeout");
     label->setBuddy(relayTimeout_);
-    externalOff_ = Named(new QCheckBox(QStringLiteral("Enable E&xternal Disconnection "), box), "CHBX_EnableExternalOff");
+    externalOff_ = Named(new QCheckBox(tr("Enable E&xternal Disconnection "), box), "CHBX_EnableExternalOff");
     // The caption stands to the left of the box.
     externalOff_->setLayoutDirection(Qt::RightToLeft);
     auto* layout = new QGridLayout(box);
@@ -115,7 +117,7 @@ QGroupBox* MainWindow::BuildRelaySettingsBox()
 
 QGroupBox* MainWindow::BuildPhonesBox()
 {
-    auto* box = Named(new QGroupBox(QStringLiteral("Phones"), this), "GrB_Phones");
+    auto* box = Named(new QGroupBox(tr("Phones"), this), "GrB_Phones");
     phoneList_ = Named(new phonelist::PhoneListEditor(box), "VLE_Telefonai");
     // The list fills its box, however wide its columns were drawn.
     phoneList_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
@@ -155,17 +157,16 @@ void MainWindow::BuildButtons()
 {
     // Mnemonics for all but "Write To Device", whose caption also reads
     // "Cancel" while a write runs; it has its shortcut below instead.
-    loadFromFileButton_ = MakeButton(this, "BTN_LoadFromFile", QStringLiteral("&Load From File..."));
-    saveToFileButton_ = MakeButton(this, "BTN_SaveToFile", QStringLiteral("&Write To File..."),
-        QStringLiteral("Writes all numbers and parameters into user selected file"));
-    loadFromDeviceButton_ = MakeButton(this, "BTN_LoadFromDevice", QStringLiteral("Load From &Device"),
-        QStringLiteral("Reads all phone numbers and parameters from device without saving them into current "
-                       "parameters file"));
-    writeToDeviceButton_ = MakeButton(this, "BTN_WriteToDevice", WriteCaption,
-        QStringLiteral("Writes all numbers and parameters into device and current phonebook file"));
-    clearAllButton_ = MakeButton(this, "BTN_ClearAll", QStringLiteral("&Clear All"),
-        QStringLiteral("Clears all parameters (in program window only)"));
-    configurePortButton_ = MakeButton(this, "BTN_PortSettings", QStringLiteral("Configure &Port..."));
+    loadFromFileButton_ = MakeButton(this, "BTN_LoadFromFile", tr("&Load From File..."));
+    saveToFileButton_ = MakeButton(this, "BTN_SaveToFile", tr("&Write To File..."),
+        tr("Writes all numbers and parameters into user selected file"));
+    loadFromDeviceButton_ = MakeButton(this, "BTN_LoadFromDevice", tr("Load From &Device"),
+        tr("Reads all phone numbers and parameters from device without saving them into current parameters file"));
+    writeToDeviceButton_ = MakeButton(this, "BTN_WriteToDevice", WriteCaption(),
+        tr("Writes all numbers and parameters into device and current phonebook file"));
+    clearAllButton_ = MakeButton(this, "BTN_ClearAll", tr("&Clear All"),
+        tr("Clears all parameters (in program window only)"));
+    configurePortButton_ = MakeButton(this, "BTN_PortSettings", tr("Configure &Port..."));
     AddShortcut(*loadFromFileButton_, QKeySequence::Open);
     AddShortcut(*saveToFileButton_, QKeySequence::Save);
     AddShortcut(*loadFromDeviceButton_, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
@@ -382,7 +383,7 @@ void MainWindow::SetControlsEnabled(bool enable, bool writeMode)
     if (!writeMode)
         writeToDeviceButton_->setEnabled(enable);
     else
-        writeToDeviceButton_->setText(enable ? WriteCaption : CancelCaption);
+        writeToDeviceButton_->setText(enable ? WriteCaption() : tr("Cancel"));
     clearAllButton_->setEnabled(enable);
     configurePortButton_->setEnabled(enable);
 }

@@ -1,6 +1,7 @@
 // The makers of the main window's widgets.
 #include "app/windowparts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QShortcut>
 #include <QStyle>
@@ -47,7 +48,8 @@ QFileDialog* MakePhoneBookDialog(QWidget* parent, const char* name, QFileDialog:
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAcceptMode(mode);
     dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setNameFilters({QStringLiteral("KAL Phone Book Files (*.kalc)"), QStringLiteral("All Files (*)")});
+    dialog->setNameFilters({QCoreApplication::translate("app::MainWindow", "KAL Phone Book Files (*.kalc)"),
+        QCoreApplication::translate("app::MainWindow", "All Files (*)")});
     if (mode == QFileDialog::AcceptSave)
         dialog->setDefaultSuffix(QStringLiteral("kalc"));
     dialog->setOption(QFileDialog::DontConfirmOverwrite);

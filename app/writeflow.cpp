@@ -32,8 +32,8 @@ void DeviceOperationsController::WriteToDevice()
     }
     const std::string& file = files_.CurrentFile();
     if (FileSizeOf(file) < device::sequence::SmallestImageSize) {
-        ShowErrorMessage(L"The file You are trying to load to device ( " + dialogs::ToWideText(file)
-            + L" ) is empty or uncomplete!");
+        ShowErrorMessage(tr("The file You are trying to load to device ( %1 ) is empty or uncomplete!")
+                             .arg(QString::fromStdWString(dialogs::ToWideText(file))));
         return;
     }
     if (!worker_) {
@@ -51,7 +51,7 @@ void DeviceOperationsController::WriteToDevice()
 
 void DeviceOperationsController::WriteWatch::Preparing()
 {
-    owner_.view_.ShowStatus(L"Prepearing to write data to device...", 50);
+    owner_.view_.ShowStatus(DeviceOperationsController::tr("Prepearing to write data to device...").toStdWString(), 50);
 }
 
 bool DeviceOperationsController::WriteWatch::KeepPosting()
@@ -65,7 +65,7 @@ bool DeviceOperationsController::WriteWatch::KeepPosting()
 void DeviceOperationsController::WriteWatch::FrameWritten(std::uint32_t frame, std::uint32_t frames)
 {
     if (frame == 1) {
-        owner_.view_.ShowStatus(L"Writing data to device...", 100);
+        owner_.view_.ShowStatus(DeviceOperationsController::tr("Writing data to device...").toStdWString(), 100);
         return;
     }
     // The gauge counts the frames shown before this one, the first not
@@ -81,18 +81,20 @@ void DeviceOperationsController::WriteWatch::FrameWritten(std::uint32_t frame, s
 void DeviceOperationsController::WriteWatch::Failed(device::Step step, device::FrameCount)
 {
     const DeviceCallScope scope(owner_);
-    const std::wstring unableToStart = L"Unable to start writing process! Please check connection to the device.";
+    const QString unableToStart
+        = DeviceOperationsController::tr("Unable to start writing process! Please check connection to the device.");
     switch (step) {
     case device::Step::Open: owner_.FailOperation(Operation::Write, owner_.WithAccessAdvice(unableToStart)); return;
     case device::Step::Hello:
-        ShowErrorMessage(L"Unable to connect to the device!");
+        ShowErrorMessage(DeviceOperationsController::tr("Unable to connect to the device!"));
         owner_.IdleAfterWriting();
         return;
     case device::Step::FirstFrame:
-        owner_.FailOperation(Operation::Write, L"There was error while connecting to the device!");
+        owner_.FailOperation(
+            Operation::Write, DeviceOperationsController::tr("There was error while connecting to the device!"));
         return;
     case device::Step::Frames:
-        owner_.FailOperation(Operation::Write, L"There was error while writing to device!");
+        owner_.FailOperation(Operation::Write, DeviceOperationsController::tr("There was error while writing to device!"));
         return;
     default: owner_.FailOperation(Operation::Write, unableToStart); return;
     }

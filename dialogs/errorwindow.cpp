@@ -57,11 +57,11 @@ void ErrorWindow::reject()
     done(ResultClosed);
 }
 
-int ShowErrorWindow(const std::string& title, const std::wstring& message, const std::wstring& firstCaption,
+int ShowErrorWindow(const std::wstring& title, const std::wstring& message, const std::wstring& firstCaption,
     const std::wstring& secondCaption, bool showFirst, bool showSecond)
 {
     ErrorWindow window;
-    window.setWindowTitle(QString::fromLocal8Bit(title.data(), static_cast<qsizetype>(title.size())));
+    window.setWindowTitle(QString::fromStdWString(title));
     if (!message.empty())
         window.Message->setText(QString::fromStdWString(message));
     if (!firstCaption.empty())

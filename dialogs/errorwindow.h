@@ -33,7 +33,7 @@ public slots:
 // the first button, dialogs::ResultAbort by the second, dialogs::ResultClosed
 // from the title bar. An empty message or caption keeps the window's own
 // text; with the second button hidden the first one moves to the middle.
-int ShowErrorWindow(const std::string& title, const std::wstring& message, const std::wstring& firstCaption,
+int ShowErrorWindow(const std::wstring& title, const std::wstring& message, const std::wstring& firstCaption,
     const std::wstring& secondCaption, bool showFirst, bool showSecond);
 
 } // namespace dialogs

@@ -46,11 +46,11 @@ void MessageWindow::reject()
     done(ResultClosed);
 }
 
-void ShowMessageWindow(const std::string& title, const std::wstring& message, const std::wstring& buttonCaption)
+void ShowMessageWindow(const std::wstring& title, const std::wstring& message, const std::wstring& buttonCaption)
 {
     MessageWindow dialog;
     dialog.Message->setText(QString::fromStdWString(message));
-    dialog.setWindowTitle(QString::fromLocal8Bit(title.data(), static_cast<qsizetype>(title.size())));
+    dialog.setWindowTitle(QString::fromStdWString(title));
     dialog.OkButton->setText(QString::fromStdWString(buttonCaption));
     FitLabelHeight(dialog, *dialog.Message);
     CentreOnDesktop(dialog);

@@ -28,9 +28,9 @@ public slots:
     void reject() override;
 };
 
-// Shows a message window with the title (narrow text), the message and the
-// button caption, each set as given (empty ones included), and waits until
-// it is closed.
-void ShowMessageWindow(const std::string& title, const std::wstring& message, const std::wstring& buttonCaption);
+// Shows a message window with the title, the message and the button
+// caption, each set as given (empty ones included), and waits until it is
+// closed.
+void ShowMessageWindow(const std::wstring& title, const std::wstring& message, const std::wstring& buttonCaption);
 
 } // namespace dialogs

@@ -6,6 +6,7 @@
 
 #include <QAbstractItemView>
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,19 +18,22 @@ namespace dialogs {
 
 namespace {
 
+// The dialog's texts, also those of the port list's entries.
+constexpr char Context[] = "dialogs::PortSetupDialog";
+
 struct ListRow {
     PortSetting kind;
-    const char* label;
+    const char* label; // translated where it is shown
     const char* objectName;
 };
 
 constexpr std::array<ListRow, 6> Rows = {{
-    {PortSetting::Port, "Port", "Port"},
-    {PortSetting::BaudRate, "Baud rate", "BaudRate"},
-    {PortSetting::DataBits, "Data bits", "DataBits"},
-    {PortSetting::StopBits, "Stop bits", "StopBits"},
-    {PortSetting::Parity, "Parity", "Parity"},
-    {PortSetting::FlowControl, "Flow control", "FlowControl"},
+    {PortSetting::Port, QT_TRANSLATE_NOOP("dialogs::PortSetupDialog", "Port"), "Port"},
+    {PortSetting::BaudRate, QT_TRANSLATE_NOOP("dialogs::PortSetupDialog", "Baud rate"), "BaudRate"},
+    {PortSetting::DataBits, QT_TRANSLATE_NOOP("dialogs::PortSetupDialog", "Data bits"), "DataBits"},
+    {PortSetting::StopBits, QT_TRANSLATE_NOOP("dialogs::PortSetupDialog", "Stop bits"), "StopBits"},
+    {PortSetting::Parity, QT_TRANSLATE_NOOP("dialogs::PortSetupDialog", "Parity"), "Parity"},
+    {PortSetting::FlowControl, QT_TRANSLATE_NOOP("dialogs::PortSetupDialog", "Flow control"), "FlowControl"},
 }};
 
 // The text forms of every value of an enumeration with count values.
@@ -56,15 +60,28 @@ QString CurrentText(PortSetting kind, const serial::SerialPort& port)
     return {};
 }
 
+// The port's description in the operator's language where the port list
+// words it itself.
+QString DescriptionText(const serial::ComPortInfo& port)
+{
+    const QString vendor = QString::fromStdString(port.VendorId);
+    const QString product = QString::fromStdString(port.ProductId);
+    if (port.Description == serial::BuiltInPortDescription)
+        return QCoreApplication::translate(Context, "built-in serial port");
+    if (port.Description == std::string(serial::UnnamedUsbAdapterDescription) + " " + port.VendorId + ":" + port.ProductId)
+        return QCoreApplication::translate(Context, "USB serial adapter %1:%2").arg(vendor, product);
+    return QString::fromStdString(port.Description);
+}
+
 // What a port is, after its path: the list shows it, the tip adds the rest.
 QString PortText(const serial::ComPortInfo& port)
 {
     const QString path = QString::fromLocal8Bit(port.Path);
     if (!port.Present)
-        return path + QStringLiteral(" \u2014 not present");
+        return QCoreApplication::translate(Context, "%1 — not present").arg(path);
     if (port.Description.empty())
         return path;
-    return path + QStringLiteral(" \u2014 ") + QString::fromStdString(port.Description);
+    return path + QStringLiteral(" \u2014 ") + DescriptionText(port);
 }
 
 QString PortTip(const serial::ComPortInfo& port)
@@ -73,9 +90,10 @@ QString PortTip(const serial::ComPortInfo& port)
     if (!port.StableName.empty())
         lines << QString::fromLocal8Bit(port.StableName);
     if (!port.SerialNumber.empty())
-        lines << QStringLiteral("serial number ") + QString::fromStdString(port.SerialNumber);
+        lines << QCoreApplication::translate(Context, "serial number %1").arg(QString::fromStdString(port.SerialNumber));
     if (!port.VendorId.empty())
-        lines << QStringLiteral("USB id ") + QString::fromStdString(port.VendorId + ":" + port.ProductId);
+        lines << QCoreApplication::translate(Context, "USB id %1:%2")
+                     .arg(QString::fromStdString(port.VendorId), QString::fromStdString(port.ProductId));
     return lines.join(u'\n');
 }
 
@@ -146,13 +164,14 @@ void PortSettingList::StoreTo(serial::SerialPort& port) const
 PortSetupDialog::PortSetupDialog(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle("Setup");
+    setWindowTitle(tr("Setup"));
     // The program's font, like the main window; the layout below sizes every
     // label and list from it (never below the sizes of the classic 96 dpi
-    // layout), so no caption is cut whatever face the font resolves to.
+    // layout), so no caption is cut whatever face the font resolves to or
+    // however long its translation.
     setFont(DialogFont());
 
-    auto* group = new QGroupBox(" Settings ", this);
+    auto* group = new QGroupBox(tr(" Settings "), this);
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(2);
     grid->setVerticalSpacing(3);
@@ -161,7 +180,7 @@ PortSetupDialog::PortSetupDialog(QWidget* parent)
         auto* list = new PortSettingList(Rows[i].kind, group);
         list->setObjectName(Rows[i].objectName);
         list->setMinimumSize(129, 21);
-        auto* label = new QLabel(Rows[i].label, group);
+        auto* label = new QLabel(tr(Rows[i].label), group);
         label->setMinimumSize(70, 21);
         // The label's text sits on the list's bottom line.
         label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
@@ -170,11 +189,11 @@ PortSetupDialog::PortSetupDialog(QWidget* parent)
         lists_[i] = list;
     }
 
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("OK");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto* cancel = new QPushButton("Cancel", this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName("Cancel");
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;

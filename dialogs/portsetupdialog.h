@@ -47,6 +47,7 @@ private:
 };
 
 class PortSetupDialog : public QDialog {
+    Q_OBJECT
 public:
     // Builds the dialog; PortError with ComError::RegError when the port list cannot be read.
     explicit PortSetupDialog(QWidget* parent = nullptr);

@@ -63,7 +63,7 @@ PhoneListEditor::PhoneListEditor(QWidget* parent) : QTableWidget(0, 2, parent)
 {
     CollectedNumbers.reserve(phonebook::PhoneSlotCount);
 
-    setHorizontalHeaderLabels({QStringLiteral("Nr."), QStringLiteral("Phone Number")});
+    setHorizontalHeaderLabels({tr("Nr."), tr("Phone Number")});
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     // The value column takes whatever width the scroll bar leaves, so the
     // list never scrolls sideways.

@@ -31,6 +31,13 @@ struct ComPortInfo {
     bool Present = true;
 };
 
+// The descriptions the list words itself (the others are the devices' own
+// or the system's); the setup dialog shows them in the operator's language.
+inline constexpr char BuiltInPortDescription[] = "built-in serial port";
+// Followed by " vendor:product", for an adapter that names neither its maker
+// nor its product.
+inline constexpr char UnnamedUsbAdapterDescription[] = "USB serial adapter";
+
 // The ports EnumComPorts lists, described, sorted by path; then the by-id
 // names and the virtual devices' ports, each sorted by path. PortError with
 // ComError::RegError ("Registry error") when the list cannot be read.

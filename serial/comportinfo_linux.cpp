@@ -57,7 +57,7 @@ void DescribeUsb(ComPortInfo& port, const fs::path& usb)
     else
         port.Description = port.Manufacturer + " " + port.Product;
     if (port.Description.empty())
-        port.Description = "USB serial adapter " + port.VendorId + ":" + port.ProductId;
+        port.Description = std::string(UnnamedUsbAdapterDescription) + " " + port.VendorId + ":" + port.ProductId;
 }
 
 void Describe(ComPortInfo& port, const std::string& sysfsEntry)
@@ -66,7 +66,7 @@ void Describe(ComPortInfo& port, const std::string& sysfsEntry)
         DescribeUsb(port, usb);
     else if (fs::exists(fs::path(sysfsEntry) / "type"))
         // Only serial-core UARTs publish a type.
-        port.Description = "built-in serial port";
+        port.Description = BuiltInPortDescription;
 }
 
 // The by-id links, each to be matched against the listed devices.

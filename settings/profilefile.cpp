@@ -86,7 +86,11 @@ bool IsDecimalDigit(char c)
 
 } // namespace
 
-WriteError::WriteError(const std::string& path) : std::runtime_error("Unable to write to " + path) {}
+WriteError::WriteError(const std::string& path)
+    : std::runtime_error("Unable to write to " + path)
+    , path_(path)
+{
+}
 
 ProfileFile::ProfileFile(std::string path) : path_(std::move(path))
 {

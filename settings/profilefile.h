@@ -26,6 +26,12 @@ namespace settings {
 class WriteError : public std::runtime_error {
 public:
     explicit WriteError(const std::string& path);
+
+    // The window words the message in the operator's language around it.
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
 };
 
 class ProfileFile {

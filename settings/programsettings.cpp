@@ -14,6 +14,8 @@ constexpr char DataBitsKey[] = "dataBits";
 constexpr char StopBitsKey[] = "stopBits";
 constexpr char ParityKey[] = "parity";
 constexpr char FlowControlKey[] = "flowControl";
+constexpr char WindowSection[] = "Window";
+constexpr char LanguageKey[] = "language";
 
 const serial::PortSettings Defaults;
 
@@ -105,6 +107,11 @@ serial::PortSettings ReadPortSettings(const std::string& settingsPath)
             const std::optional<std::string> value = file.Read(PortSection, key);
             return value ? ParseIniInteger(*value).value_or(1) : fallback;
         });
+}
+
+std::string ReadWindowLanguage(const std::string& settingsPath)
+{
+    return ProfileFile(settingsPath).Read(WindowSection, LanguageKey).value_or(std::string());
 }
 
 void StorePortSettings(const std::string& settingsPath, const serial::PortSettings& port)

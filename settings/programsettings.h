@@ -1,7 +1,8 @@
 #pragma once
 // The program's settings in its settings file: the current phone book file
-// and the serial port settings, all in the section "PortSettings"; and where
-// that file and the default phone book live.
+// and the serial port settings, all in the section "PortSettings", and the
+// window's language in the section "Window"; and where that file and the
+// default phone book live.
 
 #include "serial/portsettings.h"
 
@@ -45,6 +46,11 @@ StartupSettings ReadStartupSettings(const FileLocations& locations);
 // file or key, or a stored value outside its forms, gives that setting's
 // default, as at start-up.
 serial::PortSettings ReadPortSettings(const std::string& settingsPath);
+
+// The window's language as the settings file asks for it: [Window]
+// language= ("en" forces English), read only; "" when the file or the key is
+// missing, which leaves the choice to the desktop.
+std::string ReadWindowLanguage(const std::string& settingsPath);
 
 // Records the phone book path under current_file, only when the settings
 // file exists. Throws WriteError.

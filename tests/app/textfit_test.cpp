@@ -1,7 +1,9 @@
-// Every caption of every window whole at the desktop font sizes people use, measured with its font
-// against the room its widget gives it; ctest runs it again scaled twice, at 144 dpi and with an odd face only,
-// and scripts/windows/window-flows with the faces Windows resolves under Wine.
+// Every caption of every window whole, in every language, at the desktop font sizes people use,
+// measured with its font against the room its widget gives it; ctest runs it again scaled twice, at
+// 144 dpi and with an odd face only, and scripts/windows/window-flows with the faces Windows resolves
+// under Wine.
 #include "app/currentfilelabel.h"
+#include "app/language.h"
 #include "dialogs/dialogframe.h"
 #include "dialogs/errorwindow.h"
 #include "dialogs/portsetupdialog.h"
@@ -57,16 +59,26 @@ void ExpectEveryTextWhole(QWidget& window)
     }
 }
 
-// The desktop font in points; 0 leaves the toolkit's own.
-class TextFitTest : public MainWindowTest, public ::testing::WithParamInterface<int> {
+// The window's language, and the desktop font in points (0 leaves the toolkit's own).
+class TextFitTest : public MainWindowTest, public ::testing::WithParamInterface<std::tuple<const char*, int>> {
     const QFont original_ = QApplication::font();
     void TearDown() override { QApplication::setFont(original_); }
+
+protected:
+    const app::WindowLanguage language_{QString::fromLatin1(std::get<0>(GetParam()))};
 };
+
+// The program's text in the language of the test.
+std::wstring Text(const char* source)
+{
+    return QCoreApplication::translate("DeviceOperationsController", source).toStdWString();
+}
 
 TEST_P(TextFitTest, everyWindowShowsEveryCaptionWhole)
 {
+    const int points = std::get<1>(GetParam());
     QFont desktop = QApplication::font();
-    desktop.setPointSize(GetParam() > 0 ? GetParam() : desktop.pointSize());
+    desktop.setPointSize(points > 0 ? points : desktop.pointSize());
     QApplication::setFont(desktop);
     PrepareStart(DefaultBook());
     Start();
@@ -83,10 +95,12 @@ TEST_P(TextFitTest, everyWindowShowsEveryCaptionWhole)
     CurrentFileText(*form)->SetPath(QString(200, u'x'));
     EXPECT_EQ(form->size(), size);
     ExpectEveryTextWhole(*form);
+    // English at the toolkit font: the classic layout.
+    const bool classicFont = std::get<1>(GetParam()) == 0 && std::string(std::get<0>(GetParam())) == "en";
     // The classic width at the classic font (9 pt at 96 dpi) in the classic face or one of its metrics; a window
     // grown for a larger font or a wider face widens its buttons with its group boxes, as far in from their edges.
     const QString face = QFontInfo(timeout->font()).family();
-    if (GetParam() == 0 && dialogs::DesktopScale() == 1.0
+    if (classicFont && dialogs::DesktopScale() == 1.0
         && QStringList({"MS Sans Serif", "Arial", "Liberation Sans", "Arimo"}).contains(face)) {
         EXPECT_EQ(form->width(), 269) << face.toStdString();
     }
@@ -97,21 +111,31 @@ TEST_P(TextFitTest, everyWindowShowsEveryCaptionWhole)
     // An odd width leaves one column a pixel wider.
     EXPECT_LE(std::abs(ConfigurePortButton(*form)->width() - LoadFromFileButton(*form)->width()), 1);
     // Where the flows under Wine keep a picture of the window.
-    if (const char* picture = std::getenv("QEM_TEST_PICTURE"); picture != nullptr && GetParam() == 0) {
+    if (const char* picture = std::getenv("QEM_TEST_PICTURE"); picture != nullptr && classicFont) {
         EXPECT_TRUE(form->grab().save(QString::fromLocal8Bit(picture)));
     }
+    // "Cancel" takes the place of "Write To Device" while a write runs.
+    form->SetControlsEnabled(false, true);
+    ExpectEveryTextWhole(*form);
 
     dialogs::PortSetupDialog setup;
     ExpectEveryTextWhole(setup);
     watch.Then([](QWidget& window) { ExpectEveryTextWhole(window); window.close(); });
-    dialogs::ShowErrorWindow("ERROR",
-        L"Unable to start reading process! Please check connection to the device.\n/dev/ttyUSB0: Permission denied. "
-        L"Join group \"dialout\": sudo adduser operator dialout, then log in again.",
-        L"OK", L"", true, false);
-    EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("ERROR")});
+    // The longest message, with the second line a refused user gets.
+    dialogs::ShowErrorWindow(Text("ERROR"),
+        Text("Unable to start reading process! Please check connection to the device.")
+            + L"\n/dev/ttyUSB0: Permission denied. Join group \"dialout\": sudo adduser operator dialout, then log in "
+              L"again.",
+        Text("OK"), L"", true, false);
+    EXPECT_EQ(watch.Titles(), QStringList{QString::fromStdWString(Text("ERROR"))});
 }
 
-INSTANTIATE_TEST_SUITE_P(DesktopFonts, TextFitTest, ::testing::Values(0, 9, 10, 11, 12, 14),
-    [](const auto& info) { return info.param == 0 ? std::string("toolkitFont") : std::to_string(info.param) + "pt"; });
+INSTANTIATE_TEST_SUITE_P(LanguagesAndDesktopFonts, TextFitTest,
+    ::testing::Combine(::testing::Values("en", "de", "lt", "lv", "pl", "ru"), ::testing::Values(0, 9, 10, 11, 12, 14)),
+    [](const auto& info) {
+        const int points = std::get<1>(info.param);
+        return std::string(std::get<0>(info.param)) + "_"
+            + (points == 0 ? std::string("toolkitFont") : std::to_string(points) + "pt");
+    });
 
 } // namespace

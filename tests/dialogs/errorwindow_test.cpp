@@ -46,7 +46,7 @@ TEST_P(ErrorWindowButtonsTest, showsWhatTheCallerAsksFor)
         window.close();
     });
 
-    dialogs::ShowErrorWindow("ERROR", c.message, c.first, c.second, c.showFirst, c.showSecond);
+    dialogs::ShowErrorWindow(L"ERROR", c.message, c.first, c.second, c.showFirst, c.showSecond);
 
     EXPECT_EQ(shown.title, QStringLiteral("ERROR"));
     EXPECT_EQ(shown.text, c.expected.text);
@@ -92,7 +92,7 @@ TEST_P(ErrorWindowResultTest, tellsHowItWasClosed)
 {
     ModalWatch watch;
     watch.Then([&](QWidget& window) { GetParam().close(dynamic_cast<dialogs::ErrorWindow&>(window)); });
-    EXPECT_EQ(dialogs::ShowErrorWindow("ERROR", L"m", L"OK", L"Abort", true, true), GetParam().result);
+    EXPECT_EQ(dialogs::ShowErrorWindow(L"ERROR", L"m", L"OK", L"Abort", true, true), GetParam().result);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, ErrorWindowResultTest,

@@ -10,8 +10,7 @@ namespace {
 
 struct MessageCase {
     const char* name;
-    std::string title;
-    std::wstring message, button;
+    std::wstring title, message, button;
 };
 
 class MessageWindowTest : public ::testing::TestWithParam<MessageCase> {};
@@ -32,15 +31,15 @@ TEST_P(MessageWindowTest, setsTitleMessageAndButtonAsGiven)
     dialogs::ShowMessageWindow(c.title, c.message, c.button);
 
     EXPECT_EQ(watch.Titles().size(), 1);
-    EXPECT_EQ(title, QString::fromStdString(c.title));
+    EXPECT_EQ(title, QString::fromStdWString(c.title));
     EXPECT_EQ(text, QString::fromStdWString(c.message));
     EXPECT_EQ(button, QString::fromStdWString(c.button));
 }
 
 INSTANTIATE_TEST_SUITE_P(Calls, MessageWindowTest,
-    ::testing::Values(MessageCase{"notice", "Info", L"Empty file was created.", L"OK"},
-        MessageCase{"emptyTextsStayEmpty", "", L"", L""},
-        MessageCase{"lineBreaksAndNonAscii", "Info \xC5\xBE", L"a \r\n\r\nb \u0161", L"Gerai"}),
+    ::testing::Values(MessageCase{"notice", L"Info", L"Empty file was created.", L"OK"},
+        MessageCase{"emptyTextsStayEmpty", L"", L"", L""},
+        MessageCase{"lineBreaksAndNonAscii", L"\u0418\u043d\u0444\u043e \u017e", L"a \r\n\r\nb \u0161", L"Gerai"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MessageWindow, layout)

@@ -225,4 +225,21 @@ TEST(StorePortSettings, aPortNameThatCannotBeStoredChangesNothing)
     EXPECT_EQ(ReadBytes(dir / "qem.INI"), before) << "the baud rate before it was written all the same";
 }
 
+
+TEST(WindowLanguage, readFromItsOwnSectionAndNeverWritten)
+{
+    TempDir dir;
+    const std::string path = dir / "qem.INI";
+    EXPECT_EQ(settings::ReadWindowLanguage(path), "");
+    EXPECT_FALSE(std::filesystem::exists(path));
+
+    // The port section's keys of the same name do not count; case does not matter for names.
+    const std::string content = "[PortSettings]\nlanguage=ru\n[window]\nLanguage=lt\n";
+    WriteBytes(path, content);
+    EXPECT_EQ(settings::ReadWindowLanguage(path), "lt");
+    WriteBytes(path, "[PortSettings]\nlanguage=ru\n");
+    EXPECT_EQ(settings::ReadWindowLanguage(path), "");
+    EXPECT_EQ(ReadBytes(path), "[PortSettings]\nlanguage=ru\n");
+}
+
 } // namespace
