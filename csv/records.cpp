@@ -1,6 +1,4 @@
-#include "cli/csvrecords.h"
-
-#include "cli/failure.h"
+#include "csv/records.h"
 
 #include <csv.h>
 
@@ -8,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-namespace cli {
+namespace csv {
 namespace {
 
 void AppendUtf8(std::string& out, std::uint32_t c)
@@ -79,8 +77,8 @@ unsigned char SniffDelimiter(std::string_view text)
 }
 
 struct Collector {
-    std::vector<CsvRecord> records;
-    CsvRecord current;
+    std::vector<Record> records;
+    Record current;
     int line = 1;
 };
 
@@ -101,12 +99,12 @@ void OnRecordEnd(int, void* context)
 
 } // namespace
 
-std::vector<CsvRecord> ReadCsvRecords(std::string_view bytes)
+std::vector<Record> ReadRecords(std::string_view bytes)
 {
     const std::string text = Decode(bytes);
     csv_parser parser;
     if (csv_init(&parser, 0) != 0)
-        throw BadInput("cannot parse CSV");
+        throw ParseError("cannot parse CSV");
     const std::unique_ptr<csv_parser, void (*)(csv_parser*)> guard(&parser, &csv_free);
     csv_set_delim(&parser, SniffDelimiter(text));
 
@@ -120,7 +118,7 @@ std::vector<CsvRecord> ReadCsvRecords(std::string_view bytes)
         end = end == std::string::npos ? text.size() : end + 1;
         const std::size_t length = end - start;
         if (csv_parse(&parser, text.data() + start, length, &OnField, &OnRecordEnd, &collector) != length)
-            throw BadInput(std::string("cannot parse CSV at line ") + std::to_string(collector.line) + ": "
+            throw ParseError(std::string("cannot parse CSV at line ") + std::to_string(collector.line) + ": "
                 + csv_strerror(csv_error(&parser)));
         if (text[end - 1] == '\n')
             ++collector.line;
@@ -130,4 +128,4 @@ std::vector<CsvRecord> ReadCsvRecords(std::string_view bytes)
     return std::move(collector.records);
 }
 
-} // namespace cli
+} // namespace csv
