@@ -6,13 +6,18 @@
 #include "app/version.h"
 #include "app/windowparts.h"
 #include "dialogs/dialogframe.h"
+#include "dialogs/importreportdialog.h"
 #include "phonebook/phonebookfile.h"
 #include "phonebook/phonelisteditor.h"
 #include "phonebook/relaytimeoutfield.h"
 
 #include <QCheckBox>
+#include <QAction>
 #include <QCloseEvent>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -109,6 +114,13 @@ QGroupBox* MainWindow::BuildPhonesBox()
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(phoneList_);
+    auto* importCsv = new QAction(tr("Import CSV..."), phoneList_);
+    auto* exportCsv = new QAction(tr("Export CSV..."), phoneList_);
+    connect(importCsv, &QAction::triggered, this, &MainWindow::importCsvClicked);
+    connect(exportCsv, &QAction::triggered, this, &MainWindow::exportCsvClicked);
+    phoneList_->addActions({importCsv, exportCsv});
+    phoneList_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    setAcceptDrops(true);
     return box;
 }
 
@@ -265,6 +277,31 @@ std::optional<std::string> MainWindow::ChooseFileToSave(const QString& title)
     return ChooseFile(*saveDialog_, title);
 }
 
+std::optional<std::string> MainWindow::ChooseCsvFile(QFileDialog::AcceptMode mode)
+{
+    const bool save = mode == QFileDialog::AcceptSave;
+    QFileDialog dialog(this);
+    dialog.setObjectName(save ? QStringLiteral("DLG_ExportCsv") : QStringLiteral("DLG_ImportCsv"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters({tr("CSV Files (*.csv)"), tr("All Files (*)")});
+    if (save)
+        dialog.setDefaultSuffix(QStringLiteral("csv"));
+    return ChooseFile(dialog, save ? tr("Export CSV") : tr("Import CSV"));
+}
+
+bool MainWindow::ConfirmImport(const std::string& path, const csv::ImportReport& report)
+{
+    dialogs::ImportReportDialog dialog(QFileInfo(QFile::decodeName(path.c_str())).fileName(), report, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void MainWindow::ShowCsvProblem(const QString& text)
+{
+    QMessageBox::warning(this, QStringLiteral("QEM"), text);
+}
+
 void MainWindow::HideStatusArea()
 {
     statusText_->hide();
@@ -342,6 +379,33 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     operations_->Close();
     event->accept();
+}
+
+std::optional<std::string> MainWindow::DroppableCsvFile(const QMimeData& data) const
+{
+    if (!phoneList_->isEnabled() || data.urls().size() != 1 || !data.urls().constFirst().isLocalFile())
+        return std::nullopt;
+    const QString path = data.urls().constFirst().toLocalFile();
+    if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+        return std::nullopt;
+    return QFile::encodeName(path).toStdString();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (DroppableCsvFile(*event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const std::optional<std::string> path = DroppableCsvFile(*event->mimeData());
+    if (!path)
+        return;
+    event->acceptProposedAction();
+    // The report is modal: shown from the event loop, not inside the drop,
+    // so the program the file came from is not held in its drag meanwhile.
+    QMetaObject::invokeMethod(this, [this, file = *path] { emit csvFileDropped(file); }, Qt::QueuedConnection);
 }
 
 } // namespace app

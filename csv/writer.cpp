@@ -20,12 +20,12 @@ std::string Field(const std::string& text)
 
 } // namespace
 
-std::string WriteBookCsv(const std::vector<std::string>& slots)
+std::string WriteBookCsv(const std::vector<std::string>& slotNumbers)
 {
     std::string csv = "slot,number\n";
-    for (std::size_t slot = 0; slot < slots.size(); ++slot)
-        if (!slots[slot].empty())
-            csv += std::to_string(slot) + "," + Field(slots[slot]) + "\n";
+    for (std::size_t slot = 0; slot < slotNumbers.size(); ++slot)
+        if (!slotNumbers[slot].empty())
+            csv += std::to_string(slot) + "," + Field(slotNumbers[slot]) + "\n";
     return csv;
 }
 

@@ -10,7 +10,7 @@
 
 namespace csv {
 
-// slots[n] is the number slot n holds, empty for a slot not in use.
-std::string WriteBookCsv(const std::vector<std::string>& slots);
+// slotNumbers[n] is the number slot n holds, empty for a slot not in use.
+std::string WriteBookCsv(const std::vector<std::string>& slotNumbers);
 
 } // namespace csv
