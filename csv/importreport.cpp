@@ -274,7 +274,7 @@ std::string EnglishReason(Refusal refusal)
     case Refusal::None:
         break;
     case Refusal::NotANumber:
-        return "not a phone number (only digits and a leading + are allowed)";
+        return "only digits and a leading + are allowed";
     case Refusal::TooLong:
         return "longer than 15 characters";
     case Refusal::TooShort:

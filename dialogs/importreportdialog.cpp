@@ -41,7 +41,7 @@ QString ReasonText(csv::Refusal refusal)
     case csv::Refusal::None:
         break;
     case csv::Refusal::NotANumber:
-        return ImportReportDialog::tr("not a phone number (only digits and a leading + are allowed)");
+        return ImportReportDialog::tr("only digits and a leading + are allowed");
     case csv::Refusal::TooLong:
         return ImportReportDialog::tr("longer than 15 characters");
     case csv::Refusal::TooShort:
@@ -106,13 +106,13 @@ ImportReportDialog::ImportReportDialog(const QString& fileName, const csv::Impor
     Summary = new QLabel(this);
     Summary->setObjectName(QStringLiteral("ImportSummary"));
     Summary->setWordWrap(true);
-    Summary->setText(tr("%1: %2 good, %3 changed, %4 refused. Import replaces the phone list with %n number(s); "
-                        "the relay time-out and the switch stay.",
-        nullptr, static_cast<int>(report.numbers.size()))
+    Summary->setText(tr("%1: %2 good, %3 changed, %4 refused.\nImport replaces the phone list with the %5 good and "
+                        "changed numbers; the relay time-out and the switch stay.")
                          .arg(fileName)
                          .arg(report.Count(csv::RowResult::Good))
                          .arg(report.Count(csv::RowResult::Changed))
-                         .arg(report.Count(csv::RowResult::Refused)));
+                         .arg(report.Count(csv::RowResult::Refused))
+                         .arg(report.numbers.size()));
 
     Rows = new QTableWidget(this);
     Rows->setObjectName(QStringLiteral("ImportRows"));
@@ -136,7 +136,7 @@ ImportReportDialog::ImportReportDialog(const QString& fileName, const csv::Impor
     layout->addWidget(new QLabel(tr("Duplicates and warnings:"), this));
     layout->addWidget(Notes, 1);
     layout->addWidget(buttons);
-    resize(640, 480);
+    resize(720, 520);
 }
 
 void ImportReportDialog::FillRows(const csv::ImportReport& report)
@@ -145,6 +145,7 @@ void ImportReportDialog::FillRows(const csv::ImportReport& report)
     Rows->setHorizontalHeaderLabels({tr("Line"), tr("In the file"), tr("Result"), tr("Imported as / why not")});
     Rows->setRowCount(static_cast<int>(report.rows.size()));
     Rows->verticalHeader()->hide();
+    Rows->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Rows->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Rows->setSelectionBehavior(QAbstractItemView::SelectRows);
     for (int i = 0; i < Rows->rowCount(); ++i) {
@@ -152,7 +153,9 @@ void ImportReportDialog::FillRows(const csv::ImportReport& report)
         Rows->setItem(i, LineColumn, new QTableWidgetItem(QString::number(row.line)));
         Rows->setItem(i, TextColumn, new QTableWidgetItem(Utf8(row.text)));
         Rows->setItem(i, ResultColumn, new QTableWidgetItem(ResultText(row.result)));
-        Rows->setItem(i, OutcomeColumn, new QTableWidgetItem(OutcomeText(row)));
+        auto* outcome = new QTableWidgetItem(OutcomeText(row));
+        outcome->setToolTip(outcome->text());
+        Rows->setItem(i, OutcomeColumn, outcome);
     }
     Rows->resizeColumnsToContents();
     Rows->horizontalHeader()->setStretchLastSection(true);
