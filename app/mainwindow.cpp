@@ -8,8 +8,8 @@
 #include "dialogs/dialogframe.h"
 #include "dialogs/importreportdialog.h"
 #include "phonebook/phonebookfile.h"
-#include "phonebook/phonelisteditor.h"
-#include "phonebook/relaytimeoutfield.h"
+#include "phonelist/phonelisteditor.h"
+#include "phonelist/relaytimeoutfield.h"
 
 #include <QCheckBox>
 #include <QAction>
@@ -89,7 +89,7 @@ QGroupBox* MainWindow::BuildRelaySettingsBox()
     auto* box = Named(new QGroupBox(QStringLiteral("Relay Settings"), this), "GrB_RelaySettings");
     // A mnemonic in the caption, which stays "Relay Timeout (ms)" on screen.
     auto* label = Named(new QLabel(QStringLiteral("Relay &Timeout (ms)"), box), "LBL_ReleTimeout");
-    relayTimeout_ = Named(new phonebook::RelayTimeoutField(box), "EDT_ReleTimeout");
+    relayTimeout_ = Named(new phonelist::RelayTimeoutField(box), "EDT_ReleTimeout");
     label->setBuddy(relayTimeout_);
     externalOff_ = Named(new QCheckBox(QStringLiteral("Enable E&xternal Disconnection "), box), "CHBX_EnableExternalOff");
     // The caption stands to the left of the box.
@@ -108,7 +108,7 @@ QGroupBox* MainWindow::BuildRelaySettingsBox()
 QGroupBox* MainWindow::BuildPhonesBox()
 {
     auto* box = Named(new QGroupBox(QStringLiteral("Phones"), this), "GrB_Phones");
-    phoneList_ = Named(new phonebook::PhoneListEditor(box), "VLE_Telefonai");
+    phoneList_ = Named(new phonelist::PhoneListEditor(box), "VLE_Telefonai");
     // The list fills its box, however wide its columns were drawn.
     phoneList_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     auto* layout = new QVBoxLayout(box);

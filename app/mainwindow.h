@@ -42,9 +42,9 @@ namespace csv {
 struct ImportReport;
 } // namespace csv
 
-namespace phonebook {
+namespace phonelist {
 class PhoneListEditor;
-} // namespace phonebook
+} // namespace phonelist
 
 namespace app {
 
@@ -152,7 +152,7 @@ private:
     CurrentFileLabel* currentFile_ = nullptr;
     QLineEdit* relayTimeout_ = nullptr;
     QCheckBox* externalOff_ = nullptr;
-    phonebook::PhoneListEditor* phoneList_ = nullptr;
+    phonelist::PhoneListEditor* phoneList_ = nullptr;
     QLabel* statusText_ = nullptr;
     QProgressBar* gauge_ = nullptr;
     QPushButton* loadFromFileButton_ = nullptr;

@@ -16,7 +16,7 @@
 #include "app/mainwindow.h"
 #include "tests/app/windowcontrols.h"
 #include "phonebook/phonebookfile.h"
-#include "phonebook/phonelisteditor.h"
+#include "phonelist/phonelisteditor.h"
 #include "platform/qtwindowthread.h"
 #include "tests/support/qtwait.h"
 #include "tools/relaysim/device.h"

@@ -7,7 +7,7 @@
 //   build/bench/phonelist_compaction_bench [runs]
 
 #include "phonebook/phonebookfile.h"
-#include "phonebook/phonelisteditor.h"
+#include "phonelist/phonelisteditor.h"
 
 #include <QApplication>
 
@@ -26,7 +26,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
 
-    phonebook::PhoneListEditor list;
+    phonelist::PhoneListEditor list;
     list.resize(235, 271);
     list.BuildRows();
     list.show();

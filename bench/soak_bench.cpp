@@ -30,7 +30,7 @@
 #include "device/mainthreat.h"
 #include "dialogs/errorwindow.h"
 #include "phonebook/phonebookfile.h"
-#include "phonebook/phonelisteditor.h"
+#include "phonelist/phonelisteditor.h"
 #include "platform/qtwindowthread.h"
 #include "tests/support/qtwait.h"
 #include "tools/relaysim/device.h"

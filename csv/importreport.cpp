@@ -2,20 +2,18 @@
 
 #include "csv/records.h"
 #include "phonebook/compaction.h"
+#include "phonebook/numbernormaliser.h"
 #include "phonebook/phonebookfile.h"
 #include "phonebook/phonenumber.h"
-#include "phonebook/unicodechar.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cstdint>
 #include <map>
 #include <optional>
 
 namespace csv {
 namespace {
 
-constexpr std::size_t ShortestNumber = 2;
 // The lost-zero check needs a clear majority to compare with.
 constexpr std::size_t FewestOfAKind = 3;
 
@@ -39,40 +37,34 @@ std::string_view Unwrapped(std::string_view field)
     return field;
 }
 
+// The phone number rule of the list's paste, with the import's reasons.
 struct Normalised {
     std::string number;
     Refusal refusal = Refusal::None;
     bool changed = false;
+    bool empty = false; // nothing but separators: a slot listed without a number
 };
 
-// Blanks, dashes, dots, slashes and brackets dropped, digits of other scripts taken as the
-// window takes them when typed; refused when anything else is in it (a
-// letter, a "+" after the start, bytes that are no UTF-8) or when the rest
-// does not fit a slot. A one-character number is refused because the
-// window reads such a slot back as empty.
 Normalised Normalise(std::string_view text)
 {
-    constexpr auto npos = std::u32string_view::npos;
-    Normalised result;
-    for (std::size_t i = 0; i < text.size();) {
-        const std::int32_t c = phonebook::NextUtf8Char(text, i);
-        if (c >= 0
-            && (phonebook::IsWhiteSpace(static_cast<char32_t>(c))
-                || std::u32string_view(U"-./()[]").find(static_cast<char32_t>(c)) != npos))
-            continue;
-        const std::optional<char> kept =
-            c < 0 ? std::nullopt : phonebook::PhoneNumberChar(static_cast<char32_t>(c), result.number.empty());
-        if (!kept) {
-            result.refusal = Refusal::NotANumber;
-            return result;
-        }
-        result.number.push_back(*kept);
-    }
-    if (result.number.size() > PhoneNumberLength)
-        result.refusal = Refusal::TooLong;
-    else if (result.number.size() < ShortestNumber)
+    phonebook::NormalisedNumber normalised = phonebook::NormaliseNumber(text);
+    Normalised result{std::move(normalised.number), Refusal::None, normalised.changed, false};
+    switch (normalised.refusal) {
+    case phonebook::NumberRefusal::None:
+        break;
+    case phonebook::NumberRefusal::Empty:
+        result.empty = true;
+        break;
+    case phonebook::NumberRefusal::TooShort:
         result.refusal = Refusal::TooShort;
-    result.changed = result.number != text;
+        break;
+    case phonebook::NumberRefusal::TooLong:
+        result.refusal = Refusal::TooLong;
+        break;
+    case phonebook::NumberRefusal::NotANumber:
+        result.refusal = Refusal::NotANumber;
+        break;
+    }
     return result;
 }
 
@@ -135,7 +127,7 @@ Layout LayoutOf(const std::optional<Record>& header, const std::vector<Record>& 
     for (const Record& record : records) {
         numbersIn.resize(std::max(numbersIn.size(), record.fields.size()));
         for (std::size_t column = 0; column < record.fields.size(); ++column)
-            numbersIn[column] += Normalise(Unwrapped(record.fields[column])).refusal == Refusal::None;
+            numbersIn[column] += !Normalise(Unwrapped(record.fields[column])).number.empty();
     }
     const auto most = std::max_element(numbersIn.begin(), numbersIn.end());
     return {false, most == numbersIn.end() ? 0 : static_cast<std::size_t>(most - numbersIn.begin())};
@@ -219,12 +211,11 @@ ImportReport ReadImportReport(std::string_view bytes)
             continue;
         }
         row.text = layout.numberColumn < record.fields.size() ? record.fields[layout.numberColumn] : "";
-        const std::string_view field = Unwrapped(row.text);
-        if (field.empty()) {
+        const Normalised normalised = Normalise(Unwrapped(row.text));
+        if (normalised.empty) {
             row.result = RowResult::Empty;
             continue;
         }
-        const Normalised normalised = Normalise(field);
         if (normalised.refusal != Refusal::None) {
             refuse(normalised.refusal);
             continue;

@@ -27,7 +27,7 @@ protected:
         TypeKeys(QString::fromLatin1(keys));
     }
 
-    phonebook::PhoneListEditor* list = nullptr;
+    phonelist::PhoneListEditor* list = nullptr;
 };
 
 TEST_F(MainWindowEditingTest, writeToFileRightAfterTypingSavesTheCompactedList)

@@ -9,7 +9,7 @@
 #include "app/mainwindow.h"
 #include "app/toolkitsettings.h"
 #include "phonebook/phonebookfile.h"
-#include "phonebook/phonelisteditor.h"
+#include "phonelist/phonelisteditor.h"
 #include "platform/qtwindowthread.h"
 
 #include "tests/app/windowcontrols.h"

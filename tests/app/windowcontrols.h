@@ -4,7 +4,7 @@
 
 #include "app/currentfilelabel.h"
 #include "app/mainwindow.h"
-#include "phonebook/phonelisteditor.h"
+#include "phonelist/phonelisteditor.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -27,7 +27,7 @@ Control* Find(const app::MainWindow& window, const char* name)
     return control;
 }
 
-inline phonebook::PhoneListEditor* PhoneList(const app::MainWindow& w) { return Find<phonebook::PhoneListEditor>(w, "VLE_Telefonai"); }
+inline phonelist::PhoneListEditor* PhoneList(const app::MainWindow& w) { return Find<phonelist::PhoneListEditor>(w, "VLE_Telefonai"); }
 inline QLineEdit* RelayTimeoutField(const app::MainWindow& w) { return Find<QLineEdit>(w, "EDT_ReleTimeout"); }
 inline QCheckBox* ExternalOffBox(const app::MainWindow& w) { return Find<QCheckBox>(w, "CHBX_EnableExternalOff"); }
 inline app::CurrentFileLabel* CurrentFileText(const app::MainWindow& w) { return Find<app::CurrentFileLabel>(w, "LBL_CurrentFile"); }

@@ -3,12 +3,12 @@
 // "Phone Number" cell and typing into whatever has the keyboard focus (the
 // list, or the cell editor it opened).
 
-#include "phonebook/phonelisteditor.h"
+#include "phonelist/phonelisteditor.h"
 
 #include <QApplication>
 #include <QTest>
 
-inline void ClickPhoneCell(phonebook::PhoneListEditor& list, int slot, int column = phonebook::PhoneListEditor::ValueColumn)
+inline void ClickPhoneCell(phonelist::PhoneListEditor& list, int slot, int column = phonelist::PhoneListEditor::ValueColumn)
 {
     QTableWidgetItem* cell = list.item(slot, column);
     list.scrollToItem(cell);

@@ -11,7 +11,7 @@
 
 #include <QStyledItemDelegate>
 
-namespace phonebook {
+namespace phonelist {
 
 class PhoneListEditor;
 
@@ -36,4 +36,4 @@ private:
     PhoneListEditor& list_;
 };
 
-} // namespace phonebook
+} // namespace phonelist

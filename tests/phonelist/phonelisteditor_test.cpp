@@ -1,4 +1,4 @@
-#include "phonebook/phonelisteditor.h"
+#include "phonelist/phonelisteditor.h"
 
 #include "tests/support/phonelistoperator.h"
 
@@ -11,7 +11,7 @@
 
 namespace {
 
-using phonebook::PhoneListEditor;
+using phonelist::PhoneListEditor;
 
 class PhoneListEditorTest : public ::testing::Test {
 protected:

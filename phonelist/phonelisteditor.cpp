@@ -1,8 +1,8 @@
-#include "phonebook/phonelisteditor.h"
+#include "phonelist/phonelisteditor.h"
 
 #include "phonebook/compaction.h"
 #include "phonebook/phonebookfile.h"
-#include "phonebook/phonenumberdelegate.h"
+#include "phonelist/phonenumberdelegate.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -12,7 +12,7 @@
 
 #include <algorithm>
 
-namespace phonebook {
+namespace phonelist {
 namespace {
 
 QString CellText(const std::string& value)
@@ -202,7 +202,7 @@ void PhoneListEditor::Compact()
 {
     const std::vector<std::string> before = Values();
     std::vector<std::string> numbers = before;
-    CompactPhoneList(numbers, LastSelectedRow, CollectedNumbers);
+    phonebook::CompactPhoneList(numbers, LastSelectedRow, CollectedNumbers);
     WriteChangedRows(before, numbers);
 }
 
@@ -219,4 +219,4 @@ bool PhoneListEditor::Holds(const QWidget* widget) const
     return widget != nullptr && (widget == this || isAncestorOf(widget));
 }
 
-} // namespace phonebook
+} // namespace phonelist

@@ -1,4 +1,4 @@
-#include "phonebook/relaytimeoutfield.h"
+#include "phonelist/relaytimeoutfield.h"
 
 #include "phonebook/unicodechar.h"
 
@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-namespace phonebook {
+namespace phonelist {
 namespace {
 
 class RelayTimeoutValidator : public QValidator {
@@ -20,7 +20,7 @@ public:
     {
         QString digits;
         for (const char32_t c : input.toUcs4()) {
-            const int value = DecimalDigitValue(c);
+            const int value = phonebook::DecimalDigitValue(c);
             if (value < 0)
                 return Invalid;
             digits += QChar(u'0' + value);
@@ -69,4 +69,4 @@ void RelayTimeoutField::ShowRange()
     QToolTip::showText(mapToGlobal(QPoint(0, height())), tr("0 to %1 ms").arg(Maximum), this);
 }
 
-} // namespace phonebook
+} // namespace phonelist

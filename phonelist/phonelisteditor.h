@@ -19,7 +19,7 @@
 
 class QKeyEvent;
 
-namespace phonebook {
+namespace phonelist {
 
 class PhoneListEditor : public QTableWidget {
     Q_OBJECT
@@ -79,4 +79,4 @@ private:
     bool buildingRows_ = false;
 };
 
-} // namespace phonebook
+} // namespace phonelist

@@ -8,7 +8,7 @@
 
 #include <QLineEdit>
 
-namespace phonebook {
+namespace phonelist {
 
 class RelayTimeoutField : public QLineEdit {
     Q_OBJECT
@@ -24,4 +24,4 @@ private:
     void ShowRange();
 };
 
-} // namespace phonebook
+} // namespace phonelist

@@ -1,6 +1,6 @@
-#include "phonebook/phonenumberdelegate.h"
+#include "phonelist/phonenumberdelegate.h"
 
-#include "phonebook/phonelisteditor.h"
+#include "phonelist/phonelisteditor.h"
 #include "phonebook/phonenumber.h"
 
 #include <QCoreApplication>
@@ -9,7 +9,7 @@
 #include <QPersistentModelIndex>
 #include <QValidator>
 
-namespace phonebook {
+namespace phonelist {
 namespace {
 
 // The cell value of the editor: what was typed, blanks between typed
@@ -40,7 +40,7 @@ public:
         for (qsizetype i = 0; i < text.size(); ++i) {
             if (text.at(i) == QLatin1Char(' '))
                 continue;
-            const std::optional<char> kept = PhoneNumberChar(text.at(i).unicode(), i == 0);
+            const std::optional<char> kept = phonebook::PhoneNumberChar(text.at(i).unicode(), i == 0);
             if (!kept)
                 return Invalid;
             text[i] = QLatin1Char(*kept);
@@ -98,4 +98,4 @@ bool PhoneNumberDelegate::eventFilter(QObject* object, QEvent* event)
     return QStyledItemDelegate::eventFilter(object, event);
 }
 
-} // namespace phonebook
+} // namespace phonelist
