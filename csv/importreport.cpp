@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <map>
 #include <optional>
 
@@ -261,23 +262,11 @@ ImportReport ReadImportReport(std::string_view bytes)
 
 std::string EnglishReason(Refusal refusal)
 {
-    switch (refusal) {
-    case Refusal::None:
-        break;
-    case Refusal::NotANumber:
-        return "only digits and a leading + are allowed";
-    case Refusal::TooLong:
-        return "longer than 15 characters";
-    case Refusal::TooShort:
-        return "too short (at least 2 characters)";
-    case Refusal::BadSlot:
-        return "the slot is not between 0 and 499";
-    case Refusal::ExtraColumns:
-        return "expected \"slot,number\"";
-    case Refusal::TooMany:
-        return "more than 500 numbers";
-    }
-    return {};
+    static constexpr const char* reasons[] = {"", "only digits and a leading + are allowed",
+        "longer than 15 characters", "too short (at least 2 characters)", "the slot is not between 0 and 499",
+        "expected \"slot,number\"", "more than 500 numbers"};
+    static_assert(std::size(reasons) == static_cast<std::size_t>(Refusal::TooMany) + 1);
+    return reasons[static_cast<std::size_t>(refusal)];
 }
 
 std::string EnglishText(const Warning& warning)

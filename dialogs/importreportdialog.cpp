@@ -8,6 +8,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <iterator>
+
 namespace dialogs {
 namespace {
 
@@ -20,40 +22,26 @@ QString Utf8(const std::string& text)
 
 QString ResultText(csv::RowResult result)
 {
-    switch (result) {
-    case csv::RowResult::Header:
-        return ImportReportDialog::tr("header, skipped");
-    case csv::RowResult::Empty:
-        return ImportReportDialog::tr("empty, skipped");
-    case csv::RowResult::Good:
-        return ImportReportDialog::tr("good");
-    case csv::RowResult::Changed:
-        return ImportReportDialog::tr("changed");
-    case csv::RowResult::Refused:
-        return ImportReportDialog::tr("refused");
-    }
-    return {};
+    static constexpr const char* texts[] = {QT_TRANSLATE_NOOP("dialogs::ImportReportDialog", "header, skipped"),
+        QT_TRANSLATE_NOOP("dialogs::ImportReportDialog", "empty, skipped"),
+        QT_TRANSLATE_NOOP("dialogs::ImportReportDialog", "good"),
+        QT_TRANSLATE_NOOP("dialogs::ImportReportDialog", "changed"),
+        QT_TRANSLATE_NOOP("dialogs::ImportReportDialog", "refused")};
+    static_assert(std::size(texts) == static_cast<std::size_t>(csv::RowResult::Refused) + 1);
+    return ImportReportDialog::tr(texts[static_cast<std::size_t>(result)]);
 }
 
 QString ReasonText(csv::Refusal refusal)
 {
-    switch (refusal) {
-    case csv::Refusal::None:
-        break;
-    case csv::Refusal::NotANumber:
-        return ImportReportDialog::tr("only digits and a leading + are allowed");
-    case csv::Refusal::TooLong:
-        return ImportReportDialog::tr("longer than 15 characters");
-    case csv::Refusal::TooShort:
-        return ImportReportDialog::tr("too short (at least 2 characters)");
-    case csv::Refusal::BadSlot:
-        return ImportReportDialog::tr("the slot is not between 0 and 499");
-    case csv::Refusal::ExtraColumns:
-        return ImportReportDialog::tr("expected \"slot,number\"");
-    case csv::Refusal::TooMany:
-        return ImportReportDialog::tr("more than 500 numbers");
-    }
-    return {};
+    static constexpr const char* texts[] = {"",
+        QT_TRANSLATE_NOOP("dialogs::ImportReportDialog", "only digits and a leading + are allowed"),
+        QT_TRANSLATE_NOOP("dialogs::ImportReportDialog", "longer than 15 characters"),
+        QT_TRANSLATE_NOOP("dialogs::ImportReportDialog", "too short (at least 2 characters)"),
+        QT_TRANSLATE_NOOP("dialogs::ImportReportDialog", "the slot is not between 0 and 499"),
+        QT_TRANSLATE_NOOP("dialogs::ImportReportDialog", "expected \"slot,number\""),
+        QT_TRANSLATE_NOOP("dialogs::ImportReportDialog", "more than 500 numbers")};
+    static_assert(std::size(texts) == static_cast<std::size_t>(csv::Refusal::TooMany) + 1);
+    return ImportReportDialog::tr(texts[static_cast<std::size_t>(refusal)]);
 }
 
 // What the row gives the list: the number, from -> to, or why nothing.
