@@ -62,7 +62,7 @@ unsigned char SniffDelimiter(std::string_view text)
     std::array<int, 3> counts = {};
     bool quoted = false;
     for (const char c : text) {
-        if (c == '\n' && !quoted)
+        if ((c == '\n' || c == '\r') && !quoted)
             break;
         if (c == CSV_QUOTE)
             quoted = !quoted;
@@ -110,17 +110,21 @@ std::vector<Record> ReadRecords(std::string_view bytes)
 
     // Fed line by line so each record knows its line: the one where its
     // first field ends, which is where it starts unless that field holds a
-    // quoted line break.
+    // quoted line break. A line ends in LF, CR LF, or a lone CR (as classic
+    // Mac spreadsheets save), as libcsv ends records.
     Collector collector;
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        end = end == std::string::npos ? text.size() : end + 1;
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos)
+            end = text.size();
+        else
+            end += text.compare(end, 2, "\r\n") == 0 ? 2 : 1;
         const std::size_t length = end - start;
         if (csv_parse(&parser, text.data() + start, length, &OnField, &OnRecordEnd, &collector) != length)
             throw ParseError(std::string("cannot parse CSV at line ") + std::to_string(collector.line) + ": "
                 + csv_strerror(csv_error(&parser)));
-        if (text[end - 1] == '\n')
+        if (text[end - 1] == '\n' || text[end - 1] == '\r')
             ++collector.line;
         start = end;
     }

@@ -76,6 +76,8 @@ TEST(ImportReport, spreadsheetFilesRowByRow)
             {{"860000002", {1, 2}}}},
         {"tab, no header, trailing empty columns", "5\t333\t\t\n2\t999\t\n9\t111\n",
             {"1 good 333", "2 good 999", "3 good 111"}, {"999", "111", "333"}},
+        {"classic Mac line ends (a lone CR) count lines too", "Phone;Name\r860000001;A\r860000002;B\r",
+            {"1 header", "2 good 860000001", "3 good 860000002"}, {"860000001", "860000002"}},
         {"UTF-16 with byte-order mark", std::string("\xFF\xFE" "1\0" "7\0\r\0\n\0", 10), {"1 good 17"}, {"17"}},
         {"digits of other scripts and a no-break space", "\xEF\xBC\x91\xEF\xBC\x92\n+370\xC2\xA0" "600\n",
             {"1 changed \xEF\xBC\x91\xEF\xBC\x92 -> 12", "2 changed +370\xC2\xA0" "600 -> +370600"},
