@@ -57,17 +57,20 @@ void FileOperationsController::SaveToFile()
     Save(*chosen);
 }
 
-void FileOperationsController::SaveToCurrentFile()
+bool FileOperationsController::SaveToCurrentFile()
 {
     view_.ShowCurrentFile(currentFile_);
-    Save(currentFile_);
+    return Save(currentFile_);
 }
 
-void FileOperationsController::Save(const std::string& target)
+bool FileOperationsController::Save(const std::string& target)
 {
     // The rows as they stand, gaps included: nothing is compacted here.
-    if (files::WriteFileAtomically(target, phonebook::EncodePhoneBook(view_.EditedPhoneBook())))
-        view_.ResetInvalidRelayTimeout();
+    if (!files::WriteFileAtomically(target, phonebook::EncodePhoneBook(view_.EditedPhoneBook())))
+        return false;
+    view_.ResetInvalidRelayTimeout();
+    view_.MarkSaved();
+    return true;
 }
 
 void FileOperationsController::LoadPhoneBookFile(const std::string& path)
@@ -78,6 +81,9 @@ void FileOperationsController::LoadPhoneBookFile(const std::string& path)
         return;
     const phonebook::LoadedPhoneBook loaded = phonebook::DecodePhoneBook(*bytes);
     view_.ShowPhoneBook(loaded.numbers, loaded.relayTimeout, loaded.externalOff);
+    // A short file leaves rows as they were, which no file holds.
+    if (loaded.relayTimeout)
+        view_.MarkSaved();
 }
 
 void FileOperationsController::OpenCurrentFile()
@@ -92,9 +98,11 @@ void FileOperationsController::OpenCurrentFile()
 
     if (files::IsExistingFile(currentFile_)) {
         LoadPhoneBookFile(currentFile_);
+        view_.ResetHistory();
         return;
     }
     files::WriteFileAtomically(currentFile_, {});
+    view_.ResetHistory();
     dialogs::ShowMessageWindow("Info",
         L"File containing saved phone numbers was not found (looking for: " + dialogs::ToWideText(currentFile_)
             + L"). \r\n\r\nEmpty file was created.",

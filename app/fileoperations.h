@@ -27,8 +27,9 @@ public:
     // "Write To File...": saves the phone book to a chosen file, which
     // becomes current.
     void SaveToFile();
-    // Saves the phone book to the current file (each "Write To Device").
-    void SaveToCurrentFile();
+    // Saves the phone book to the current file (each "Write To Device", and
+    // closing with changes); false when it could not be written.
+    bool SaveToCurrentFile();
     // "Load From File...": loads a chosen file and records it for the next
     // start; the current file stays.
     void LoadFromFile();
@@ -36,7 +37,7 @@ public:
     // file and makes it current.
     void SwitchCurrentFile();
     // Reads a phone book file into the window; a file that cannot be read
-    // changes nothing.
+    // changes nothing. A whole book read is the window's saved state.
     void LoadPhoneBookFile(const std::string& path);
 
     // "Import CSV...": a chosen CSV file through ImportCsvFile.
@@ -50,7 +51,7 @@ public:
     void ExportCsv();
 
 private:
-    void Save(const std::string& target);
+    bool Save(const std::string& target);
     // Records the path under current_file when the settings file exists; a
     // failure is shown and the operation goes on.
     void RememberCurrentFile(const std::string& path);

@@ -8,11 +8,13 @@
 #include "dialogs/dialogframe.h"
 #include "dialogs/importreportdialog.h"
 #include "phonebook/phonebookfile.h"
+#include "phonelist/findbar.h"
+#include "phonelist/phonebookhistory.h"
 #include "phonelist/phonelisteditor.h"
 #include "phonelist/relaytimeoutfield.h"
 
-#include <QCheckBox>
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QMessageBox>
 #include <QMimeData>
@@ -22,6 +24,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -36,6 +39,13 @@ const QColor WindowColour(236, 233, 216);
 const QString WriteCaption = QStringLiteral("Write To Device");
 const QString CancelCaption = QStringLiteral("Cancel");
 
+QAction* Separator(QObject* parent)
+{
+    auto* separator = new QAction(parent);
+    separator->setSeparator(true);
+    return separator;
+}
+
 } // namespace
 
 MainWindow::MainWindow(platform::WindowThread& window, const std::string& programPath, QWidget* parent)
@@ -44,7 +54,8 @@ MainWindow::MainWindow(platform::WindowThread& window, const std::string& progra
 {
     const settings::FileLocations locations = settings::LocateFiles(programPath);
     BuildWindow();
-    setWindowTitle(QStringLiteral("QEM  v. ") + QString::fromStdString(FileVersionText()));
+    title_ = QStringLiteral("QEM  v. ") + QString::fromStdString(FileVersionText());
+    ShowTitle(false);
     // The settings file is created or completed; it names the current file
     // and the port.
     settings::StartupSettings startup = settings::ReadStartupSettings(locations);
@@ -71,6 +82,7 @@ void MainWindow::BuildWindow()
     BuildButtons();
     ArrangeWindow(currentFile, relaySettings, phones);
     BuildFileDialogs();
+    BuildEditActions();
 }
 
 QGroupBox* MainWindow::BuildCurrentFileBox()
@@ -111,15 +123,12 @@ QGroupBox* MainWindow::BuildPhonesBox()
     phoneList_ = Named(new phonelist::PhoneListEditor(box), "VLE_Telefonai");
     // The list fills its box, however wide its columns were drawn.
     phoneList_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    findBar_ = new phonelist::FindBar(*phoneList_, box);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(0);
     layout->addWidget(phoneList_);
-    auto* importCsv = new QAction(tr("Import CSV..."), phoneList_);
-    auto* exportCsv = new QAction(tr("Export CSV..."), phoneList_);
-    connect(importCsv, &QAction::triggered, this, &MainWindow::importCsvClicked);
-    connect(exportCsv, &QAction::triggered, this, &MainWindow::exportCsvClicked);
-    phoneList_->addActions({importCsv, exportCsv});
-    phoneList_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    layout->addWidget(findBar_);
     setAcceptDrops(true);
     return box;
 }
@@ -224,6 +233,40 @@ void MainWindow::BuildFileDialogs()
     connect(gaugeTimer_, &QTimer::timeout, this, [this] { SetGauge(Gauge() + 1); });
 }
 
+void MainWindow::BuildEditActions()
+{
+    history_ = new phonelist::PhoneBookHistory(*phoneList_, *relayTimeout_, *externalOff_, this);
+    connect(history_, &phonelist::PhoneBookHistory::modifiedChanged, this, &MainWindow::ShowTitle);
+    auto* find = new QAction(tr("&Find..."), this);
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, findBar_, &phonelist::FindBar::Open);
+    // The keys act anywhere in the window; the list's menu offers them too.
+    addActions({history_->UndoAction(), history_->RedoAction(), find});
+    QAction* const firstOfList = phoneList_->actions().value(0);
+    phoneList_->insertActions(firstOfList, {history_->UndoAction(), history_->RedoAction(), Separator(this)});
+    phoneList_->addActions({Separator(this), find});
+    auto* importCsv = new QAction(tr("Import CSV..."), this);
+    auto* exportCsv = new QAction(tr("Export CSV..."), this);
+    connect(importCsv, &QAction::triggered, this, &MainWindow::importCsvClicked);
+    connect(exportCsv, &QAction::triggered, this, &MainWindow::exportCsvClicked);
+    phoneList_->addActions({Separator(this), importCsv, exportCsv});
+}
+
+void MainWindow::ShowTitle(bool modified)
+{
+    setWindowTitle(modified ? QStringLiteral("*") + title_ : title_);
+}
+
+void MainWindow::MarkSaved()
+{
+    history_->MarkSaved();
+}
+
+void MainWindow::ResetHistory()
+{
+    history_->Reset();
+}
+
 PhoneBook MainWindow::EditedPhoneBook() const
 {
     PhoneBook book;
@@ -242,19 +285,24 @@ void MainWindow::ResetInvalidRelayTimeout()
 void MainWindow::ShowPhoneBook(const std::vector<std::string>& numbers, std::optional<std::uint16_t> relayTimeout,
     std::optional<bool> externalOff)
 {
-    for (std::size_t slot = 0; slot < numbers.size(); ++slot)
-        phoneList_->SetValue(static_cast<int>(slot), numbers[slot]);
-    if (relayTimeout)
-        relayTimeout_->setText(QString::number(*relayTimeout));
-    if (externalOff)
-        externalOff_->setChecked(*externalOff);
+    history_->Record([&] {
+        std::vector<std::string> values = phoneList_->Values();
+        std::copy_n(numbers.begin(), std::min(numbers.size(), values.size()), values.begin());
+        phoneList_->SetValues(values);
+        if (relayTimeout)
+            relayTimeout_->setText(QString::number(*relayTimeout));
+        if (externalOff)
+            externalOff_->setChecked(*externalOff);
+    });
 }
 
 void MainWindow::ClearAll()
 {
-    phoneList_->ClearValues();
-    relayTimeout_->setText(QStringLiteral("0"));
-    externalOff_->setChecked(false);
+    history_->Record([this] {
+        phoneList_->ClearValues();
+        relayTimeout_->setText(QStringLiteral("0"));
+        externalOff_->setChecked(false);
+    });
 }
 
 void MainWindow::BuildPhoneRows()
@@ -373,12 +421,29 @@ void MainWindow::ClickLater(DeviceButton button)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (operations_->PutOffClose()) {
+    if (operations_->PutOffClose() || !AskToSaveChanges()) {
         event->ignore();
         return;
     }
     operations_->Close();
     event->accept();
+}
+
+bool MainWindow::AskToSaveChanges()
+{
+    if (!history_->IsModified())
+        return true;
+    QMessageBox question(QMessageBox::Question, tr("Unsaved changes"),
+        tr("The phone book has changes that are not in its file:\n%1\n\nSave them before closing?")
+            .arg(QString::fromLocal8Bit(files_->CurrentFile())),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    question.setObjectName(QStringLiteral("SaveChangesQuestion"));
+    question.setDefaultButton(QMessageBox::Save);
+    switch (question.exec()) {
+    case QMessageBox::Save: return files_->SaveToCurrentFile();
+    case QMessageBox::Discard: return true;
+    default: return false;
+    }
 }
 
 std::optional<std::string> MainWindow::DroppableCsvFile(const QMimeData& data) const

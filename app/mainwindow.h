@@ -10,7 +10,12 @@
 // version into the title, create or complete the settings file beside the
 // program and read the current file and the port settings from it, open the
 // current phone book file, and start the device worker. Closing the window
-// destroys the worker; nothing is saved.
+// destroys the worker; when the phone book differs from the current file
+// (the title then starts with "*"), it first asks whether to save it.
+//
+// Every change of the phone book in the window is a step of its undo
+// history (Ctrl+Z, Ctrl+Y or Ctrl+Shift+Z, and the list's menu); a book
+// shown whole (ShowPhoneBook: a file, the device, an import) is one step.
 //
 // Everything here runs on the window thread.
 
@@ -43,6 +48,8 @@ struct ImportReport;
 } // namespace csv
 
 namespace phonelist {
+class FindBar;
+class PhoneBookHistory;
 class PhoneListEditor;
 } // namespace phonelist
 
@@ -73,11 +80,16 @@ public:
     // After a save: a time-out the field could not hold reads "0".
     void ResetInvalidRelayTimeout();
     // Overwrites the rows one by one, without clearing the others first, and
-    // the relay settings that are given.
+    // the relay settings that are given: one undo step.
     void ShowPhoneBook(const std::vector<std::string>& numbers, std::optional<std::uint16_t> relayTimeout,
         std::optional<bool> externalOff);
     // "Clear All": empties the phone book in the window only.
     void ClearAll();
+    // The phone book as it stands is the current file's content (loaded or
+    // saved); the mark leaves the title.
+    void MarkSaved();
+    // After start-up's load: nothing to undo, nothing to save.
+    void ResetHistory();
     // Start-up: the phone list's 500 empty rows.
     void BuildPhoneRows();
 
@@ -148,6 +160,11 @@ private:
     void BuildFileDialogs();
     // The local .csv file a drag carries, when the phone list takes one.
     std::optional<std::string> DroppableCsvFile(const QMimeData& data) const;
+    void BuildEditActions();
+    void ShowTitle(bool modified);
+    // Close with changes: Save (to the current file), Discard or Cancel.
+    // True when the window may close.
+    bool AskToSaveChanges();
 
     CurrentFileLabel* currentFile_ = nullptr;
     QLineEdit* relayTimeout_ = nullptr;
@@ -164,6 +181,9 @@ private:
     QFileDialog* loadDialog_ = nullptr;
     QFileDialog* saveDialog_ = nullptr;
     QTimer* gaugeTimer_ = nullptr;
+    phonelist::FindBar* findBar_ = nullptr;
+    phonelist::PhoneBookHistory* history_ = nullptr;
+    QString title_;
 
     std::unique_ptr<FileOperationsController> files_;
     // Declared last, so it goes first: the worker's teardown may still serve

@@ -2,12 +2,16 @@
 
 #include "phonebook/compaction.h"
 #include "phonebook/phonebookfile.h"
+#include "phonebook/phonenumber.h"
 #include "phonelist/phonenumberdelegate.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QHeaderView>
+#include <QClipboard>
 #include <QFocusEvent>
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -23,6 +27,34 @@ QString CellText(const std::string& value)
 std::string CellValue(const QTableWidgetItem* item)
 {
     return item == nullptr ? std::string() : item->text().toLatin1().toStdString();
+}
+
+// Listed in a paste's report; longer reports go on in its details.
+constexpr std::size_t ReportedLines = 20;
+
+QString RefusalReason(phonebook::NumberRefusal why)
+{
+    switch (why) {
+    case phonebook::NumberRefusal::Empty: return PhoneListEditor::tr("empty");
+    case phonebook::NumberRefusal::TooShort: return PhoneListEditor::tr("one character only");
+    case phonebook::NumberRefusal::TooLong: return PhoneListEditor::tr("longer than 15 characters");
+    case phonebook::NumberRefusal::NotANumber: return PhoneListEditor::tr("not a phone number");
+    case phonebook::NumberRefusal::None: break;
+    }
+    return {};
+}
+
+// An entry of the list's menu. Its key acts in the list and in its cell
+// editor; the editor keeps the keys it has a use of its own for
+// (PhoneNumberDelegate).
+template <typename Slot>
+void AddAction(PhoneListEditor& list, const QString& text, const QKeySequence& key, Slot slot)
+{
+    auto* action = new QAction(text, &list);
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    list.addAction(action);
+    QObject::connect(action, &QAction::triggered, &list, slot);
 }
 
 } // namespace
@@ -47,7 +79,7 @@ PhoneListEditor::PhoneListEditor(QWidget* parent) : QTableWidget(0, 2, parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setShowGrid(true);
     setWordWrap(false);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     // Tab leaves the list for the next control rather than moving between cells.
     setTabKeyNavigation(false);
@@ -59,6 +91,13 @@ PhoneListEditor::PhoneListEditor(QWidget* parent) : QTableWidget(0, 2, parent)
     setItemDelegateForColumn(ValueColumn, new PhoneNumberDelegate(*this));
 
     connect(qApp, &QApplication::focusChanged, this, &PhoneListEditor::OnFocusChanged);
+
+    AddAction(*this, tr("&Copy"), QKeySequence::Copy, &PhoneListEditor::CopySelection);
+    AddAction(*this, tr("&Paste"), QKeySequence::Paste, &PhoneListEditor::PasteFromClipboard);
+    AddAction(*this, tr("&Delete"), QKeySequence::Delete, &PhoneListEditor::DeleteSelection);
+    AddAction(*this, tr("Select &All"), QKeySequence::SelectAll, &QAbstractItemView::selectAll);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(model(), &QAbstractItemModel::dataChanged, this, &PhoneListEditor::MarkDuplicates);
 }
 
 void PhoneListEditor::BuildRows()
@@ -80,6 +119,7 @@ void PhoneListEditor::BuildRows()
     }
     setCurrentCell(0, ValueColumn);
     buildingRows_ = false;
+    MarkDuplicates();
 }
 
 std::string PhoneListEditor::Value(int slot) const
@@ -124,8 +164,19 @@ void PhoneListEditor::WriteChangedRows(const std::vector<std::string>& before, c
             last = slot;
         }
     }
-    if (first >= 0)
+    if (first >= 0) {
         emit model()->dataChanged(model()->index(first, ValueColumn), model()->index(last, ValueColumn));
+        RefreshEditor();
+    }
+}
+
+void PhoneListEditor::RefreshEditor()
+{
+    // The view passes a change on to an open editor only when one cell
+    // changed alone.
+    const QModelIndex current = currentIndex();
+    if (QWidget* editor = indexWidget(current))
+        itemDelegateForIndex(current)->setEditorData(editor, current);
 }
 
 void PhoneListEditor::ClearValues()
@@ -204,6 +255,156 @@ void PhoneListEditor::Compact()
     std::vector<std::string> numbers = before;
     phonebook::CompactPhoneList(numbers, LastSelectedRow, CollectedNumbers);
     WriteChangedRows(before, numbers);
+}
+
+bool PhoneListEditor::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    if (trigger == CurrentChanged && !editOnMove_)
+        return false;
+    return QTableWidget::edit(index, trigger, event);
+}
+
+PhoneListEditor::PasteReport PhoneListEditor::Paste(const QString& text)
+{
+    phonebook::PastedNumbers pasted = phonebook::ReadPastedNumbers(text.toStdString());
+    const int start = std::max(currentRow(), 0);
+    const int fit = std::min(static_cast<int>(pasted.numbers.size()), PhoneSlotCount - start);
+    emit changesSettled();
+    std::vector<std::string> values = Values();
+    std::move(pasted.numbers.begin(), pasted.numbers.begin() + fit, values.begin() + start);
+    SetValues(values);
+    Compact();
+    emit changesSettled();
+    return {std::move(pasted.refused), static_cast<int>(pasted.numbers.size()) - fit};
+}
+
+void PhoneListEditor::PasteFromClipboard()
+{
+    const PasteReport report = Paste(QGuiApplication::clipboard()->text());
+    if (!report.refused.empty() || report.notFitting > 0)
+        ShowPasteReport(report);
+}
+
+void PhoneListEditor::ShowPasteReport(const PasteReport& report)
+{
+    QStringList lines;
+    if (!report.refused.empty())
+        lines << tr("Lines not pasted: %1").arg(report.refused.size());
+    QStringList details;
+    for (const phonebook::RefusedLine& refused : report.refused)
+        details << tr("Line %1: \"%2\": %3")
+                       .arg(refused.line)
+                       .arg(QString::fromStdString(refused.text), RefusalReason(refused.why));
+    lines << details.mid(0, ReportedLines);
+    if (details.size() > static_cast<qsizetype>(ReportedLines))
+        lines << tr("... and %1 more (see the details)").arg(details.size() - static_cast<qsizetype>(ReportedLines));
+    if (report.notFitting > 0)
+        lines << tr("Numbers that did not fit past slot 499: %1").arg(report.notFitting);
+    // Shown without a nested event loop: the pasted numbers are already in.
+    auto* box = new QMessageBox(QMessageBox::Information, tr("Paste"), lines.join(QLatin1Char('\n')),
+        QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("PasteReport"));
+    if (details.size() > static_cast<qsizetype>(ReportedLines))
+        box->setDetailedText(details.join(QLatin1Char('\n')));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+std::vector<int> PhoneListEditor::SelectedSlots() const
+{
+    std::vector<int> selected;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes())
+        if (index.column() == ValueColumn)
+            selected.push_back(index.row());
+    std::sort(selected.begin(), selected.end());
+    return selected;
+}
+
+QString PhoneListEditor::SelectedNumbers() const
+{
+    QStringList numbers;
+    for (const int slot : SelectedSlots())
+        if (!phonebook::IsBlankNumber(Value(slot)))
+            numbers << CellText(Value(slot));
+    return numbers.join(QLatin1Char('\n'));
+}
+
+void PhoneListEditor::CopySelection() const
+{
+    QGuiApplication::clipboard()->setText(SelectedNumbers());
+}
+
+void PhoneListEditor::DeleteSelection()
+{
+    emit changesSettled();
+    std::vector<std::string> values = Values();
+    for (const int slot : SelectedSlots())
+        values[slot].clear();
+    SetValues(values);
+    Compact();
+    emit changesSettled();
+}
+
+void PhoneListEditor::GoToSlot(int slot)
+{
+    editOnMove_ = false;
+    setCurrentCell(slot, ValueColumn);
+    editOnMove_ = true;
+}
+
+int PhoneListEditor::FindNumber(const QString& digits, int from, bool backwards) const
+{
+    const std::string wanted = phonebook::PhoneNumberOf(digits.toStdString());
+    if (wanted.empty())
+        return -1;
+    const int step = backwards ? PhoneSlotCount - 1 : 1;
+    for (int n = 1; n <= PhoneSlotCount; ++n) {
+        const int slot = (from + n * step) % PhoneSlotCount;
+        if (phonebook::PhoneNumberOf(Value(slot)).find(wanted) != std::string::npos)
+            return slot;
+    }
+    return -1;
+}
+
+const std::vector<int>& PhoneListEditor::DuplicatesOf(int slot) const
+{
+    static const std::vector<int> none;
+    return slot >= 0 && slot < static_cast<int>(duplicates_.otherSlots.size()) ? duplicates_.otherSlots[slot] : none;
+}
+
+QString PhoneListEditor::DuplicateNote(int slot) const
+{
+    QStringList others;
+    for (const int other : DuplicatesOf(slot))
+        others << QString::number(other);
+    return others.isEmpty() ? QString() : tr("also in slot %1").arg(others.join(QStringLiteral(", ")));
+}
+
+QBrush PhoneListEditor::DuplicateBrush() const
+{
+    const QColor base = palette().color(QPalette::Base);
+    const QColor mark = palette().color(QPalette::Highlight);
+    constexpr double share = 0.35;
+    return QColor::fromRgbF(base.redF() + (mark.redF() - base.redF()) * share,
+        base.greenF() + (mark.greenF() - base.greenF()) * share, base.blueF() + (mark.blueF() - base.blueF()) * share);
+}
+
+QString PhoneListEditor::CountText() const
+{
+    return tr("Numbers: %1, duplicates: %2").arg(duplicates_.numbers).arg(duplicates_.duplicates);
+}
+
+void PhoneListEditor::MarkDuplicates()
+{
+    const int numbers = duplicates_.numbers;
+    const int duplicates = duplicates_.duplicates;
+    duplicates_ = phonebook::FindDuplicateNumbers(Values());
+    viewport()->update();
+    if (numbers == duplicates_.numbers && duplicates == duplicates_.duplicates)
+        return;
+    if (QTableWidgetItem* header = horizontalHeaderItem(ValueColumn))
+        header->setToolTip(CountText());
+    emit countsChanged();
 }
 
 void PhoneListEditor::OnFocusChanged(QWidget* old, QWidget* now)

@@ -2,8 +2,11 @@
 
 #include "phonelist/phonelisteditor.h"
 #include "phonebook/phonenumber.h"
+#include "phonelist/undokeys.h"
 
 #include <QCoreApplication>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPersistentModelIndex>
@@ -80,8 +83,25 @@ void PhoneNumberDelegate::setEditorData(QWidget* editor, const QModelIndex& inde
 
 void PhoneNumberDelegate::setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const {}
 
+bool PhoneNumberDelegate::LeavesKeyToList(const QLineEdit& editor, const QEvent& event) const
+{
+    if (event.type() != QEvent::ShortcutOverride)
+        return false;
+    const auto& key = static_cast<const QKeyEvent&>(event);
+    if (key.matches(QKeySequence::Paste) || key.matches(QKeySequence::SelectAll))
+        return true;
+    const bool severalSelected = list_.selectionModel()->selectedIndexes().size() > 1;
+    if (severalSelected && (key.matches(QKeySequence::Copy) || key.matches(QKeySequence::Delete)))
+        return true;
+    return LeavesUndoKeyToWindow(editor, event);
+}
+
 bool PhoneNumberDelegate::eventFilter(QObject* object, QEvent* event)
 {
+    // Left unanswered, the shortcut check lets the list's or the window's
+    // action take the key.
+    if (auto* line = qobject_cast<QLineEdit*>(object); line != nullptr && LeavesKeyToList(*line, *event))
+        return true;
     if (event->type() == QEvent::KeyPress) {
         auto* editor = static_cast<QWidget*>(object);
         auto* key = static_cast<QKeyEvent*>(event);
@@ -96,6 +116,23 @@ bool PhoneNumberDelegate::eventFilter(QObject* object, QEvent* event)
             return true;
     }
     return QStyledItemDelegate::eventFilter(object, event);
+}
+
+void PhoneNumberDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (!list_.DuplicatesOf(index.row()).empty())
+        option->backgroundBrush = list_.DuplicateBrush();
+}
+
+bool PhoneNumberDelegate::helpEvent(
+    QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option, const QModelIndex& index)
+{
+    if (event->type() == QEvent::ToolTip && !list_.DuplicatesOf(index.row()).empty()) {
+        QToolTip::showText(event->globalPos(), list_.DuplicateNote(index.row()), view);
+        return true;
+    }
+    return QStyledItemDelegate::helpEvent(event, view, option, index);
 }
 
 } // namespace phonelist

@@ -8,8 +8,16 @@
 // Every change is written into the cell at once, so the cell always holds
 // what the editor shows; closing the editor writes nothing, because by then
 // a compaction may already have rearranged the rows.
+//
+// Inside an open editor Ctrl+V and Ctrl+A are the list's (a pasted column
+// goes into the rows, not into one cell); Ctrl+C and Delete are the list's
+// while several cells are selected; the undo keys are the window's while
+// the editor has nothing of its own to undo. The delegate also paints the
+// duplicate marks and shows their tooltip.
 
 #include <QStyledItemDelegate>
+
+class QLineEdit;
 
 namespace phonelist {
 
@@ -29,10 +37,17 @@ public:
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
 
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+        const QModelIndex& index) override;
+
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 
 private:
+    // The shortcut check of a key the list or the window acts on instead.
+    bool LeavesKeyToList(const QLineEdit& editor, const QEvent& event) const;
+
     PhoneListEditor& list_;
 };
 

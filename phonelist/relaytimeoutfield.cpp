@@ -1,6 +1,7 @@
 #include "phonelist/relaytimeoutfield.h"
 
 #include "phonebook/unicodechar.h"
+#include "phonelist/undokeys.h"
 
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -62,6 +63,13 @@ QSize RelayTimeoutField::sizeHint() const
 QSize RelayTimeoutField::minimumSizeHint() const
 {
     return sizeHint();
+}
+
+bool RelayTimeoutField::event(QEvent* event)
+{
+    if (LeavesUndoKeyToWindow(*this, *event))
+        return true;
+    return QLineEdit::event(event);
 }
 
 void RelayTimeoutField::ShowRange()

@@ -20,6 +20,11 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+protected:
+    // With nothing of its own to undo, the field leaves the undo keys to
+    // the window (undokeys.h).
+    bool event(QEvent* event) override;
+
 private:
     void ShowRange();
 };

@@ -111,6 +111,9 @@ TEST_F(MainWindowCsvTest, theReportShowsEveryRowAndOnlyImportChangesTheList)
             "0612345679", "612345670"}));
     EXPECT_EQ(RelayTimeoutField(*form)->text(), QStringLiteral("750"));
     EXPECT_TRUE(ExternalOffBox(*form)->isChecked());
+    // One undo step gives the list back as it was.
+    ListAction(QStringLiteral("&Undo"))->trigger();
+    EXPECT_EQ(Numbers(), before);
     EXPECT_EQ(watch.Titles(),
         (QStringList{QStringLiteral("Import CSV"), QStringLiteral("Import CSV"), QStringLiteral("Import CSV"),
             QStringLiteral("Import CSV")}));

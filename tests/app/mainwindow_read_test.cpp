@@ -93,6 +93,23 @@ TEST_F(ReadTest, readShowsTheDeviceNumbersBySlotAndSavesNothing)
     EXPECT_EQ(Snapshot(dir), before);
 }
 
+TEST_F(ReadTest, undoAfterAReadGivesBackTheListTimeOutAndSwitch)
+{
+    StartWithImage(BookBytes({{0, "111"}}, 500, true));
+    const std::vector<std::string> shown = PhoneList(*form)->Values();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    LoadFromDeviceButton(*form)->click();
+    ASSERT_TRUE(WaitUntilIdle());
+    ASSERT_TRUE(RowsAre(*form, Slots({{0, "111"}})));
+
+    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+
+    EXPECT_TRUE(RowsAre(*form, shown));
+    EXPECT_EQ(RelayTimeoutField(*form)->text(), QStringLiteral("77"));
+    EXPECT_FALSE(ExternalOffBox(*form)->isChecked());
+}
+
 TEST_F(ReadTest, slowAdapterIsNoticedOnceAsInformationAndTheReadGoesOn)
 {
     StartWithImage(BookBytes({{0, "111"}}, 500, true));

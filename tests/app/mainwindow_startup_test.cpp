@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -222,7 +223,11 @@ TEST_F(MainWindowTest, closingAfterEditingWritesNothing)
     PhoneList(*form)->SetValue(1, "222");
     RelayTimeoutField(*form)->setText(QStringLiteral("77"));
     ExternalOffBox(*form)->setChecked(true);
-    form->close();
+    // Closing with changes asks; discarded, they are dropped.
+    watch.Then([](QWidget& question) {
+        dynamic_cast<QMessageBox&>(question).button(QMessageBox::Discard)->click();
+    });
+    EXPECT_TRUE(form->close());
     form.reset();
 
     EXPECT_EQ(Snapshot(dir), before);

@@ -8,10 +8,14 @@
 // Without them (ctest alone) the cases skip.
 
 #include "tests/app/flowfixture.h"
+#include "tests/support/phonelistoperator.h"
 
 #include "device/mainthreat.h"
 #include "phonebook/phonebookfile.h"
 
+#include <QClipboard>
+
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 
@@ -26,6 +30,9 @@ enum class Operation {
     Write,        // "Write To Device"
     WriteAndRead, // then "Clear All" and "Load From Device"
     CancelWrite,  // "Write To Device", "Cancel" once frames flow
+    // A spreadsheet column with the Windows clipboard's CRLF lines pasted
+    // into an open cell editor, undone and redone, then "Write To Device"
+    PasteUndoRedoWrite,
 };
 
 struct WineRow {
@@ -87,6 +94,25 @@ TEST_P(WineFlowTest, endsIdleWithTheDeviceAsExpected)
         EXPECT_EQ(RelayTimeoutField(*form)->text(), QStringLiteral("3000"));
         EXPECT_TRUE(ExternalOffBox(*form)->isChecked());
         break;
+    case Operation::PasteUndoRedoWrite: {
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        phonelist::PhoneListEditor& list = *PhoneList(*form);
+        ClickPhoneCell(list, 1); // the move compacts: a step of its own
+        const std::vector<std::string> beforePaste = list.Values();
+        QApplication::clipboard()->setText(QStringLiteral("8-600-00001\r\n(8) 600.00002\r\n"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+        const std::vector<std::string> pasted = list.Values();
+        for (const char* number : {"860000001", "860000002"})
+            EXPECT_EQ(std::count(pasted.begin(), pasted.end(), number), 1) << number;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(list.Values(), beforePaste);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(list.Values(), pasted);
+        ClickAndWaitUntilIdle(WriteToDeviceButton(*form));
+        EXPECT_EQ(phonebook::DecodePhoneBook(ReadBytes(Book())).numbers, pasted);
+        break;
+    }
     case Operation::CancelWrite:
         WriteToDeviceButton(*form)->click();
         ASSERT_TRUE(WaitFor([&] { return Gauge(*form)->isVisible() && Gauge(*form)->value() > 0; }, 30s));
@@ -106,6 +132,7 @@ TEST_P(WineFlowTest, endsIdleWithTheDeviceAsExpected)
 INSTANTIATE_TEST_SUITE_P(Rows, WineFlowTest,
     ::testing::Values(WineRow{"write", "QEM_TEST_DEVICE_PORT", Operation::Write, std::nullopt, true},
         WineRow{"writeThenReadBack", "QEM_TEST_DEVICE_PORT", Operation::WriteAndRead, std::nullopt, true},
+        WineRow{"pasteUndoRedoThenWrite", "QEM_TEST_DEVICE_PORT", Operation::PasteUndoRedoWrite, std::nullopt, true},
         WineRow{"cancelledWrite", "QEM_TEST_DEVICE_PORT", Operation::CancelWrite, std::nullopt, false},
         WineRow{"writeWithGarbage", "QEM_TEST_GARBAGE_PORT", Operation::Write, std::nullopt, true},
         WineRow{"writeToADeviceThatHangsUp", "QEM_TEST_HANGUP_PORT", Operation::Write,
