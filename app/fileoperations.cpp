@@ -2,12 +2,33 @@
 
 #include "app/exceptionbox.h"
 #include "app/mainwindow.h"
+#include "csv/importreport.h"
+#include "csv/records.h"
+#include "csv/writer.h"
 #include "dialogs/messagewindow.h"
 #include "dialogs/widetext.h"
 #include "phonebook/fileaccess.h"
 #include "phonebook/phonebookfile.h"
 
+#include <QCoreApplication>
+
 namespace app {
+namespace {
+
+// Far more than any list of 500 numbers with notes.
+constexpr std::size_t LargestCsv = 16 << 20;
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("app::FileOperationsController", text);
+}
+
+QString PathText(const std::string& path)
+{
+    return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
+}
+
+} // namespace
 
 FileOperationsController::FileOperationsController(
     MainWindow& view, settings::FileLocations locations, std::string currentFile)
@@ -19,6 +40,9 @@ FileOperationsController::FileOperationsController(
     QObject::connect(&view_, &MainWindow::saveToFileClicked, &view_, [this] { SaveToFile(); });
     QObject::connect(&view_, &MainWindow::loadFromFileClicked, &view_, [this] { LoadFromFile(); });
     QObject::connect(&view_, &MainWindow::currentFileClicked, &view_, [this] { SwitchCurrentFile(); });
+    QObject::connect(&view_, &MainWindow::importCsvClicked, &view_, [this] { ImportCsv(); });
+    QObject::connect(&view_, &MainWindow::exportCsvClicked, &view_, [this] { ExportCsv(); });
+    QObject::connect(&view_, &MainWindow::csvFileDropped, &view_, [this](const std::string& path) { ImportCsvFile(path); });
 }
 
 void FileOperationsController::SaveToFile()
@@ -106,6 +130,49 @@ void FileOperationsController::SwitchCurrentFile()
     view_.ShowCurrentFile(currentFile_);
     LoadPhoneBookFile(*chosen);
     RememberCurrentFile(*chosen);
+}
+
+void FileOperationsController::ImportCsv()
+{
+    if (const std::optional<std::string> chosen = view_.ChooseCsvFile(QFileDialog::AcceptOpen))
+        ImportCsvFile(*chosen);
+}
+
+void FileOperationsController::ImportCsvFile(const std::string& path)
+{
+    const std::optional<std::string> bytes = phonebook::ReadFileStart(path, LargestCsv + 1);
+    if (!bytes || bytes->size() > LargestCsv) {
+        const QString problem = bytes ? Tr("%1 is too large for a list of phone numbers.") : Tr("%1 cannot be read.");
+        view_.ShowCsvProblem(problem.arg(PathText(path)));
+        return;
+    }
+    csv::ImportReport report;
+    try {
+        report = csv::ReadImportReport(*bytes);
+    } catch (const csv::ParseError& error) {
+        view_.ShowCsvProblem(Tr("%1 is no CSV file: %2").arg(PathText(path), QString::fromStdString(error.what())));
+        return;
+    }
+    if (!view_.ConfirmImport(path, report))
+        return;
+    // The whole list is replaced: the slots after the imported numbers are
+    // emptied too.
+    std::vector<std::string> numbers = report.numbers;
+    numbers.resize(phonebook::PhoneSlotCount);
+    view_.ShowPhoneBook(numbers, std::nullopt, std::nullopt);
+}
+
+void FileOperationsController::ExportCsv()
+{
+    const std::optional<std::string> chosen = view_.ChooseCsvFile(QFileDialog::AcceptSave);
+    if (!chosen)
+        return;
+    // What saving and loading the book again would show: spaces gone,
+    // numbers cut to a slot's 15 bytes.
+    const std::vector<std::string> stored =
+        phonebook::DecodePhoneBook(phonebook::EncodePhoneBook(view_.EditedPhoneBook())).numbers;
+    if (!phonebook::WriteFileAtomically(*chosen, csv::WriteBookCsv(stored)))
+        view_.ShowCsvProblem(Tr("%1 cannot be written.").arg(PathText(*chosen)));
 }
 
 void FileOperationsController::RememberCurrentFile(const std::string& path)

@@ -2,6 +2,8 @@
 // The main window's phone book file operations: the current file, saving
 // and loading, and switching the current file. A file that cannot be read
 // or written is not reported; a settings file that cannot be written is.
+// Also the phone list's CSV import and export, which say when a file
+// cannot be read or written.
 
 #include "settings/programsettings.h"
 
@@ -40,6 +42,16 @@ public:
     // Reads a phone book file into the window; a file that cannot be read
     // changes nothing. A whole book read is the window's saved state.
     void LoadPhoneBookFile(const std::string& path);
+
+    // "Import CSV...": a chosen CSV file through ImportCsvFile.
+    void ImportCsv();
+    // Shows the file's import report; on "Import" the phone list becomes
+    // the good and changed rows' numbers, packed from slot 0. The relay
+    // time-out and the switch stay.
+    void ImportCsvFile(const std::string& path);
+    // "Export CSV...": the slots in use, as saving would store them, into a
+    // chosen CSV file.
+    void ExportCsv();
 
 private:
     bool Save(const std::string& target);

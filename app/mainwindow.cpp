@@ -6,6 +6,7 @@
 #include "app/version.h"
 #include "app/windowparts.h"
 #include "dialogs/dialogframe.h"
+#include "dialogs/importreportdialog.h"
 #include "phonebook/phonebookfile.h"
 #include "phonelist/findbar.h"
 #include "phonelist/phonebookhistory.h"
@@ -15,7 +16,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QMessageBox>
+#include <QMimeData>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -127,6 +131,7 @@ QGroupBox* MainWindow::BuildPhonesBox()
     layout->setSpacing(0);
     layout->addWidget(phoneList_);
     layout->addWidget(findBar_);
+    setAcceptDrops(true);
     return box;
 }
 
@@ -252,6 +257,11 @@ void MainWindow::BuildEditActions()
     QAction* const firstOfList = phoneList_->actions().value(0);
     phoneList_->insertActions(firstOfList, {history_->UndoAction(), history_->RedoAction(), Separator(this)});
     phoneList_->addActions({Separator(this), find});
+    auto* importCsv = new QAction(tr("Import CSV..."), this);
+    auto* exportCsv = new QAction(tr("Export CSV..."), this);
+    connect(importCsv, &QAction::triggered, this, &MainWindow::importCsvClicked);
+    connect(exportCsv, &QAction::triggered, this, &MainWindow::exportCsvClicked);
+    phoneList_->addActions({Separator(this), importCsv, exportCsv});
 }
 
 void MainWindow::ShowTitle(bool modified)
@@ -325,6 +335,31 @@ std::optional<std::string> MainWindow::ChooseFileToLoad(const QString& title)
 std::optional<std::string> MainWindow::ChooseFileToSave(const QString& title)
 {
     return ChooseFile(*saveDialog_, title);
+}
+
+std::optional<std::string> MainWindow::ChooseCsvFile(QFileDialog::AcceptMode mode)
+{
+    const bool save = mode == QFileDialog::AcceptSave;
+    QFileDialog dialog(this);
+    dialog.setObjectName(save ? QStringLiteral("DLG_ExportCsv") : QStringLiteral("DLG_ImportCsv"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters({tr("CSV Files (*.csv)"), tr("All Files (*)")});
+    if (save)
+        dialog.setDefaultSuffix(QStringLiteral("csv"));
+    return ChooseFile(dialog, save ? tr("Export CSV") : tr("Import CSV"));
+}
+
+bool MainWindow::ConfirmImport(const std::string& path, const csv::ImportReport& report)
+{
+    dialogs::ImportReportDialog dialog(QFileInfo(QFile::decodeName(path.c_str())).fileName(), report, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void MainWindow::ShowCsvProblem(const QString& text)
+{
+    QMessageBox::warning(this, QStringLiteral("QEM"), text);
 }
 
 void MainWindow::HideStatusArea()
@@ -421,6 +456,33 @@ bool MainWindow::AskToSaveChanges()
     case QMessageBox::Discard: return true;
     default: return false;
     }
+}
+
+std::optional<std::string> MainWindow::DroppableCsvFile(const QMimeData& data) const
+{
+    if (!phoneList_->isEnabled() || data.urls().size() != 1 || !data.urls().constFirst().isLocalFile())
+        return std::nullopt;
+    const QString path = data.urls().constFirst().toLocalFile();
+    if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+        return std::nullopt;
+    return QFile::encodeName(path).toStdString();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (DroppableCsvFile(*event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const std::optional<std::string> path = DroppableCsvFile(*event->mimeData());
+    if (!path)
+        return;
+    event->acceptProposedAction();
+    // The report is modal: shown from the event loop, not inside the drop,
+    // so the program the file came from is not held in its drag meanwhile.
+    QMetaObject::invokeMethod(this, [this, file = *path] { emit csvFileDropped(file); }, Qt::QueuedConnection);
 }
 
 } // namespace app

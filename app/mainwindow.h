@@ -23,6 +23,7 @@
 #include "platform/windowthread.h"
 #include "settings/programsettings.h"
 
+#include <QFileDialog>
 #include <QWidget>
 
 #include <cstdint>
@@ -32,7 +33,7 @@
 #include <vector>
 
 class QCheckBox;
-class QFileDialog;
+class QMimeData;
 class QGridLayout;
 class QGroupBox;
 class QLabel;
@@ -43,6 +44,10 @@ class QTimer;
 namespace phonebook {
 struct PhoneBook;
 } // namespace phonebook
+
+namespace csv {
+struct ImportReport;
+} // namespace csv
 
 namespace phonelist {
 class FindBar;
@@ -95,6 +100,13 @@ public:
     // when the operator cancelled.
     std::optional<std::string> ChooseFileToLoad(const QString& title);
     std::optional<std::string> ChooseFileToSave(const QString& title);
+    // The CSV file dialog for importing or exporting; as above.
+    std::optional<std::string> ChooseCsvFile(QFileDialog::AcceptMode mode);
+    // Shows the import report of the file; true when the operator chose
+    // "Import".
+    bool ConfirmImport(const std::string& path, const csv::ImportReport& report);
+    // A CSV file could not be read or written.
+    void ShowCsvProblem(const QString& text);
 
     // The status area: a text and the gauge.
     void HideStatusArea();
@@ -125,11 +137,18 @@ signals:
     void loadFromDeviceClicked();
     void writeToDeviceClicked();
     void configurePortClicked();
+    // The phone list's context menu.
+    void importCsvClicked();
+    void exportCsvClicked();
+    // A .csv file dropped on the window while the phone list can be edited.
+    void csvFileDropped(const std::string& path);
 
 protected:
     // A close while a device call is in progress is put off until it has
     // returned (DeviceOperationsController::PutOffClose).
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildWindow();
@@ -141,6 +160,8 @@ private:
     QGridLayout* ArrangeButtons();
     void ArrangeWindow(QGroupBox* currentFile, QGroupBox* relaySettings, QGroupBox* phones);
     void BuildFileDialogs();
+    // The local .csv file a drag carries, when the phone list takes one.
+    std::optional<std::string> DroppableCsvFile(const QMimeData& data) const;
     void BuildEditActions();
     void ShowTitle(bool modified);
     // Close with changes: Save (to the current file), Discard or Cancel.

@@ -3,7 +3,7 @@
 // throwing Failure. Results go to standard output, messages, warnings and
 // progress to standard error.
 
-#include "cli/csvimport.h"
+#include "cli/csvbook.h"
 #include "serial/portsettings.h"
 
 #include <functional>
@@ -21,7 +21,7 @@ inline constexpr char DeviceSide[] = "device";
 // Phone book files.
 int Show(const std::string& file, bool json);
 int Export(const std::string& file, const std::optional<std::string>& csv);
-int Import(const std::string& csv, const std::string& file, const ImportOptions& options);
+int Import(const std::string& csvPath, const std::string& file, const ImportOptions& options);
 
 // The device.
 int Ports(bool json);

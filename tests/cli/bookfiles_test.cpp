@@ -2,7 +2,7 @@
 
 #include "cli/bookdiff.h"
 #include "cli/bookimage.h"
-#include "cli/csvexport.h"
+#include "cli/csvbook.h"
 #include "cli/failure.h"
 #include "cli/portchoice.h"
 #include "cli/report.h"
@@ -107,6 +107,23 @@ TEST(BookFile, exportListsSlotsInUseAndQuotesWhatNeedsIt)
     EXPECT_EQ(ExportCsv(GoldenBook({{0, "+370600"}, {4, "0037012"}}, 500, 1)), "slot,number\n0,+370600\n4,0037012\n");
     // A damaged file's slot is written so that a spreadsheet keeps it whole.
     EXPECT_EQ(ExportCsv(GoldenBook({{2, "1,\"2"}})), "slot,number\n2,\"1,\"\"2\"\n");
+}
+
+TEST(BookFile, importWritesTheWindowsFileAndRefusedRowsStopItUnlessSkipped)
+{
+    // As the window saves after a cell move: packed, the first left first,
+    // the rest sorted byte by byte ("+" before digits, "12" before "20").
+    const std::string saved = GoldenBook({{0, "999"}, {1, "+4412"}, {2, "0037061"}, {3, "12"}, {4, "20"}}, 65535, 1);
+    const ImportOptions options{.relayTimeout = 65535, .externalOff = true, .skipBad = false};
+    const std::optional<std::string> image = ImageOfImport(csv::ReadImportReport(ExportCsv(saved)), options);
+    ASSERT_TRUE(image);
+    EXPECT_TRUE(*image == saved);
+
+    const csv::ImportReport refused = csv::ReadImportReport("0,12\n1,abc\n2,34\n");
+    EXPECT_FALSE(ImageOfImport(refused, {}));
+    const std::optional<std::string> skipped = ImageOfImport(refused, {.relayTimeout = 500, .skipBad = true});
+    ASSERT_TRUE(skipped);
+    EXPECT_TRUE(*skipped == GoldenBook({{0, "12"}, {1, "34"}}, 500));
 }
 
 TEST(BookFile, hostileBytesArePrintedEscaped)

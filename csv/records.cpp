@@ -1,6 +1,4 @@
-#include "cli/csvrecords.h"
-
-#include "cli/failure.h"
+#include "csv/records.h"
 
 #include <csv.h>
 
@@ -8,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-namespace cli {
+namespace csv {
 namespace {
 
 void AppendUtf8(std::string& out, std::uint32_t c)
@@ -64,7 +62,7 @@ unsigned char SniffDelimiter(std::string_view text)
     std::array<int, 3> counts = {};
     bool quoted = false;
     for (const char c : text) {
-        if (c == '\n' && !quoted)
+        if ((c == '\n' || c == '\r') && !quoted)
             break;
         if (c == CSV_QUOTE)
             quoted = !quoted;
@@ -79,8 +77,8 @@ unsigned char SniffDelimiter(std::string_view text)
 }
 
 struct Collector {
-    std::vector<CsvRecord> records;
-    CsvRecord current;
+    std::vector<Record> records;
+    Record current;
     int line = 1;
 };
 
@@ -101,28 +99,32 @@ void OnRecordEnd(int, void* context)
 
 } // namespace
 
-std::vector<CsvRecord> ReadCsvRecords(std::string_view bytes)
+std::vector<Record> ReadRecords(std::string_view bytes)
 {
     const std::string text = Decode(bytes);
     csv_parser parser;
     if (csv_init(&parser, 0) != 0)
-        throw BadInput("cannot parse CSV");
+        throw ParseError("cannot parse CSV");
     const std::unique_ptr<csv_parser, void (*)(csv_parser*)> guard(&parser, &csv_free);
     csv_set_delim(&parser, SniffDelimiter(text));
 
     // Fed line by line so each record knows its line: the one where its
     // first field ends, which is where it starts unless that field holds a
-    // quoted line break.
+    // quoted line break. A line ends in LF, CR LF, or a lone CR (as classic
+    // Mac spreadsheets save), as libcsv ends records.
     Collector collector;
     std::size_t start = 0;
     while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        end = end == std::string::npos ? text.size() : end + 1;
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos)
+            end = text.size();
+        else
+            end += text.compare(end, 2, "\r\n") == 0 ? 2 : 1;
         const std::size_t length = end - start;
         if (csv_parse(&parser, text.data() + start, length, &OnField, &OnRecordEnd, &collector) != length)
-            throw BadInput(std::string("cannot parse CSV at line ") + std::to_string(collector.line) + ": "
+            throw ParseError(std::string("cannot parse CSV at line ") + std::to_string(collector.line) + ": "
                 + csv_strerror(csv_error(&parser)));
-        if (text[end - 1] == '\n')
+        if (text[end - 1] == '\n' || text[end - 1] == '\r')
             ++collector.line;
         start = end;
     }
@@ -130,4 +132,4 @@ std::vector<CsvRecord> ReadCsvRecords(std::string_view bytes)
     return std::move(collector.records);
 }
 
-} // namespace cli
+} // namespace csv

@@ -1,8 +1,6 @@
-#include "cli/csvexport.h"
+#include "csv/writer.h"
 
-#include "cli/bookimage.h"
-
-namespace cli {
+namespace csv {
 namespace {
 
 // A field as CSV writes it: quoted, with its quotes doubled, only when it
@@ -22,12 +20,13 @@ std::string Field(const std::string& text)
 
 } // namespace
 
-std::string ExportCsv(std::string_view image)
+std::string WriteBookCsv(const std::vector<std::string>& slotNumbers)
 {
     std::string csv = "slot,number\n";
-    for (const SlotNumber& entry : Summarize(image).numbers)
-        csv += std::to_string(entry.slot) + "," + Field(entry.number) + "\n";
+    for (std::size_t slot = 0; slot < slotNumbers.size(); ++slot)
+        if (!slotNumbers[slot].empty())
+            csv += std::to_string(slot) + "," + Field(slotNumbers[slot]) + "\n";
     return csv;
 }
 
-} // namespace cli
+} // namespace csv
