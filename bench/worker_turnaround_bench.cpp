@@ -45,6 +45,33 @@ double Ms(Clock::duration d)
     return std::chrono::duration<double, std::milli>(d).count();
 }
 
+// The device's side: acknowledges every frame at once and times each
+// acknowledgement until the next frame's first byte arrives.
+void AcknowledgeFrames(int master, const std::atomic<bool>& stop, std::vector<Clock::duration>& turnarounds)
+{
+    Clock::time_point ackSent{};
+    std::size_t pending = 0;
+    char buffer[256];
+    while (!stop) {
+        pollfd p{master, POLLIN, 0};
+        if (poll(&p, 1, 50) <= 0)
+            continue;
+        const ssize_t n = read(master, buffer, sizeof buffer);
+        if (n <= 0)
+            continue;
+        const auto now = Clock::now();
+        if (pending == 0 && ackSent != Clock::time_point{})
+            turnarounds.push_back(now - ackSent);
+        pending += static_cast<std::size_t>(n);
+        while (pending >= device::protocol::FrameSize) {
+            pending -= device::protocol::FrameSize;
+            const char ack = device::protocol::Ack;
+            if (write(master, &ack, 1) == 1)
+                ackSent = Clock::now();
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -62,29 +89,7 @@ int main(int argc, char** argv)
 
     std::vector<Clock::duration> turnarounds;
     std::atomic<bool> stop{false};
-    std::thread peer([&] {
-        Clock::time_point ackSent{};
-        std::size_t pending = 0;
-        char buffer[256];
-        while (!stop) {
-            pollfd p{pty.Master(), POLLIN, 0};
-            if (poll(&p, 1, 50) <= 0)
-                continue;
-            const ssize_t n = read(pty.Master(), buffer, sizeof buffer);
-            if (n <= 0)
-                continue;
-            const auto now = Clock::now();
-            if (pending == 0 && ackSent != Clock::time_point{})
-                turnarounds.push_back(now - ackSent);
-            pending += static_cast<std::size_t>(n);
-            while (pending >= device::protocol::FrameSize) {
-                pending -= device::protocol::FrameSize;
-                const char ack = device::protocol::Ack;
-                if (write(pty.Master(), &ack, 1) == 1)
-                    ackSent = Clock::now();
-            }
-        }
-    });
+    std::thread peer([&] { AcknowledgeFrames(pty.Master(), stop, turnarounds); });
 
     const std::string frame(device::protocol::FrameSize, '\x5A');
     for (int i = 0; i < requests; ++i)

@@ -181,14 +181,79 @@ int ImportReport::Count(RowResult result) const
         std::count_if(rows.begin(), rows.end(), [result](const ReportRow& row) { return row.result == result; }));
 }
 
-ImportReport ReadImportReport(std::string_view bytes)
+namespace {
+
+// The records of a file, each without its trailing empty fields, and no
+// record that is left with none.
+std::vector<Record> FilledRecords(std::string_view bytes)
 {
     std::vector<Record> records = ReadRecords(bytes);
     for (Record& record : records)
         while (!record.fields.empty() && Trimmed(record.fields.back()).empty())
             record.fields.pop_back();
     std::erase_if(records, [](const Record& record) { return record.fields.empty(); });
+    return records;
+}
 
+// Fills the row of one record; the number it would import, placed in the
+// order of its slot (or of the file), or nothing when it imports nothing.
+std::optional<Accepted> ReadRow(const Record& record, const Layout& layout, std::size_t acceptedSoFar, ReportRow& row)
+{
+    row.line = record.line;
+    const auto refuse = [&](Refusal refusal) {
+        row.result = RowResult::Refused;
+        row.refusal = refusal;
+        return std::nullopt;
+    };
+    if (layout.withSlots && record.fields.size() > 2) {
+        row.text = JoinedFields(record);
+        return refuse(Refusal::ExtraColumns);
+    }
+    row.text = layout.numberColumn < record.fields.size() ? record.fields[layout.numberColumn] : "";
+    const Normalised normalised = Normalise(Unwrapped(row.text));
+    if (normalised.empty) {
+        row.result = RowResult::Empty;
+        return std::nullopt;
+    }
+    if (normalised.refusal != Refusal::None)
+        return refuse(normalised.refusal);
+    int order = static_cast<int>(acceptedSoFar);
+    if (layout.withSlots) {
+        const std::optional<int> slot = SlotOf(record.fields.front());
+        if (!slot) {
+            row.text = JoinedFields(record);
+            return refuse(Refusal::BadSlot);
+        }
+        order = *slot;
+    }
+    if (acceptedSoFar == static_cast<std::size_t>(phonebook::PhoneSlotCount))
+        return refuse(Refusal::TooMany);
+    row.result = normalised.changed ? RowResult::Changed : RowResult::Good;
+    row.number = normalised.number;
+    return Accepted{order, record.line, normalised.number};
+}
+
+// The accepted numbers in slot order, packed and sorted as the compaction a
+// cell move in the window makes leaves them: the list is already packed, so
+// it sorts all but the first.
+std::vector<std::string> PackedNumbers(std::vector<Accepted> accepted)
+{
+    std::stable_sort(
+        accepted.begin(), accepted.end(), [](const Accepted& a, const Accepted& b) { return a.order < b.order; });
+    std::vector<std::string> slots(phonebook::PhoneSlotCount);
+    for (std::size_t i = 0; i < accepted.size(); ++i)
+        slots[i] = accepted[i].number;
+    std::vector<std::string> collected;
+    phonebook::CompactPhoneList(slots, 0, collected);
+    slots.resize(accepted.size());
+    return slots;
+}
+
+} // namespace
+
+ImportReport ReadImportReport(std::string_view bytes)
+{
+    std::vector<Record> records = FilledRecords(bytes);
     ImportReport report;
     std::optional<Record> header;
     if (!records.empty() && IsHeader(records.front())) {
@@ -200,63 +265,19 @@ ImportReport ReadImportReport(std::string_view bytes)
     std::vector<Accepted> accepted;
     std::map<int, int> lineOfSlot;
     for (const Record& record : records) {
-        ReportRow& row = report.rows.emplace_back();
-        row.line = record.line;
-        const auto refuse = [&](Refusal refusal) {
-            row.result = RowResult::Refused;
-            row.refusal = refusal;
-        };
-        if (layout.withSlots && record.fields.size() > 2) {
-            row.text = JoinedFields(record);
-            refuse(Refusal::ExtraColumns);
+        const std::optional<Accepted> entry = ReadRow(record, layout, accepted.size(), report.rows.emplace_back());
+        if (!entry)
             continue;
-        }
-        row.text = layout.numberColumn < record.fields.size() ? record.fields[layout.numberColumn] : "";
-        const Normalised normalised = Normalise(Unwrapped(row.text));
-        if (normalised.empty) {
-            row.result = RowResult::Empty;
-            continue;
-        }
-        if (normalised.refusal != Refusal::None) {
-            refuse(normalised.refusal);
-            continue;
-        }
-        int order = static_cast<int>(accepted.size());
-        if (layout.withSlots) {
-            const std::optional<int> slot = SlotOf(record.fields.front());
-            if (!slot) {
-                row.text = JoinedFields(record);
-                refuse(Refusal::BadSlot);
-                continue;
-            }
-            order = *slot;
-        }
-        if (accepted.size() == static_cast<std::size_t>(phonebook::PhoneSlotCount)) {
-            refuse(Refusal::TooMany);
-            continue;
-        }
-        if (const auto [at, fresh] = lineOfSlot.emplace(order, record.line); layout.withSlots && !fresh)
-            report.warnings.push_back({.line = record.line, .kind = Warning::Kind::RepeatedSlot, .slot = order,
+        if (const auto [at, fresh] = lineOfSlot.emplace(entry->order, record.line); layout.withSlots && !fresh)
+            report.warnings.push_back({.line = record.line, .kind = Warning::Kind::RepeatedSlot, .slot = entry->order,
                 .firstLine = at->second, .number = {}, .typicalLength = 0, .typicalFirst = 0});
-        row.result = normalised.changed ? RowResult::Changed : RowResult::Good;
-        row.number = normalised.number;
-        accepted.push_back({order, record.line, normalised.number});
+        accepted.push_back(*entry);
     }
     WarnOfLostLeadingCharacters(accepted, report.warnings);
     std::stable_sort(report.warnings.begin(), report.warnings.end(),
         [](const Warning& a, const Warning& b) { return a.line < b.line; });
     report.duplicates = DuplicatesOf(accepted);
-
-    std::stable_sort(
-        accepted.begin(), accepted.end(), [](const Accepted& a, const Accepted& b) { return a.order < b.order; });
-    std::vector<std::string> slots(phonebook::PhoneSlotCount);
-    for (std::size_t i = 0; i < accepted.size(); ++i)
-        slots[i] = accepted[i].number;
-    // The compaction a cell move in the window makes: the list is already
-    // packed, so it sorts all but the first.
-    std::vector<std::string> collected;
-    phonebook::CompactPhoneList(slots, 0, collected);
-    report.numbers.assign(slots.begin(), slots.begin() + static_cast<long>(accepted.size()));
+    report.numbers = PackedNumbers(std::move(accepted));
     return report;
 }
 
