@@ -108,25 +108,6 @@ Eine leere Datei wurde angelegt.</translation>
     </message>
 </context>
 <context>
-    <name>PhoneListEditor</name>
-    <message>
-        <source>empty</source>
-        <translation>leer</translation>
-    </message>
-    <message>
-        <source>one character only</source>
-        <translation>nur ein Zeichen</translation>
-    </message>
-    <message>
-        <source>longer than 15 characters</source>
-        <translation>länger als 15 Zeichen</translation>
-    </message>
-    <message>
-        <source>not a phone number</source>
-        <translation>keine Telefonnummer</translation>
-    </message>
-</context>
-<context>
     <name>app::ExceptionBox</name>
     <message>
         <source>Unable to write to %1</source>
@@ -461,6 +442,22 @@ Import replaces the phone list with the %5 good and changed numbers; the relay t
     <message>
         <source>Numbers: %1, duplicates: %2</source>
         <translation>Nummern: %1, doppelt: %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>one character only</source>
+        <translation>nur ein Zeichen</translation>
+    </message>
+    <message>
+        <source>longer than 15 characters</source>
+        <translation>länger als 15 Zeichen</translation>
+    </message>
+    <message>
+        <source>not a phone number</source>
+        <translation>keine Telefonnummer</translation>
     </message>
 </context>
 <context>

@@ -108,25 +108,6 @@ Sukurtas tuščias failas.</translation>
     </message>
 </context>
 <context>
-    <name>PhoneListEditor</name>
-    <message>
-        <source>empty</source>
-        <translation>tuščia</translation>
-    </message>
-    <message>
-        <source>one character only</source>
-        <translation>tik vienas simbolis</translation>
-    </message>
-    <message>
-        <source>longer than 15 characters</source>
-        <translation>daugiau nei 15 simbolių</translation>
-    </message>
-    <message>
-        <source>not a phone number</source>
-        <translation>ne telefono numeris</translation>
-    </message>
-</context>
-<context>
     <name>app::ExceptionBox</name>
     <message>
         <source>Unable to write to %1</source>
@@ -461,6 +442,22 @@ Import replaces the phone list with the %5 good and changed numbers; the relay t
     <message>
         <source>Numbers: %1, duplicates: %2</source>
         <translation>Numerių: %1, dublikatų: %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>tuščia</translation>
+    </message>
+    <message>
+        <source>one character only</source>
+        <translation>tik vienas simbolis</translation>
+    </message>
+    <message>
+        <source>longer than 15 characters</source>
+        <translation>daugiau nei 15 simbolių</translation>
+    </message>
+    <message>
+        <source>not a phone number</source>
+        <translation>ne telefono numeris</translation>
     </message>
 </context>
 <context>

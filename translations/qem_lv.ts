@@ -108,25 +108,6 @@ Izveidota tukša datne.</translation>
     </message>
 </context>
 <context>
-    <name>PhoneListEditor</name>
-    <message>
-        <source>empty</source>
-        <translation>tukša</translation>
-    </message>
-    <message>
-        <source>one character only</source>
-        <translation>tikai viena rakstzīme</translation>
-    </message>
-    <message>
-        <source>longer than 15 characters</source>
-        <translation>vairāk nekā 15 rakstzīmes</translation>
-    </message>
-    <message>
-        <source>not a phone number</source>
-        <translation>nav tālruņa numurs</translation>
-    </message>
-</context>
-<context>
     <name>app::ExceptionBox</name>
     <message>
         <source>Unable to write to %1</source>
@@ -461,6 +442,22 @@ Import replaces the phone list with the %5 good and changed numbers; the relay t
     <message>
         <source>Numbers: %1, duplicates: %2</source>
         <translation>Numuri: %1, dublikāti: %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>tukša</translation>
+    </message>
+    <message>
+        <source>one character only</source>
+        <translation>tikai viena rakstzīme</translation>
+    </message>
+    <message>
+        <source>longer than 15 characters</source>
+        <translation>vairāk nekā 15 rakstzīmes</translation>
+    </message>
+    <message>
+        <source>not a phone number</source>
+        <translation>nav tālruņa numurs</translation>
     </message>
 </context>
 <context>

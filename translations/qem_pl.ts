@@ -108,25 +108,6 @@ Utworzono pusty plik.</translation>
     </message>
 </context>
 <context>
-    <name>PhoneListEditor</name>
-    <message>
-        <source>empty</source>
-        <translation>pusty</translation>
-    </message>
-    <message>
-        <source>one character only</source>
-        <translation>tylko jeden znak</translation>
-    </message>
-    <message>
-        <source>longer than 15 characters</source>
-        <translation>więcej niż 15 znaków</translation>
-    </message>
-    <message>
-        <source>not a phone number</source>
-        <translation>to nie numer telefonu</translation>
-    </message>
-</context>
-<context>
     <name>app::ExceptionBox</name>
     <message>
         <source>Unable to write to %1</source>
@@ -461,6 +442,22 @@ Import replaces the phone list with the %5 good and changed numbers; the relay t
     <message>
         <source>Numbers: %1, duplicates: %2</source>
         <translation>Numery: %1, duplikaty: %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>pusty</translation>
+    </message>
+    <message>
+        <source>one character only</source>
+        <translation>tylko jeden znak</translation>
+    </message>
+    <message>
+        <source>longer than 15 characters</source>
+        <translation>więcej niż 15 znaków</translation>
+    </message>
+    <message>
+        <source>not a phone number</source>
+        <translation>to nie numer telefonu</translation>
     </message>
 </context>
 <context>

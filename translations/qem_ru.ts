@@ -108,25 +108,6 @@ Empty file was created.</source>
     </message>
 </context>
 <context>
-    <name>PhoneListEditor</name>
-    <message>
-        <source>empty</source>
-        <translation>пустая</translation>
-    </message>
-    <message>
-        <source>one character only</source>
-        <translation>только один символ</translation>
-    </message>
-    <message>
-        <source>longer than 15 characters</source>
-        <translation>длиннее 15 символов</translation>
-    </message>
-    <message>
-        <source>not a phone number</source>
-        <translation>не номер телефона</translation>
-    </message>
-</context>
-<context>
     <name>app::ExceptionBox</name>
     <message>
         <source>Unable to write to %1</source>
@@ -461,6 +442,22 @@ Import replaces the phone list with the %5 good and changed numbers; the relay t
     <message>
         <source>Numbers: %1, duplicates: %2</source>
         <translation>Номеров: %1, дубликатов: %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>пустая</translation>
+    </message>
+    <message>
+        <source>one character only</source>
+        <translation>только один символ</translation>
+    </message>
+    <message>
+        <source>longer than 15 characters</source>
+        <translation>длиннее 15 символов</translation>
+    </message>
+    <message>
+        <source>not a phone number</source>
+        <translation>не номер телефона</translation>
     </message>
 </context>
 <context>
