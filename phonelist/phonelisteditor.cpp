@@ -32,13 +32,15 @@ std::string CellValue(const QTableWidgetItem* item)
 // Listed in a paste's report; longer reports go on in its details.
 constexpr std::size_t ReportedLines = 20;
 
+// Qualified in full: lupdate resolves the bare class name in this unnamed
+// namespace to a context the class's tr() never looks in.
 QString RefusalReason(phonebook::NumberRefusal why)
 {
     switch (why) {
-    case phonebook::NumberRefusal::Empty: return PhoneListEditor::tr("empty");
-    case phonebook::NumberRefusal::TooShort: return PhoneListEditor::tr("one character only");
-    case phonebook::NumberRefusal::TooLong: return PhoneListEditor::tr("longer than 15 characters");
-    case phonebook::NumberRefusal::NotANumber: return PhoneListEditor::tr("not a phone number");
+    case phonebook::NumberRefusal::Empty: return phonelist::PhoneListEditor::tr("empty");
+    case phonebook::NumberRefusal::TooShort: return phonelist::PhoneListEditor::tr("one character only");
+    case phonebook::NumberRefusal::TooLong: return phonelist::PhoneListEditor::tr("longer than 15 characters");
+    case phonebook::NumberRefusal::NotANumber: return phonelist::PhoneListEditor::tr("not a phone number");
     case phonebook::NumberRefusal::None: break;
     }
     return {};

@@ -188,6 +188,141 @@ Eine leere Datei wurde angelegt.</translation>
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen...</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>CSV importieren...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>CSV importieren</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Ungespeicherte Änderungen</translation>
+    </message>
+    <message>
+        <source>The phone book has changes that are not in its file:
+%1
+
+Save them before closing?</source>
+        <translation>Das Telefonbuch hat Änderungen, die nicht in seiner Datei stehen:
+%1
+
+Vor dem Schließen speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::ImportReportDialog</name>
+    <message>
+        <source>header, skipped</source>
+        <translation>Kopfzeile, übersprungen</translation>
+    </message>
+    <message>
+        <source>empty, skipped</source>
+        <translation>leer, übersprungen</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>gültig</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>geändert</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>abgelehnt</translation>
+    </message>
+    <message>
+        <source>only digits and a leading + are allowed</source>
+        <translation>nur Ziffern und ein führendes + erlaubt</translation>
+    </message>
+    <message>
+        <source>longer than 15 characters</source>
+        <translation>länger als 15 Zeichen</translation>
+    </message>
+    <message>
+        <source>too short (at least 2 characters)</source>
+        <translation>zu kurz (mindestens 2 Zeichen)</translation>
+    </message>
+    <message>
+        <source>the slot is not between 0 and 499</source>
+        <translation>Platz nicht zwischen 0 und 499</translation>
+    </message>
+    <message>
+        <source>expected &quot;slot,number&quot;</source>
+        <translation>erwartet: „slot,number“</translation>
+    </message>
+    <message>
+        <source>more than 500 numbers</source>
+        <translation>mehr als 500 Nummern</translation>
+    </message>
+    <message>
+        <source>Line %1: slot %2 also on line %3; both numbers kept</source>
+        <translation>Zeile %1: Platz %2 auch in Zeile %3; beide Nummern behalten</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 may have lost a leading &quot;%3&quot; (most numbers have %4 characters starting with &quot;%3&quot;); imported as it stands</source>
+        <translation>Zeile %1: %2 hat vielleicht ein führendes „%3“ verloren (die meisten Nummern haben %4 Zeichen und beginnen mit „%3“); unverändert importiert</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>CSV importieren</translation>
+    </message>
+    <message>
+        <source>%1: %2 good, %3 changed, %4 refused.
+Import replaces the phone list with the %5 good and changed numbers; the relay time-out and the switch stay.</source>
+        <translation>%1: %2 gültig, %3 geändert, %4 abgelehnt.
+„Importieren“ ersetzt die Telefonliste durch die %5 gültigen und geänderten Nummern; Relais-Zeitlimit und externe Abschaltung bleiben.</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>Duplicates and warnings:</source>
+        <translation>Duplikate und Warnungen:</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>In the file</source>
+        <translation>In der Datei</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Imported as / why not</source>
+        <translation>Importiert als / warum nicht</translation>
+    </message>
+    <message>
+        <source>%1 would stand in %2 slots (lines %3)</source>
+        <translation>%1 stünde auf %2 Plätzen (Zeilen %3)</translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <translation>Keine.</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::PortSetupDialog</name>
@@ -233,7 +368,29 @@ Eine leere Datei wurde angelegt.</translation>
     </message>
 </context>
 <context>
-    <name>phonebook::PhoneListEditor</name>
+    <name>phonelist::FindBar</name>
+    <message>
+        <source>Find number</source>
+        <translation>Nummer suchen</translation>
+    </message>
+    <message>
+        <source>No match</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>phonelist::PhoneBookHistory</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Wieder&amp;herstellen</translation>
+    </message>
+</context>
+<context>
+    <name>phonelist::PhoneListEditor</name>
     <message>
         <source>Nr.</source>
         <translation>Nr.</translation>
@@ -242,9 +399,69 @@ Eine leere Datei wurde angelegt.</translation>
         <source>Phone Number</source>
         <translation>Telefonnummer</translation>
     </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Einf&amp;ügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles auswählen</translation>
+    </message>
+    <message>
+        <source>Lines not pasted: %1</source>
+        <translation>Nicht eingefügte Zeilen: %1</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot;: %3</source>
+        <translation>Zeile %1: „%2“: %3</translation>
+    </message>
+    <message>
+        <source>... and %1 more (see the details)</source>
+        <translation>... und %1 weitere (siehe Details)</translation>
+    </message>
+    <message>
+        <source>Numbers that did not fit past slot 499: %1</source>
+        <translation>Nummern ohne Platz nach Platz 499: %1</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>also in slot %1</source>
+        <translation>auch auf Platz %1</translation>
+    </message>
+    <message>
+        <source>Numbers: %1, duplicates: %2</source>
+        <translation>Nummern: %1, doppelt: %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>one character only</source>
+        <translation>nur ein Zeichen</translation>
+    </message>
+    <message>
+        <source>longer than 15 characters</source>
+        <translation>länger als 15 Zeichen</translation>
+    </message>
+    <message>
+        <source>not a phone number</source>
+        <translation>keine Telefonnummer</translation>
+    </message>
 </context>
 <context>
-    <name>phonebook::RelayTimeoutField</name>
+    <name>phonelist::RelayTimeoutField</name>
     <message>
         <source>0 to %1 ms</source>
         <translation>0 bis %1 ms</translation>

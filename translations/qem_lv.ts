@@ -188,6 +188,141 @@ Izveidota tukša datne.</translation>
         <source>All Files (*)</source>
         <translation>Visas datnes (*)</translation>
     </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Meklēt...</translation>
+    </message>
+    <message>
+        <source>Import CSV...</source>
+        <translation>Importēt CSV...</translation>
+    </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>Eksportēt CSV...</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV datnes (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Eksportēt CSV</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>Importēt CSV</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Nesaglabātas izmaiņas</translation>
+    </message>
+    <message>
+        <source>The phone book has changes that are not in its file:
+%1
+
+Save them before closing?</source>
+        <translation>Tālruņu grāmatā ir izmaiņas, kuru nav tās datnē:
+%1
+
+Saglabāt tās pirms aizvēršanas?</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::ImportReportDialog</name>
+    <message>
+        <source>header, skipped</source>
+        <translation>virsraksts, izlaists</translation>
+    </message>
+    <message>
+        <source>empty, skipped</source>
+        <translation>tukša, izlaista</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>derīga</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>mainīta</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>noraidīta</translation>
+    </message>
+    <message>
+        <source>only digits and a leading + are allowed</source>
+        <translation>atļauti tikai cipari un + sākumā</translation>
+    </message>
+    <message>
+        <source>longer than 15 characters</source>
+        <translation>vairāk nekā 15 rakstzīmes</translation>
+    </message>
+    <message>
+        <source>too short (at least 2 characters)</source>
+        <translation>par īsu (vismaz 2 rakstzīmes)</translation>
+    </message>
+    <message>
+        <source>the slot is not between 0 and 499</source>
+        <translation>vieta nav no 0 līdz 499</translation>
+    </message>
+    <message>
+        <source>expected &quot;slot,number&quot;</source>
+        <translation>gaidīts „slot,number”</translation>
+    </message>
+    <message>
+        <source>more than 500 numbers</source>
+        <translation>vairāk nekā 500 numuru</translation>
+    </message>
+    <message>
+        <source>Line %1: slot %2 also on line %3; both numbers kept</source>
+        <translation>Rinda %1: vieta %2 arī rindā %3; paturēti abi numuri</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 may have lost a leading &quot;%3&quot; (most numbers have %4 characters starting with &quot;%3&quot;); imported as it stands</source>
+        <translation>Rinda %1: numuram %2, iespējams, trūkst sākuma „%3” (vairumam numuru garums ir %4 un sākums „%3”); importēts nemainīts</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>Importēt CSV</translation>
+    </message>
+    <message>
+        <source>%1: %2 good, %3 changed, %4 refused.
+Import replaces the phone list with the %5 good and changed numbers; the relay time-out and the switch stay.</source>
+        <translation>%1: derīgas: %2, mainītas: %3, noraidītas: %4.
+„Importēt” aizstāj tālruņu sarakstu ar derīgajiem un mainītajiem numuriem (%5); releja noildze un ārējā atvienošana paliek.</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importēt</translation>
+    </message>
+    <message>
+        <source>Duplicates and warnings:</source>
+        <translation>Dublikāti un brīdinājumi:</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Rinda</translation>
+    </message>
+    <message>
+        <source>In the file</source>
+        <translation>Datnē</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Rezultāts</translation>
+    </message>
+    <message>
+        <source>Imported as / why not</source>
+        <translation>Importēts kā / kāpēc ne</translation>
+    </message>
+    <message>
+        <source>%1 would stand in %2 slots (lines %3)</source>
+        <translation>%1 būtu %2 vietās (rindas %3)</translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <translation>Nav.</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::PortSetupDialog</name>
@@ -233,7 +368,29 @@ Izveidota tukša datne.</translation>
     </message>
 </context>
 <context>
-    <name>phonebook::PhoneListEditor</name>
+    <name>phonelist::FindBar</name>
+    <message>
+        <source>Find number</source>
+        <translation>Meklēt numuru</translation>
+    </message>
+    <message>
+        <source>No match</source>
+        <translation>Nav atrasts</translation>
+    </message>
+</context>
+<context>
+    <name>phonelist::PhoneBookHistory</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Atsaukt</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Ata&amp;tsaukt</translation>
+    </message>
+</context>
+<context>
+    <name>phonelist::PhoneListEditor</name>
     <message>
         <source>Nr.</source>
         <translation>Nr.</translation>
@@ -242,9 +399,69 @@ Izveidota tukša datne.</translation>
         <source>Phone Number</source>
         <translation>Tālruņa numurs</translation>
     </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopēt</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Ielīmēt</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Dzēst</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Izvēlēties &amp;visu</translation>
+    </message>
+    <message>
+        <source>Lines not pasted: %1</source>
+        <translation>Neielīmētās rindas: %1</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot;: %3</source>
+        <translation>Rinda %1: „%2”: %3</translation>
+    </message>
+    <message>
+        <source>... and %1 more (see the details)</source>
+        <translation>... un vēl %1 (skatiet sīkāku informāciju)</translation>
+    </message>
+    <message>
+        <source>Numbers that did not fit past slot 499: %1</source>
+        <translation>Numuri, kas neietilpa aiz vietas 499: %1</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Ielīmēt</translation>
+    </message>
+    <message>
+        <source>also in slot %1</source>
+        <translation>arī vietā %1</translation>
+    </message>
+    <message>
+        <source>Numbers: %1, duplicates: %2</source>
+        <translation>Numuri: %1, dublikāti: %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>tukša</translation>
+    </message>
+    <message>
+        <source>one character only</source>
+        <translation>tikai viena rakstzīme</translation>
+    </message>
+    <message>
+        <source>longer than 15 characters</source>
+        <translation>vairāk nekā 15 rakstzīmes</translation>
+    </message>
+    <message>
+        <source>not a phone number</source>
+        <translation>nav tālruņa numurs</translation>
+    </message>
 </context>
 <context>
-    <name>phonebook::RelayTimeoutField</name>
+    <name>phonelist::RelayTimeoutField</name>
     <message>
         <source>0 to %1 ms</source>
         <translation>No 0 līdz %1 ms</translation>
