@@ -28,7 +28,7 @@ protected:
     FakeSysfs sysfs;
 };
 
-TEST_F(LatencyTimerTest, readsTheAttributeOfTheNamedTty)
+TEST_F(LatencyTimerTest, readsTheAttributeOfTheNamedTtyOrOfTheTtyAStableNameLinksTo)
 {
     struct Case {
         const char* name;
@@ -42,14 +42,9 @@ TEST_F(LatencyTimerTest, readsTheAttributeOfTheNamedTty)
         EXPECT_EQ(serial::AdapterLatencyTimerMs(AddAdapter(c.name, c.attribute)), c.ms);
     }
     EXPECT_EQ(serial::AdapterLatencyTimerMs(sysfs.DevDir() + "/ttyUSB9"), std::nullopt) << "no such device";
-}
-
-TEST_F(LatencyTimerTest, stableNameReadsItsTtysTimer)
-{
-    AddAdapter("ttyUSB0", "16");
     sysfs.AddStableName("usb-FTDI_FT232R_USB_UART_A1-if00-port0", "ttyUSB0");
     EXPECT_EQ(serial::AdapterLatencyTimerMs(sysfs.DevDir() + "/serial/by-id/usb-FTDI_FT232R_USB_UART_A1-if00-port0"),
-        16u);
+        16u) << "a stable name reads its tty's timer";
 }
 
 TEST_F(LatencyTimerTest, noticeOnceForEachPortAboveTwoMilliseconds)
