@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 
@@ -21,7 +19,7 @@ protected:
     {
         sysfs.AddUsbTty(name, "ftdi_sio", true, {{"idVendor", "0403"}});
         if (latencyTimer)
-            std::ofstream(sysfs.ClassDir() + "/" + name + "/device/latency_timer") << *latencyTimer;
+            sysfs.SetLatencyTimer(name, *latencyTimer);
         return sysfs.DevDir() + "/" + name;
     }
 
@@ -64,7 +62,7 @@ TEST_F(LatencyTimerTest, noticeOnceForEachPortAboveTwoMilliseconds)
     EXPECT_EQ(notices.For(borderline), "");
     EXPECT_EQ(notices.For(fast), "");
     // A port below the limit is looked at again when it is opened again.
-    std::ofstream(sysfs.ClassDir() + "/ttyUSB3/device/latency_timer") << "16";
+    sysfs.SetLatencyTimer("ttyUSB3", "16");
     EXPECT_NE(notices.For(fast), "");
 }
 
