@@ -10,7 +10,6 @@
 #include <QLabel>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 
 namespace {
@@ -115,9 +114,7 @@ TEST_F(ReadTest, slowAdapterIsNoticedOnceAsInformationAndTheReadGoesOn)
     StartWithImage(BookBytes({{0, "111"}}, 500, true));
     // The device's line as a tty whose adapter holds bytes 16 ms.
     FakeSysfs sysfs;
-    const std::string tty = std::filesystem::path(Device().SlavePath()).filename();
-    std::filesystem::create_directories(sysfs.ClassDir() + "/" + tty + "/device");
-    std::ofstream(sysfs.ClassDir() + "/" + tty + "/device/latency_timer") << "16\n";
+    sysfs.SetLatencyTimer(std::filesystem::path(Device().SlavePath()).filename(), "16\n");
     std::string notice;
     watch.Then([&](QWidget& window) {
         if (auto* message = dynamic_cast<dialogs::MessageWindow*>(&window))

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 
@@ -21,14 +19,14 @@ protected:
     {
         sysfs.AddUsbTty(name, "ftdi_sio", true, {{"idVendor", "0403"}});
         if (latencyTimer)
-            std::ofstream(sysfs.ClassDir() + "/" + name + "/device/latency_timer") << *latencyTimer;
+            sysfs.SetLatencyTimer(name, *latencyTimer);
         return sysfs.DevDir() + "/" + name;
     }
 
     FakeSysfs sysfs;
 };
 
-TEST_F(LatencyTimerTest, readsTheAttributeOfTheNamedTty)
+TEST_F(LatencyTimerTest, readsTheAttributeOfTheNamedTtyOrOfTheTtyAStableNameLinksTo)
 {
     struct Case {
         const char* name;
@@ -42,14 +40,9 @@ TEST_F(LatencyTimerTest, readsTheAttributeOfTheNamedTty)
         EXPECT_EQ(serial::AdapterLatencyTimerMs(AddAdapter(c.name, c.attribute)), c.ms);
     }
     EXPECT_EQ(serial::AdapterLatencyTimerMs(sysfs.DevDir() + "/ttyUSB9"), std::nullopt) << "no such device";
-}
-
-TEST_F(LatencyTimerTest, stableNameReadsItsTtysTimer)
-{
-    AddAdapter("ttyUSB0", "16");
     sysfs.AddStableName("usb-FTDI_FT232R_USB_UART_A1-if00-port0", "ttyUSB0");
     EXPECT_EQ(serial::AdapterLatencyTimerMs(sysfs.DevDir() + "/serial/by-id/usb-FTDI_FT232R_USB_UART_A1-if00-port0"),
-        16u);
+        16u) << "a stable name reads its tty's timer";
 }
 
 TEST_F(LatencyTimerTest, noticeOnceForEachPortAboveTwoMilliseconds)
@@ -69,7 +62,7 @@ TEST_F(LatencyTimerTest, noticeOnceForEachPortAboveTwoMilliseconds)
     EXPECT_EQ(notices.For(borderline), "");
     EXPECT_EQ(notices.For(fast), "");
     // A port below the limit is looked at again when it is opened again.
-    std::ofstream(sysfs.ClassDir() + "/ttyUSB3/device/latency_timer") << "16";
+    sysfs.SetLatencyTimer("ttyUSB3", "16");
     EXPECT_NE(notices.For(fast), "");
 }
 

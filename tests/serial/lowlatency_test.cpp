@@ -13,23 +13,14 @@
 
 namespace {
 
-// An adapter's serial_struct with a value in every field, which refuses
-// the requests it is told to.
+// An adapter's serial_struct with every byte set, so that a request that
+// loses any field shows, which refuses the requests it is told to.
 class FakeDriver : public serial::SerialInfoDriver {
 public:
     FakeDriver()
     {
-        state.type = PORT_16550A;
-        state.line = 3;
-        state.port = 0x3f8;
-        state.irq = 4;
+        std::memset(&state, 0x5a, sizeof state);
         state.flags = ASYNC_SKIP_TEST | ASYNC_AUTO_IRQ;
-        state.xmit_fifo_size = 64;
-        state.custom_divisor = 7;
-        state.baud_base = 24000000;
-        state.close_delay = 50;
-        state.closing_wait = 3000;
-        state.io_type = SERIAL_IO_PORT;
     }
     int Get(int, serial_struct& info) override
     {

@@ -61,6 +61,15 @@ public:
         std::ofstream(fs::path(DevDir()) / name);
     }
 
+    // The latency_timer attribute a USB adapter's driver publishes for the
+    // tty, with this text.
+    void SetLatencyTimer(const std::string& name, const std::string& text) const
+    {
+        const std::filesystem::path device = std::filesystem::path(ClassDir()) / name / "device";
+        std::filesystem::create_directories(device);
+        std::ofstream(device / "latency_timer") << text;
+    }
+
     // A /dev/serial/by-id link to the device node name.
     void AddStableName(const std::string& link, const std::string& name) const
     {
