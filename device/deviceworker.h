@@ -99,7 +99,8 @@ private:
         }
     };
 
-    // The one place where requests change state; under lock_.
+    // The one place that decides what happens to the front request (its
+    // report is marked by ReportLocked); under lock_.
     Step DecideLocked(Side side);
     // Marks the front request reported and hands its handler over.
     Step ReportLocked(QueueEntry& front);
