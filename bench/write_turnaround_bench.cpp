@@ -9,10 +9,10 @@
 //
 // Reported per client over all runs: median, 90th and 99th percentile of the
 // turnaround, and the median time of the 470 frames (from the write start's
-// acknowledgement to the last frame's last byte), the process's voluntary
-// context switches per frame over the whole operation (the peer's own
-// included, pauses and reopening too); then QEM's ratios to the plain
-// client.
+// acknowledgement to the last frame's last byte), and over the whole
+// operation (the peer's own share, pauses and reopening included) the
+// process's voluntary context switches per frame and its processor time;
+// then QEM's ratios to the plain client.
 
 #include "app/mainwindow.h"
 #include "tests/app/windowcontrols.h"
@@ -217,7 +217,26 @@ bool RunPlainClient(const std::string& port, const std::vector<QByteArray>& fram
     return finished;
 }
 
-bool RunWindow(const std::string& port, const std::string& image, const std::string& dir, platform::QtWindowThread& window)
+// What the process spent so far: voluntary context switches (each is a
+// thread going to sleep, so their number per frame counts the hand-overs
+// between threads whatever else the machine is doing) and processor time.
+struct Spent {
+    long wakeUps = 0;
+    double cpuMs = 0;
+
+    static Spent SoFar()
+    {
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        const auto ms = [](const timeval& t) { return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3; };
+        return {usage.ru_nvcsw, ms(usage.ru_utime) + ms(usage.ru_stime)};
+    }
+    Spent operator-(const Spent& before) const { return {wakeUps - before.wakeUps, cpuMs - before.cpuMs}; }
+};
+
+// From the click on "Write To Device" to the window's end of the operation.
+bool RunWindow(const std::string& port, const std::string& image, const std::string& dir, platform::QtWindowThread& window,
+    Spent& spent)
 {
     const std::string book = dir + "/book.kalc";
     std::ofstream(book, std::ios::binary | std::ios::trunc) << image;
@@ -225,24 +244,17 @@ bool RunWindow(const std::string& port, const std::string& image, const std::str
         << "\ndataBits=8\nstopBits=1\nparity=None\nflowControl=None\nbaudrate=115200\n";
     app::MainWindow form(window, dir + "/qem");
     form.show();
+    const Spent before = Spent::SoFar();
     WriteToDeviceButton(form)->click();
-    return qtwait::WaitFor([&] { return LoadFromFileButton(form)->isEnabled(); }, 60s);
-}
-
-// Voluntary context switches of the whole process so far: each is a thread
-// going to sleep, so their number per frame counts the hand-overs between
-// threads whatever else the machine is doing.
-long WakeUps()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_nvcsw;
+    const bool done = qtwait::WaitFor([&] { return LoadFromFileButton(form)->isEnabled(); }, 60s);
+    spent = Spent::SoFar() - before;
+    return done;
 }
 
 struct Row {
     std::vector<double> turnaroundsUs;
     std::vector<double> framesMs;
-    long wakeUps = 0;
+    Spent spent;
     int runs = 0;
     bool ok = true;
 
@@ -260,18 +272,20 @@ struct Row {
         std::sort(framesMs.begin(), framesMs.end());
         return framesMs[framesMs.size() / 2];
     }
-    void Add(const TimingPeer::Run& run, bool finished, long wakeUpsOfRun)
+    void Add(const TimingPeer::Run& run, bool finished, const Spent& spentOnRun)
     {
         ok = ok && finished && run.complete;
-        wakeUps += wakeUpsOfRun;
+        spent.wakeUps += spentOnRun.wakeUps;
+        spent.cpuMs += spentOnRun.cpuMs;
         ++runs;
         turnaroundsUs.insert(turnaroundsUs.end(), run.turnaroundsUs.begin(), run.turnaroundsUs.end());
         framesMs.push_back(run.framesMs);
     }
     void Print(const char* name)
     {
-        std::printf("%-28s %8.1f %8.1f %8.1f %10.2f %9.1f%s\n", name, Percentile(0.5), Percentile(0.9),
-            Percentile(0.99), FramesMedian(), static_cast<double>(wakeUps) / (runs * Frames), ok ? "" : "  FAILED");
+        std::printf("%-28s %8.1f %8.1f %8.1f %10.2f %9.1f %7.1f%s\n", name, Percentile(0.5), Percentile(0.9),
+            Percentile(0.99), FramesMedian(), static_cast<double>(spent.wakeUps) / (runs * Frames), spent.cpuMs / runs,
+            ok ? "" : "  FAILED");
     }
 };
 
@@ -295,20 +309,21 @@ int main(int argc, char** argv)
     Row qem, plain;
     for (int i = 0; i < runs; ++i) {
         peer.Reset();
-        long before = WakeUps();
-        const bool windowDone = RunWindow(peer.SlavePath(), image, pattern, window);
+        Spent spentByWindow;
+        const bool windowDone = RunWindow(peer.SlavePath(), image, pattern, window, spentByWindow);
         qtwait::WaitFor([&] { return peer.Complete(); }, 2s);
-        qem.Add(peer.Result(), windowDone, WakeUps() - before);
+        qem.Add(peer.Result(), windowDone, spentByWindow);
 
         peer.Reset();
-        before = WakeUps();
+        const Spent before = Spent::SoFar();
         const bool plainDone = RunPlainClient(peer.SlavePath(), frames);
         qtwait::WaitFor([&] { return peer.Complete(); }, 2s);
-        plain.Add(peer.Result(), plainDone, WakeUps() - before);
+        plain.Add(peer.Result(), plainDone, Spent::SoFar() - before);
     }
     std::filesystem::remove_all(pattern);
 
-    std::printf("%-28s %8s %8s %8s %10s %9s\n", "turnaround (us)", "median", "p90", "p99", "470 fr. ms", "wakes/fr.");
+    std::printf("%-28s %8s %8s %8s %10s %9s %7s\n", "turnaround (us)", "median", "p90", "p99", "470 fr. ms", "wakes/fr.",
+        "CPU ms");
     qem.Print("QEM window, Write To Device");
     plain.Print("QSerialPort, per readyRead");
     std::printf("%-28s %8.2f %8.2f %8.2f %10.2f\n", "ratio QEM / QSerialPort", qem.Percentile(0.5) / plain.Percentile(0.5),

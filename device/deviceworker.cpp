@@ -82,7 +82,11 @@ void DeviceWorker::PostRequest(std::string command, const engine::MatchRule& ats
         at = std::upper_bound(queue_.begin() + 1, queue_.end(), priority,
             [](std::int8_t p, const QueueEntry& r) { return p < r.request.Priority; });
     queue_.insert(at, std::move(entry));
-    wakeEvent_.Set();
+    // A handler's posts are decided by the window thread's serve as soon as
+    // the handler returns; waking the worker for them would only cost the
+    // next command that wake-up.
+    if (!handlerGeneration_)
+        wakeEvent_.Set();
 }
 
 void DeviceWorker::BeginOperation()

@@ -96,16 +96,35 @@ bool Engine::AdvanceLocked(std::uint64_t number, CommandEvent event)
 
 void Engine::Locked(const std::function<void()>& step)
 {
-    std::vector<platform::Event*> signals;
+    std::vector<platform::Event*> raised;
     {
         std::lock_guard lock(lock_);
         step();
-        signals.swap(pendingSignals_);
+        raised.swap(pendingSignals_);
     }
-    // The listener first: a thread the events wake finds it already told.
-    if (!signals.empty() && outcomeListener_)
-        outcomeListener_();
-    for (platform::Event* event : signals)
+    if (raised.empty())
+        return;
+    if (!outcomeListener_ || !window_.IsCurrentThread()) {
+        // The listener first: a thread the events wake finds it already told.
+        if (outcomeListener_)
+            outcomeListener_();
+        SetEvents(raised);
+        return;
+    }
+    // Decided on the window thread: what the listener posts there runs
+    // first, so the window thread serves the outcome (and hands the next
+    // command over) before it pays for waking the threads that wait for the
+    // events.
+    outcomeListener_();
+    window_.Post([this, alive = std::weak_ptr<int>(alive_), raised] {
+        if (!alive.expired())
+            SetEvents(raised);
+    });
+}
+
+void Engine::SetEvents(const std::vector<platform::Event*>& raised)
+{
+    for (platform::Event* event : raised)
         event->Set();
 }
 

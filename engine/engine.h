@@ -77,8 +77,10 @@ public:
     // written, no outcome yet. Bytes received from then on may answer it.
     bool AwaitsAnswer(std::uint64_t command) const;
     // Called outside the engine's lock, on whichever thread decided it,
-    // whenever a command gets its outcome, just before the outcome event is
-    // set. Set it before the first command is prepared.
+    // whenever a command gets its outcome, before the outcome event is set.
+    // On the window thread the events are then set from a call posted there,
+    // after whatever the listener itself posted. Set it before the first
+    // command is prepared.
     void SetOutcomeListener(std::function<void()> listener) { outcomeListener_ = std::move(listener); }
     // Tests only: runs on the engine's thread each time it wakes to write,
     // before it takes the command; what the receive side handles meanwhile
@@ -115,6 +117,7 @@ private:
     // that the step raised.
     void Locked(const std::function<void()>& step);
     void EndUnansweredLocked(std::uint64_t number, CommandEvent event);
+    static void SetEvents(const std::vector<platform::Event*>& raised);
 
     void SendLoop();
     // Takes the current command for writing: its bytes, or nothing when it

@@ -124,6 +124,26 @@ TEST(Engine, anAnswerFasterThanTheWriteRaisesNoLaterTimeout)
     EXPECT_EQ(bench.Take(), Signal::None);
 }
 
+TEST(Engine, outcomeOnTheWindowThreadSetsItsEventOnlyAfterWhatTheListenerPosted)
+{
+    // The listener's call serves the outcome; waking the event's waiter
+    // before it would cost the next command that wake-up.
+    EngineOnPty bench;
+    bool served = false;
+    Signal setBeforeServe = Signal::None;
+    bench.engine.SetOutcomeListener([&] {
+        bench.window.Post([&] {
+            served = true;
+            setBeforeServe = bench.Take();
+        });
+    });
+    ScriptedDevice device(bench.pty, 1, {{0ms, "\xAA"}});
+    bench.Send("U", MatchAts("\xAA"), 2000);
+    ASSERT_TRUE(bench.window.RunUntil([&] { return served; }, 5s));
+    EXPECT_EQ(setBeforeServe, Signal::None);
+    EXPECT_EQ(bench.AwaitOutcome(), Signal::Reply);
+}
+
 TEST(Engine, writesTheCommandBytesExactly)
 {
     EngineOnPty bench;
