@@ -2,6 +2,7 @@
 
 #include "app/exceptionbox.h"
 #include "app/fileoperations.h"
+#include "app/statusarea.h"
 #include "device/deviceworker.h"
 #include "dialogs/errorwindow.h"
 #include "dialogs/messagewindow.h"
@@ -41,7 +42,7 @@ void DeviceOperationsController::StartWorker()
         // The port list cannot be read, or a thread cannot be made. The
         // window stays usable for editing and files.
         ShowErrorMessage(tr("Unable to connect to the device."));
-        view_.HideStatusArea();
+        view_.Status().Hide();
         view_.SetControlsEnabled(true, true);
     }
 }
@@ -147,27 +148,27 @@ bool DeviceOperationsController::PutOffWhileDeviceCallRuns(MainWindow::DeviceBut
 
 void DeviceOperationsController::BusyForWriting()
 {
-    view_.ShowStatus(tr("Connecting to device...").toStdWString(), 0);
+    view_.Status().Show(tr("Connecting to device...").toStdWString(), 0);
     view_.SetControlsEnabled(false, true);
 }
 
 void DeviceOperationsController::BusyForReading()
 {
-    view_.ShowStatus(tr("Reading data from device...").toStdWString(), 0);
+    view_.Status().Show(tr("Reading data from device...").toStdWString(), 0);
     view_.SetControlsEnabled(false, false);
-    view_.StartGaugeTicking();
+    view_.Status().StartGaugeTicking();
 }
 
 void DeviceOperationsController::IdleAfterWriting()
 {
-    view_.HideStatusArea();
+    view_.Status().Hide();
     view_.SetControlsEnabled(true, true);
 }
 
 void DeviceOperationsController::IdleAfterReading()
 {
-    view_.StopGaugeTicking();
-    view_.HideStatusArea();
+    view_.Status().StopGaugeTicking();
+    view_.Status().Hide();
     view_.SetControlsEnabled(true, false);
 }
 

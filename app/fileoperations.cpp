@@ -2,6 +2,7 @@
 
 #include "app/exceptionbox.h"
 #include "app/mainwindow.h"
+#include "app/phonebookeditor.h"
 #include "csv/importreport.h"
 #include "csv/records.h"
 #include "csv/writer.h"
@@ -66,10 +67,10 @@ bool FileOperationsController::SaveToCurrentFile()
 bool FileOperationsController::Save(const std::string& target)
 {
     // The rows as they stand, gaps included: nothing is compacted here.
-    if (!phonebook::WriteFileAtomically(target, phonebook::EncodePhoneBook(view_.EditedPhoneBook())))
+    if (!phonebook::WriteFileAtomically(target, phonebook::EncodePhoneBook(view_.Editor().EditedPhoneBook())))
         return false;
-    view_.ResetInvalidRelayTimeout();
-    view_.MarkSaved();
+    view_.Editor().ResetInvalidRelayTimeout();
+    view_.Editor().MarkSaved();
     return true;
 }
 
@@ -80,15 +81,15 @@ void FileOperationsController::LoadPhoneBookFile(const std::string& path)
     if (!bytes)
         return;
     const phonebook::LoadedPhoneBook loaded = phonebook::DecodePhoneBook(*bytes);
-    view_.ShowPhoneBook(loaded.numbers, loaded.relayTimeout, loaded.externalOff);
+    view_.Editor().ShowPhoneBook(loaded.numbers, loaded.relayTimeout, loaded.externalOff);
     // A short file leaves rows as they were, which no file holds.
     if (loaded.relayTimeout)
-        view_.MarkSaved();
+        view_.Editor().MarkSaved();
 }
 
 void FileOperationsController::OpenCurrentFile()
 {
-    view_.BuildPhoneRows();
+    view_.Editor().BuildPhoneRows();
     if (currentFile_.empty()) {
         currentFile_ = locations_.DefaultPhoneBookPath;
         if (!phonebook::IsExistingFile(currentFile_))
@@ -98,11 +99,11 @@ void FileOperationsController::OpenCurrentFile()
 
     if (phonebook::IsExistingFile(currentFile_)) {
         LoadPhoneBookFile(currentFile_);
-        view_.ResetHistory();
+        view_.Editor().ResetHistory();
         return;
     }
     phonebook::WriteFileAtomically(currentFile_, {});
-    view_.ResetHistory();
+    view_.Editor().ResetHistory();
     dialogs::ShowMessageWindow(tr("Info").toStdWString(),
         tr("File containing saved phone numbers was not found (looking for: %1). \r\n\r\nEmpty file was created.")
             .arg(QString::fromStdWString(dialogs::ToWideText(currentFile_)))
@@ -159,7 +160,7 @@ void FileOperationsController::ImportCsvFile(const std::string& path)
     // emptied too.
     std::vector<std::string> numbers = report.numbers;
     numbers.resize(phonebook::PhoneSlotCount);
-    view_.ShowPhoneBook(numbers, std::nullopt, std::nullopt);
+    view_.Editor().ShowPhoneBook(numbers, std::nullopt, std::nullopt);
 }
 
 void FileOperationsController::ExportCsv()
@@ -170,7 +171,7 @@ void FileOperationsController::ExportCsv()
     // What saving and loading the book again would show: spaces gone,
     // numbers cut to a slot's 15 bytes.
     const std::vector<std::string> stored =
-        phonebook::DecodePhoneBook(phonebook::EncodePhoneBook(view_.EditedPhoneBook())).numbers;
+        phonebook::DecodePhoneBook(phonebook::EncodePhoneBook(view_.Editor().EditedPhoneBook())).numbers;
     if (!phonebook::WriteFileAtomically(*chosen, csv::WriteBookCsv(stored)))
         view_.ShowCsvProblem(Tr("%1 cannot be written.").arg(PathText(*chosen)));
 }

@@ -3,6 +3,8 @@
 // up after 40 seconds; the gauge ticking meanwhile shows the time passing.
 
 #include "app/deviceoperations.h"
+#include "app/phonebookeditor.h"
+#include "app/statusarea.h"
 #include "device/protocol.h"
 
 namespace app {
@@ -31,14 +33,14 @@ void DeviceOperationsController::ReadWatch::Failed(device::Step step, device::Fr
     case device::Step::Hello: owner_.FailOperation(Operation::Read, unableToStart); return;
     case device::Step::GiveUp:
         // The time is up whatever the last tick of the gauge showed.
-        owner_.view_.SetGauge(100);
+        owner_.view_.Status().SetGauge(100);
         owner_.FailOperation(
             Operation::Read, DeviceOperationsController::tr("There was failure while reading data from device!"));
         return;
     default:
         owner_.FailOperation(
             Operation::Read, DeviceOperationsController::tr("There was error while reading from device!"));
-        owner_.view_.ClearAll();
+        owner_.view_.Editor().ClearAll();
         return;
     }
 }
@@ -49,7 +51,7 @@ void DeviceOperationsController::ReadWatch::Finished(const std::string& reply)
     const device::protocol::Dump dump = device::protocol::DecodeDump(reply);
     // Slots the reply does not reach keep their rows as they are; the
     // operation took only a dump that holds the relay settings.
-    owner_.view_.ShowPhoneBook(dump.numbers, dump.relayTimeout, dump.externalOff);
+    owner_.view_.Editor().ShowPhoneBook(dump.numbers, dump.relayTimeout, dump.externalOff);
     owner_.IdleAfterReading();
 }
 

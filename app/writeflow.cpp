@@ -3,6 +3,7 @@
 
 #include "app/deviceoperations.h"
 #include "app/fileoperations.h"
+#include "app/statusarea.h"
 #include "device/sequences.h"
 #include "dialogs/widetext.h"
 #include "phonebook/fileaccess.h"
@@ -51,7 +52,7 @@ void DeviceOperationsController::WriteToDevice()
 
 void DeviceOperationsController::WriteWatch::Preparing()
 {
-    owner_.view_.ShowStatus(DeviceOperationsController::tr("Prepearing to write data to device...").toStdWString(), 50);
+    owner_.view_.Status().Show(DeviceOperationsController::tr("Prepearing to write data to device...").toStdWString(), 50);
 }
 
 bool DeviceOperationsController::WriteWatch::KeepPosting()
@@ -65,17 +66,17 @@ bool DeviceOperationsController::WriteWatch::KeepPosting()
 void DeviceOperationsController::WriteWatch::FrameWritten(std::uint32_t frame, std::uint32_t frames)
 {
     if (frame == 1) {
-        owner_.view_.ShowStatus(DeviceOperationsController::tr("Writing data to device...").toStdWString(), 100);
+        owner_.view_.Status().Show(DeviceOperationsController::tr("Writing data to device...").toStdWString(), 100);
         return;
     }
     // The gauge counts the frames shown before this one, the first not
     // counted, rounded to nearest, halves to even (the default rounding
     // mode).
     const double share = static_cast<double>(frame - 2) / frames * 100;
-    owner_.view_.SetGauge(static_cast<int>(std::nearbyint(share)));
+    owner_.view_.Status().SetGauge(static_cast<int>(std::nearbyint(share)));
     // The bar leaves shortly before the end, while the last frames go out.
-    if (owner_.view_.Gauge() >= 99)
-        owner_.view_.HideStatusArea();
+    if (owner_.view_.Status().Gauge() >= 99)
+        owner_.view_.Status().Hide();
 }
 
 void DeviceOperationsController::WriteWatch::Failed(device::Step step, device::FrameCount)

@@ -14,6 +14,7 @@
 // the lower bound: the fixed pauses plus every byte's line time.
 
 #include "app/mainwindow.h"
+#include "app/phonebookeditor.h"
 #include "tests/app/windowcontrols.h"
 #include "phonebook/phonebookfile.h"
 #include "phonelist/phonelisteditor.h"
@@ -146,7 +147,7 @@ bool RunAt(unsigned baud, const ModalCloser& modals)
         Report("write", baud, {write.seconds, write.ok && stored},
             OpenPauses + PauseAfterFirstHello + std::chrono::duration<double>(DeviceStoreTime).count(), WriteBytes);
 
-        form.ClearAll();
+        form.Editor().ClearAll();
         const Result read = Run(form, LoadFromDeviceButton(form), modals);
         const bool shown = PhoneList(form)->Values() == book.numbers;
         Report("read", baud, {read.seconds, read.ok && shown}, OpenPauses + DumpQuietTime, ReadBytes);

@@ -24,6 +24,7 @@
 
 #include "app/deviceoperations.h"
 #include "app/mainwindow.h"
+#include "app/phonebookeditor.h"
 #include "tests/app/windowcontrols.h"
 #include "bench/linestallprobe.h"
 #include "bench/portbacklogwatch.h"
@@ -165,7 +166,7 @@ public:
             storedTimeout_ = 1000 + cycle;
         const bool kept = phonebook::DecodePhoneBook(device_.StoredImage()).relayTimeout == storedTimeout_;
 
-        form_->ClearAll();
+        form_->Editor().ClearAll();
         RelayTimeoutField(*form_)->setText(QStringLiteral("7"));
         const bool read = Run(LoadFromDeviceButton(*form_), refused ? CannotStartReading : "")
             && (refused || fault.numbersMoved || PhoneList(*form_)->Values() == book_.numbers)

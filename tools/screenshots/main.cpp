@@ -7,6 +7,7 @@
 
 #include "app/language.h"
 #include "app/mainwindow.h"
+#include "app/statusarea.h"
 #include "dialogs/errorwindow.h"
 #include "dialogs/portsetupdialog.h"
 #include "phonebook/phonebookfile.h"
@@ -58,7 +59,7 @@ bool TakePictures(const QString& prefix, const QTemporaryDir& folder, platform::
     if (!WriteFile(bookPath, QByteArray::fromStdString(bytes)))
         return false;
     app::MainWindow window(windowThread, folder.filePath(QStringLiteral("qem")).toStdString());
-    window.ShowStatus(Text("Writing data to device...").toStdWString(), 40);
+    window.Status().Show(Text("Writing data to device...").toStdWString(), 40);
     bool saved = Save(window, prefix + QStringLiteral("-main.png"));
 
     auto* files = window.findChild<QFileDialog*>(QStringLiteral("DLG_LoadFrom"));
