@@ -11,6 +11,14 @@
 #include <algorithm>
 
 namespace app {
+namespace {
+
+// A display shows a few dozen pictures a second; the gauge of a write on a
+// fast line moves hundreds of times a second, and each paint costs the
+// window thread the time of several frames.
+constexpr int GaugePaintIntervalMs = 40;
+
+} // namespace
 
 StatusArea::StatusArea(QWidget& window)
     : QObject(&window)
@@ -37,6 +45,10 @@ StatusArea::StatusArea(QWidget& window)
     ticker_->setInterval(400);
     // The read gives itself up when the gauge is full.
     connect(ticker_, &QTimer::timeout, this, [this] { SetGauge(Gauge() + 1); });
+    gaugePaint_ = new QTimer(this);
+    gaugePaint_->setSingleShot(true);
+    gaugePaint_->setInterval(GaugePaintIntervalMs);
+    connect(gaugePaint_, &QTimer::timeout, this, [this] { gauge_->setUpdatesEnabled(true); });
 }
 
 void StatusArea::AddTo(QBoxLayout& layout)
@@ -58,6 +70,8 @@ void StatusArea::Show(const std::wstring& text, unsigned percent)
     gauge_->show();
     text_->setText(QString::fromStdWString(text));
     SetGauge(percent <= 100 ? static_cast<int>(percent) : 0);
+    gaugePaint_->stop();
+    gauge_->setUpdatesEnabled(true);
     // Painted now: the window may wait next (the pause before the frames,
     // a reopen), and the operator is meant to read it meanwhile.
     text_->repaint();
@@ -69,13 +83,15 @@ void StatusArea::SetGauge(int percent)
     // QProgressBar ignores a value outside its range; the gauge takes the
     // nearest bound instead. It would repaint at once, inside the device
     // handler that moved it and so before the next frame goes out; the
-    // repaint is left to the event loop, where it overlaps the line.
+    // repaint is left to the event loop, where it overlaps the line, and
+    // paints the latest value once per paint interval.
     const int value = std::clamp(percent, gauge_->minimum(), gauge_->maximum());
     if (value == gauge_->value())
         return;
     gauge_->setUpdatesEnabled(false);
     gauge_->setValue(value);
-    gauge_->setUpdatesEnabled(true);
+    if (!gaugePaint_->isActive())
+        gaugePaint_->start();
 }
 
 int StatusArea::Gauge() const

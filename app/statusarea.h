@@ -42,6 +42,8 @@ private:
     QLabel* text_ = nullptr;
     QProgressBar* gauge_ = nullptr;
     QTimer* ticker_ = nullptr;
+    // Holds the gauge's paints back: its expiry paints the latest value.
+    QTimer* gaugePaint_ = nullptr;
 };
 
 } // namespace app
