@@ -118,8 +118,8 @@ void SerialPort::SetBaudRate(BaudRateChoice value) { Set(baudRate_, value, &Seri
 void SerialPort::SetCustomBaudRate(std::int32_t value) { Set(customBaudRate_, value, &SerialPort::ApplyDCB); }
 void SerialPort::SetDataBits(DataBitsChoice value) { Set(dataBits_, value, &SerialPort::ApplyDCB); }
 void SerialPort::SetStopBits(StopBitsChoice value) { Set(stopBits_, value, &SerialPort::ApplyDCB); }
-void SerialPort::SetEvents(PortEvents value) { Set(events_, value, &SerialPort::ApplyNothing); }
-void SerialPort::SetEventChar(std::uint8_t value) { Set(eventChar_, value, &SerialPort::ApplyNothing); }
+void SerialPort::SetEvents(PortEvents value) { Set(events_, value); }
+void SerialPort::SetEventChar(std::uint8_t value) { Set(eventChar_, value); }
 
 void SerialPort::SetupComPort()
 {

@@ -157,15 +157,17 @@ private:
         std::lock_guard guard(lock_);
         return field;
     }
-    // Stores the value and, when it changed, runs the apply step.
+    // Stores the value and, when it changed, runs the apply step; settings
+    // that only the next Open uses have none.
     template <typename T>
-    void Set(T& field, const T& value, void (SerialPort::*apply)())
+    void Set(T& field, const T& value, void (SerialPort::*apply)() = nullptr)
     {
         std::lock_guard guard(lock_);
         if (field == value)
             return;
         field = value;
-        (this->*apply)();
+        if (apply)
+            (this->*apply)();
     }
 
     // SetupComPort runs the three steps in this order; each does nothing
@@ -175,8 +177,6 @@ private:
     void ApplyDCB();
     void ApplyTimeouts();
     bool CanApply() const { return connected_ && updateCount_ == 0; }
-    // Does nothing at all; the apply step of settings that the next Open uses.
-    void ApplyNothing() {}
 
     // Window thread: one batch of line events from the event thread.
     // Returns the number of received bytes it found and left queued because
