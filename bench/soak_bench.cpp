@@ -67,6 +67,7 @@ struct Fault {
     bool numbersMoved = false;
 };
 
+// clang-format off
 const Fault Faults[] = {
     {"none", [](relaysim::Faults&) {}},
     {"garbage", [](relaysim::Faults& f) { f.garbage = "\x01\xfe"; }, Fault::Line, true},
@@ -78,6 +79,7 @@ const Fault Faults[] = {
     {"dump pause of 350 ms", [](relaysim::Faults& f) { f.dumpPause = relaysim::DumpPause{3000, 350ms}; }},
     {"port path gone", [](relaysim::Faults&) {}, Fault::PathGone},
 };
+// clang-format on
 
 // Error windows are answered with "OK" and their messages kept.
 class ErrorRecorder : public QObject {

@@ -94,13 +94,13 @@ void AddFileCommands(CLI::App& app, Arguments& a, Command& run)
     CLI::Option* output = exportCommand->add_option("-o,--output", a.output, "CSV file (default: standard output)");
     exportCommand->callback([&, output] { run = [&, output] { return cli::Export(a.fileA, GivenValue(output, a.output)); }; });
 
-    CLI::App* import = app.add_subcommand("import", "phone book file from a CSV of numbers");
-    import->add_option("CSV", a.fileA, "CSV file: \"slot,number\" rows or one number per line")->required();
-    import->add_option("-o,--output", a.fileB, "phone book file to write")->required();
-    import->add_option("--timeout", a.importOptions.relayTimeout, "relay time-out in ms (0 to 65535)");
-    import->add_option("--external", a.external, "external disconnection")->check(CLI::IsMember({"on", "off"}));
-    import->add_flag("--skip-bad", a.importOptions.skipBad, "write the good rows even when some are rejected");
-    import->callback([&] {
+    CLI::App* importCommand = app.add_subcommand("import", "phone book file from a CSV of numbers");
+    importCommand->add_option("CSV", a.fileA, "CSV file: \"slot,number\" rows or one number per line")->required();
+    importCommand->add_option("-o,--output", a.fileB, "phone book file to write")->required();
+    importCommand->add_option("--timeout", a.importOptions.relayTimeout, "relay time-out in ms (0 to 65535)");
+    importCommand->add_option("--external", a.external, "external disconnection")->check(CLI::IsMember({"on", "off"}));
+    importCommand->add_flag("--skip-bad", a.importOptions.skipBad, "write the good rows even when some are rejected");
+    importCommand->callback([&] {
         run = [&] {
             a.importOptions.externalOff = a.external == "on";
             return cli::Import(a.fileA, a.fileB, a.importOptions);

@@ -11,6 +11,7 @@ namespace serial {
 namespace {
 
 // Speeds the kernel has a fixed code for; every other speed goes as BOTHER.
+// clang-format off
 constexpr std::array<std::pair<std::uint32_t, unsigned>, 30> kStandardSpeeds = {{
     {50, B50}, {75, B75}, {110, B110}, {134, B134}, {150, B150}, {200, B200}, {300, B300}, {600, B600},
     {1200, B1200}, {1800, B1800}, {2400, B2400}, {4800, B4800}, {9600, B9600}, {19200, B19200},
@@ -19,6 +20,7 @@ constexpr std::array<std::pair<std::uint32_t, unsigned>, 30> kStandardSpeeds = {
     {1500000, B1500000}, {2000000, B2000000}, {2500000, B2500000}, {3000000, B3000000},
     {3500000, B3500000}, {4000000, B4000000},
 }};
+// clang-format on
 
 void SetSpeed(termios2& t, std::uint32_t bitsPerSecond)
 {

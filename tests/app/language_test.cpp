@@ -27,6 +27,7 @@ TEST_P(LanguageChoiceTest, settingThenDesktopThenEnglish)
     EXPECT_EQ(app::ChooseLanguage(c.setting, c.desktop), c.expected);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, LanguageChoiceTest,
     ::testing::Values(ChoiceCase{"desktopLanguage", "", {"de-DE", "de"}, "de"},
         ChoiceCase{"desktopRegionIgnored", "", {"lt-LT"}, "lt"},
@@ -40,6 +41,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, LanguageChoiceTest,
         ChoiceCase{"settingWithDash", "de-AT", {}, "de"},
         ChoiceCase{"unknownSettingLeavesItToDesktop", "fr", {"lt-LT"}, "lt"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(TranslatedLanguages, areTheOnesTheWindowIsTestedIn)
 {

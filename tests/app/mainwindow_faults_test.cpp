@@ -6,6 +6,7 @@
 namespace faultmatrix {
 namespace {
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, FaultMatrixTest,
     ::testing::Values(
         FaultRow{"readUnplugged", Operation::Read,
@@ -56,6 +57,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, FaultMatrixTest,
         FaultRow{"writePathGone", Operation::Write, {}, Disturbance::PathGone, CannotStartWriting, Aftermath::NotStored},
         FaultRow{"readPathGone", Operation::Read, {}, Disturbance::PathGone, CannotStartReading, Aftermath::Kept}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 } // namespace
 } // namespace faultmatrix

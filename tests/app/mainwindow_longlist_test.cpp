@@ -77,6 +77,7 @@ TEST_P(PasteTest, pastesNormalisedNumbersFromTheCurrentRowAndReportsTheRest)
 
 // The paste is followed by one compaction: the first number stays first,
 // the others are sorted.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Texts, PasteTest,
     ::testing::Values(
         PasteCase{"spreadsheetColumnWithCrlfIntoAnOpenEditor", 0, true,
@@ -95,6 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, PasteTest,
             // second still standing in 499 below the packed range.
             {{0, "111"}, {1, "222"}, {499, "222"}}, {"Numbers that did not fit past slot 499: 2"}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(LongListTest, copyGivesTheSelectedNumbersOnePerLineAndDeleteEmptiesThem)
 {

@@ -63,6 +63,7 @@ TEST_P(WriteFailureTest, unansweredStepEndsTheWriteWithItsMessage)
     EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("ERROR")}) << "a second message";
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, WriteFailureTest,
     ::testing::Values(
         WriteFailure{"firstHello", SilentHello(1), "Unable to connect to the device!", 0, "\x55"},
@@ -73,6 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, WriteFailureTest,
         WriteFailure{"silentAfterFrame100", SilentAfterFrame(100), "There was error while writing to device!", 101,
             Hellos}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 void FillWindow(app::MainWindow& form)
 {
@@ -176,6 +178,7 @@ relaysim::Options LateHundredthFrameAck(std::chrono::milliseconds delay)
     return options;
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(SlowRows, FaultMatrixTest,
     ::testing::Values(
         // Unplugged in a write: the line is gone, and the write ends when the
@@ -197,6 +200,7 @@ INSTANTIATE_TEST_SUITE_P(SlowRows, FaultMatrixTest,
         FaultRow{"readHelloTooLate", Operation::Read, LateHello(5700ms), Disturbance::None, CannotStartReading,
             Aftermath::Kept}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 } // namespace
 } // namespace faultmatrix

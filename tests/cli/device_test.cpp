@@ -57,6 +57,7 @@ TEST_F(CliWithDevice, verifyAndDiffListWhatTheDeviceHoldsOtherwise)
     const std::string a = File("a.kalc", BookA);
     Result result = Run({"verify", a});
     EXPECT_EQ(result.status, 3) << result.err;
+    // clang-format off
     EXPECT_EQ(result.out,
         "differences (" + a + " | device):\n"
         "slot 1: 222 | 223\n"
@@ -64,6 +65,7 @@ TEST_F(CliWithDevice, verifyAndDiffListWhatTheDeviceHoldsOtherwise)
         "slot 4: (empty) | 555\n"
         "external disconnection: on | off\n"
         "4 differences\n");
+    // clang-format on
 
     result = Run({"diff", a, "device", "--json"});
     EXPECT_EQ(result.status, 3) << result.err;

@@ -35,6 +35,7 @@ struct FileCase {
 
 TEST(ImportReport, spreadsheetFilesRowByRow)
 {
+    // clang-format off
     const std::vector<FileCase> cases = {
         {"semicolon, BOM, header, CRLF, the number column beside names",
             "\xEF\xBB\xBF" "Flat;Phone;Note\r\n1;+370 600-00001;\r\n2;(8) 600.00002;gate\r\n3;860000003;\r\n",
@@ -93,6 +94,7 @@ TEST(ImportReport, spreadsheetFilesRowByRow)
                 "9 refused 3.706E+10: only digits and a leading + are allowed"},
             {"12"}},
     };
+    // clang-format on
     for (const FileCase& c : cases) {
         SCOPED_TRACE(c.name);
         const ImportReport report = ReadImportReport(c.csv);

@@ -184,6 +184,7 @@ TEST_P(WorkerOrder, sendsByPriorityBehindAFrontThatNeverMoves)
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Table, WorkerOrder,
     ::testing::Values(
         OrderCase{"priorityFiveWaitsBehindPriorityOne", {1, 5, 1}, "ACB"},
@@ -191,6 +192,7 @@ INSTANTIATE_TEST_SUITE_P(Table, WorkerOrder,
         OrderCase{"equalPrioritiesInPostingOrder", {1, 1, 1, 1, 1}, "ABCDE"},
         OrderCase{"stableAmongEquals", {1, 2, 1, 2, 1}, "ACEBD"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // Nothing answers: X, without a handler, goes without a call, and Y's time-out
 // is reported once, as no reply, with nothing received.
@@ -250,10 +252,12 @@ TEST_P(WorkerReopen, endsTheRequestInFlightAndSendsTheNext)
     EXPECT_TRUE(Eventually([&] { return worker->QueuedCount() == 0; }));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Table, WorkerReopen,
     ::testing::Values(
         ReopenCase{"givenUpIsNotReported", true, "B"}, ReopenCase{"currentIsReportedUnanswered", false, "AB"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // A cancel decided before the engine takes the command for writing keeps it
 // off the line; one after the write lets it finish unreported. Either way the

@@ -36,6 +36,7 @@ TEST(FrameReader, cutsAPhoneBookImageInto470FramesWithTheLastRepeatingThePreviou
 
 TEST(FrameReader, frameCountsFollowTheImageSize)
 {
+    // clang-format off
     struct Case {
         size_t size;
         size_t frames;
@@ -47,6 +48,7 @@ TEST(FrameReader, frameCountsFollowTheImageSize)
         {32, 2},
         {33, 3},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(FramesOf(Pattern(c.size)).size(), c.frames) << c.size;
 }
@@ -91,6 +93,7 @@ TEST(DecodeDump, aFullDumpFillsEverySlotAndTheRelaySettings)
 TEST(DecodeDump, aNumberEndsAtTheFirstByteThatIsNotADigitOrPlus)
 {
     const struct {
+        // clang-format off
         std::string slot;
         std::string number;
     } cases[] = {
@@ -104,6 +107,7 @@ TEST(DecodeDump, aNumberEndsAtTheFirstByteThatIsNotADigitOrPlus)
     for (const auto& c : cases) {
         // 20 bytes: the slot, and a second one starting at byte 15 < 20 - 4.
         const auto decoded = device::protocol::DecodeDump(c.slot + std::string(5, '\0'));
+        // clang-format on
         ASSERT_EQ(decoded.numbers.size(), 2u);
         EXPECT_EQ(decoded.numbers[0], c.number);
     }

@@ -13,6 +13,7 @@ struct CountCase {
 
 TEST(CountOccurrences, countsLeftToRightWithoutOverlapAndEndsAtTheLastByte)
 {
+    // clang-format off
     const CountCase cases[] = {
         {"xxOKyyOKz", "OK", 2, 8},
         {"OKOK", "OK", 2, 4},
@@ -24,6 +25,7 @@ TEST(CountOccurrences, countsLeftToRightWithoutOverlapAndEndsAtTheLastByte)
         {"abc", "", 0, -1},     // an empty pattern never occurs
         {std::string("\0a\0a", 4), std::string("\0a", 2), 2, 4},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const engine::Occurrences found = engine::CountOccurrences(c.text, c.pattern);
         EXPECT_EQ(found.count, c.count) << c.text << " / " << c.pattern;

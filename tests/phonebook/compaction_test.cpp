@@ -43,6 +43,7 @@ TEST_P(CompactionTest, packsAndSortsAllButTheTopNumber)
 
 const std::string FifteenSpaces(15, ' ');
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, CompactionTest,
     ::testing::Values(
         CompactionCase{"topNumberNeverSorted", {{0, "999"}, {1, "111"}}, 1, {{0, "999"}, {1, "111"}}, {"999", "111"}},
@@ -76,6 +77,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, CompactionTest,
             {"111", "222"}},
         CompactionCase{"emptyList", {}, 5, {}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(Compaction, fullListSortsAllButTopAndEmptiesNothing)
 {

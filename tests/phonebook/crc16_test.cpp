@@ -20,12 +20,14 @@ TEST_P(Crc16Test, matchesStoredCheckValue)
 }
 
 // The upper 16 bits are not masked away: they are part of the stored value.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Vectors, Crc16Test,
     ::testing::Values(
         CrcCase{"abc", "abc", 0xF00A514Au},
         CrcCase{"emptyPhoneBook", std::string(7503, '\0'), 0xA44FDDAFu},
         CrcCase{"emptyBlock", "", 0xFFFFu}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(Crc16, lowHalfIsCcittFalse)
 {

@@ -75,6 +75,7 @@ TEST_P(FileSizeOfTest, measuresRegularFilesOnly)
     EXPECT_EQ(FileSizeOf(GetParam().make(dir)), GetParam().size);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Kinds, FileSizeOfTest,
     ::testing::Values(
         SizeCase{"phoneBook", [](const TempDir& d) { WriteBytes(d / "f", std::string(7507, '\0')); return d / "f"; }, 7507},
@@ -82,6 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, FileSizeOfTest,
         SizeCase{"missing", [](const TempDir& d) { return d / "missing"; }, 0},
         SizeCase{"folder", [](const TempDir& d) { return d.Path(); }, 0}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(ReadFileStart, readsAtMostTheBytesAsked)
 {

@@ -29,6 +29,7 @@ TEST_P(NormaliseNumberTest, removesGroupingOnlyAndRefusesWhatItCannotKeepWhole)
 
 constexpr auto None = NumberRefusal::None;
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Texts, NormaliseNumberTest,
     ::testing::Values(NormaliseCase{"asIsUnchanged", "860000002", "860000002", None, false},
         NormaliseCase{"internationalWithBlanks", "+370 600 00001", "+37060000001", None, true},
@@ -53,5 +54,6 @@ INSTANTIATE_TEST_SUITE_P(Texts, NormaliseNumberTest,
         NormaliseCase{"superscriptDigit", "60\xc2\xb2", "", NumberRefusal::NotANumber, false},
         NormaliseCase{"invalidUtf8", "60\xff" "0", "", NumberRefusal::NotANumber, false}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 } // namespace

@@ -33,6 +33,7 @@ TEST_P(EncodeSlotTest, writesSpaceFreeValuePaddedWithZeros)
     EXPECT_EQ(EncodeSlot(GetParam().value), GetParam().record);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Records, EncodeSlotTest,
     ::testing::Values(SlotCase{"digits", "123", "123" + Zeros(12)},
         SlotCase{"innerSpacesRemoved", "1 2 3", "123" + Zeros(12)},
@@ -45,6 +46,7 @@ INSTANTIATE_TEST_SUITE_P(Records, EncodeSlotTest,
         SlotCase{"otherScriptsAsAsciiDigits", "\xef\xbc\x91\xef\xbc\x92\xef\xbc\x93\xd9\xa4", "1234" + Zeros(11)},
         SlotCase{"noByteOutsideDigitsAndPlus", "-1?2\xff" "A", "+12" + Zeros(12)}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 class DecodeSlotTest : public ::testing::TestWithParam<SlotCase> {};
 
@@ -53,6 +55,7 @@ TEST_P(DecodeSlotTest, readsBytesUpToFirstZero)
     EXPECT_EQ(DecodeSlot(GetParam().record), GetParam().value);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Records, DecodeSlotTest,
     ::testing::Values(SlotCase{"digits", "123", "123" + Zeros(12)},
         SlotCase{"full", "+12345678901234", "+12345678901234"},
@@ -64,6 +67,7 @@ INSTANTIATE_TEST_SUITE_P(Records, DecodeSlotTest,
         SlotCase{"fullWidthDigitsInFileBecomeAscii", "12", "\xef\xbc\x91\xef\xbc\x92" + Zeros(9)},
         SlotCase{"nothingLeftReadsEmpty", "", "\x01\x02" + Zeros(13)}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 struct TimeoutCase {
     const char* name;
@@ -81,6 +85,7 @@ TEST_P(RelayTimeoutTest, storesLow16BitsOrZeroForInvalidText)
     EXPECT_EQ(result.resetField, GetParam().resetField);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Texts, RelayTimeoutTest,
     ::testing::Values(TimeoutCase{"empty", "", 0, true},
         TimeoutCase{"zero", "0", 0, false},
@@ -99,6 +104,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, RelayTimeoutTest,
         TimeoutCase{"beyond32Bits", "2147483648", 0, true},
         TimeoutCase{"huge", "123456789012345678901234567890", 0, true}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(PhoneBookFile, emptyPhoneBookIsZerosAndKnownCheckValue)
 {
@@ -162,6 +168,7 @@ TEST_P(DecodeBySizeTest, changesOnlyWhatTheFileHoldsCompletely)
     EXPECT_EQ(loaded.externalOff, c.externalOff);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Sizes, DecodeBySizeTest,
     ::testing::Values(SizeCase{0, 0, std::nullopt, std::nullopt},
         SizeCase{14, 0, std::nullopt, std::nullopt},
@@ -176,6 +183,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, DecodeBySizeTest,
         SizeCase{7507, 500, std::uint16_t{40000}, true},
         SizeCase{9000, 500, std::uint16_t{40000}, true}),
     [](const auto& info) { return "bytes" + std::to_string(info.param.size); });
+// clang-format on
 
 TEST(PhoneBookFile, decodingKeepsGapsAndIgnoresCheckValue)
 {

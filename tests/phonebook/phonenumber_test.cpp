@@ -21,6 +21,7 @@ TEST_P(PhoneNumberOfTest, keepsAsciiDigitsAndLeadingPlusOnly)
     EXPECT_EQ(PhoneNumberOf(GetParam().text), GetParam().number);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Texts, PhoneNumberOfTest,
     ::testing::Values(NumberCase{"asciiDigits", "0123456789", "0123456789"},
         NumberCase{"fullWidthAndArabicIndic", "\xef\xbc\x91\xef\xbc\x92\xef\xbc\x93\xd9\xa4", "1234"},
@@ -37,5 +38,6 @@ INSTANTIATE_TEST_SUITE_P(Texts, PhoneNumberOfTest,
         NumberCase{"notCutToAnyLength", std::string(40, '9'), std::string(40, '9')},
         NumberCase{"empty", "", ""}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 } // namespace

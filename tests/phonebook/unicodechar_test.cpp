@@ -51,6 +51,7 @@ std::vector<std::int32_t> TableDecoded(const std::string& text)
 
 TEST(UnicodeTables, utf8DecodingMatchesIcu)
 {
+    // clang-format off
     const std::string texts[] = {
         "+370 612",
         "\xD9\xA1\xD9\xA2",                 // Arabic-Indic 1 2
@@ -64,6 +65,7 @@ TEST(UnicodeTables, utf8DecodingMatchesIcu)
         "\xFF\xFE" "7",
         "\xF0\x9F\x98",                     // cut short at the end
     };
+    // clang-format on
     for (const std::string& text : texts)
         EXPECT_EQ(TableDecoded(text), IcuDecoded(text)) << text;
 }

@@ -67,6 +67,7 @@ TEST_P(TemplateTest, cellHoldsWhatTheTemplateLetThrough)
     EXPECT_EQ(list_->Value(5), GetParam().value);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Keys, TemplateTest,
     ::testing::Values(TypingCase{"digits", "123", "123"},
         TypingCase{"minusBecomesPlus", "-123", "+123"},
@@ -77,6 +78,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, TemplateTest,
         TypingCase{"innerBlankKept", "1 2", "1 2"},
         TypingCase{"trailingBlanksDropped", "12  ", "12"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // How text from other keyboard layouts and input methods reaches the cell
 // editor: key by key, composed by an input method and committed at once, or

@@ -33,6 +33,7 @@ TEST(RelaySimCommandLine, eachOptionSetsItsField)
         std::vector<std::string> arguments;
         std::function<void(CommandLine&)> expect;
     };
+    // clang-format off
     const std::vector<Case> cases = {
         {{"--link", "/tmp/port"}, [](CommandLine& l) { l.linkPath = "/tmp/port"; }},
         {{"--link=/tmp/port"}, [](CommandLine& l) { l.linkPath = "/tmp/port"; }},
@@ -58,6 +59,7 @@ TEST(RelaySimCommandLine, eachOptionSetsItsField)
         {{"-h"}, [](CommandLine& l) { l.help = true; }},
         {{"--help"}, [](CommandLine& l) { l.help = true; }},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.front());
         CommandLine expected;

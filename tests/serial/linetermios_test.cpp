@@ -48,6 +48,7 @@ TEST_P(LineTermios, buildsTheRecordForTheSetting)
     EXPECT_EQ(t.c_cflag & HUPCL, tcflag_t(HUPCL)) << "flags of no setting stay";
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Table, LineTermios,
     ::testing::Values(
         TermiosCase{"defaults", [](LineSettings&) {}, CBAUD | CSIZE | kParity | CSTOPB | CRTSCTS, B9600 | CS8,
@@ -82,6 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Table, LineTermios,
         TermiosCase{"speedWithoutCode", [](LineSettings& s) { s.bitsPerSecond = 128000; }, CBAUD | (CBAUD << IBSHIFT),
             BOTHER, 0, 0}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(LineTermiosSpeed, carriesTheSpeedInBothFields)
 {

@@ -69,6 +69,7 @@ auto CustomStopAt(int position)
 
 const std::string k1023(1023, 'a');
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rules, Framer,
     ::testing::Values(
         FramerCase{"noStopCriterionDeliversChunksAsTheyCome", [](serial::PacketFramer&) {}, {"ab", "c\0d"s},
@@ -125,6 +126,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, Framer,
             {k1023, k1023}, {{}, {}, k1023 + k1023, true}},
         FramerCase{"zeroBytesAreCharacters", StartStop("\0"s, "\0\0"s), {"a\0b\0\0c"s}, {{"b"}, {"a"}, "c", false}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(FramerBuffer, replacingItKeepsTheInPacketState)
 {

@@ -11,6 +11,7 @@ struct PnpCase {
     std::string description, manufacturer, product, vendorId, productId, serialNumber;
 };
 
+// clang-format off
 const PnpCase kCases[] = {
     { "ftdiAdapterNamesMakerOnceAndItsIds",
         { "USB Serial Port (COM3)", "FTDI", "FTDIBUS\\COMPORT&VID_0403&PID_6001", "FTDIBUS\\VID_0403+PID_6001+A50285BIA\\0000" },
@@ -38,6 +39,7 @@ const PnpCase kCases[] = {
     { "idTagWithoutFourHexDigitsIsNoId",
         { "", "", "USB\\VID_12&PID_XYZ1", "USB\\" }, "", "", "", "", "", "" },
 };
+// clang-format on
 
 TEST(PnpPort, describesFromPlugAndPlayProperties)
 {

@@ -29,6 +29,7 @@ TEST_P(ProfileReadTest, findsFirstKeyOfSectionWhateverTheCase)
     EXPECT_EQ(ProfileFile(dir / "qem.INI").Read("PortSettings", "port"), GetParam().port);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Files, ProfileReadTest,
     ::testing::Values(ReadCase{"plain", "[PortSettings]\nport=COM3\n", "COM3"},
         ReadCase{"namesIgnoreCase", "[portSETTINGS]\nPORT=COM3\n", "COM3"},
@@ -54,6 +55,7 @@ INSTANTIATE_TEST_SUITE_P(Files, ProfileReadTest,
         ReadCase{"loneQuoteKept", "[PortSettings]\nport=\"COM3\n", "\"COM3"},
         ReadCase{"emptyFile", "", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 struct WriteCase {
     const char* name;
@@ -110,6 +112,7 @@ TEST_P(ProfileRoundTripTest, everyValueWrittenReadsBackUnchanged)
     EXPECT_EQ(ProfileFile(dir / "qem.INI").Read("PortSettings", "current_file"), GetParam().value);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Values, ProfileRoundTripTest,
     ::testing::Values(RoundTripCase{"path", "/home/op/book.kalc", "/home/op/book.kalc"},
         RoundTripCase{"trailingBlank", "/home/op/book.kalc ", "\"/home/op/book.kalc \""},
@@ -124,6 +127,7 @@ INSTANTIATE_TEST_SUITE_P(Values, ProfileRoundTripTest,
         RoundTripCase{"portPath", "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0",
             "/dev/serial/by-id/usb-FTDI_FT232R-if00-port0"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(ProfileFile, createsMissingFile)
 {
@@ -178,6 +182,7 @@ TEST_P(ParseIniIntegerTest, acceptsDecimalAndHexWithin32Bits)
     EXPECT_EQ(ParseIniInteger(GetParam().text), GetParam().value);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Texts, ParseIniIntegerTest,
     ::testing::Values(IntegerCase{"decimal", "2400", 2400},
         IntegerCase{"negative", "-3", -3},
@@ -196,6 +201,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, ParseIniIntegerTest,
         IntegerCase{"beyondRange", "2147483648", std::nullopt},
         IntegerCase{"hugeNumber", "999999999999999999999", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(ReadIni, presentValuesAreReturnedAndFileUntouched)
 {

@@ -16,6 +16,7 @@ TEST(StartupSettings, firstStartCreatesSixKeysThenAppendsBaudrate)
     TempDir dir;
     const auto startup = ReadStartupSettings(settings::LocateFiles(dir / "qem"));
 
+    // clang-format off
     EXPECT_EQ(ReadBytes(dir / "qem.INI"),
         "[PortSettings]\n"
         "current_file=" + (dir / "qem.kalc") + "\n"
@@ -25,6 +26,7 @@ TEST(StartupSettings, firstStartCreatesSixKeysThenAppendsBaudrate)
         "parity=None\n"
         "flowControl=None\n"
         "baudrate=2400\n");
+    // clang-format on
     EXPECT_EQ(startup.CurrentFile, dir / "qem.kalc");
     EXPECT_EQ(startup.PortSettings.Port, "COM1");
     EXPECT_EQ(startup.PortSettings.BaudRate, 2400u);
@@ -41,6 +43,7 @@ TEST(StartupSettings, partialFileIsCompletedInReadingOrder)
 
     const auto startup = ReadStartupSettings(settings::LocateFiles(dir / "qem"));
 
+    // clang-format off
     EXPECT_EQ(ReadBytes(dir / "qem.INI"),
         "[PortSettings]\n"
         "port=COM3\n"
@@ -50,6 +53,7 @@ TEST(StartupSettings, partialFileIsCompletedInReadingOrder)
         "stopBits=1\n"
         "parity=None\n"
         "flowControl=None\n");
+    // clang-format on
     EXPECT_EQ(startup.PortSettings.Port, "COM3");
     EXPECT_EQ(startup.PortSettings.BaudRate, 2400u);
 }
@@ -104,6 +108,7 @@ TEST_P(TranslationTest, storedFormsTranslateAndOthersKeepTheDefault)
     EXPECT_EQ(actual.FlowControl, expected.FlowControl);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Values, TranslationTest,
     ::testing::Values(
         TranslationCase{"dataBits5", "dataBits=5", With([](serial::PortSettings& s) { s.DataBits = serial::dbFive; })},
@@ -128,6 +133,7 @@ INSTANTIATE_TEST_SUITE_P(Values, TranslationTest,
         TranslationCase{"zeroBaudRate", "baudrate=0", serial::PortSettings{}},
         TranslationCase{"portAsWritten", "port=com3", With([](serial::PortSettings& s) { s.Port = "com3"; })}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(StartupSettings, emptyCurrentFileStaysEmpty)
 {
