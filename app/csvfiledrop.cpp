@@ -29,7 +29,8 @@ bool CsvFileDrop::eventFilter(QObject* watched, QEvent* event)
         // The import's report is modal: shown from the event loop, not
         // inside the drop, so the program the file came from is not held in
         // its drag meanwhile.
-        QMetaObject::invokeMethod(this, [this, file = *path] { emit dropped(file); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, file = *path] { emit dropped(file); }, Qt::QueuedConnection);
     }
     return true;
 }

@@ -72,8 +72,12 @@ void CurrentFileLabel::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
-    case Qt::Key_Enter: emit activated(); break;
-    default: QLabel::keyPressEvent(event); break;
+    case Qt::Key_Enter:
+        emit activated();
+        break;
+    default:
+        QLabel::keyPressEvent(event);
+        break;
     }
 }
 

@@ -185,8 +185,8 @@ void DeviceOperationsController::FailOperation(Operation operation, const QStrin
 
 void DeviceOperationsController::ShowErrorMessage(const QString& message)
 {
-    dialogs::ShowErrorWindow(
-        tr("ERROR").toStdWString(), message.toStdWString(), tr("OK").toStdWString(), L"", true, false);
+    dialogs::ShowErrorWindow(tr("ERROR").toStdWString(), message.toStdWString(), tr("OK").toStdWString(), L"", true,
+        false);
 }
 
 void DeviceOperationsController::RefuseWithoutWorker()

@@ -31,8 +31,8 @@ QString PathText(const std::string& path)
 
 } // namespace
 
-FileOperationsController::FileOperationsController(
-    MainWindow& view, settings::FileLocations locations, std::string currentFile)
+FileOperationsController::FileOperationsController(MainWindow& view, settings::FileLocations locations,
+    std::string currentFile)
     : view_(view)
     , locations_(std::move(locations))
     , currentFile_(std::move(currentFile))
@@ -43,7 +43,8 @@ FileOperationsController::FileOperationsController(
     QObject::connect(&view_, &MainWindow::currentFileClicked, &view_, [this] { SwitchCurrentFile(); });
     QObject::connect(&view_, &MainWindow::importCsvClicked, &view_, [this] { ImportCsv(); });
     QObject::connect(&view_, &MainWindow::exportCsvClicked, &view_, [this] { ExportCsv(); });
-    QObject::connect(&view_, &MainWindow::csvFileDropped, &view_, [this](const std::string& path) { ImportCsvFile(path); });
+    QObject::connect(&view_, &MainWindow::csvFileDropped, &view_,
+        [this](const std::string& path) { ImportCsvFile(path); });
 }
 
 void FileOperationsController::SaveToFile()

@@ -27,9 +27,9 @@ int main(int argc, char* argv[])
     const app::PrivateToolkitSettings toolkitSettings;
     // Before the first text is shown, the start-up's failure included. On
     // Windows the desktop's languages are the user's display languages.
-    const app::WindowLanguage language(app::ChooseLanguage(
-        settings::ReadWindowLanguage(settings::LocateFiles(platform::ProgramPath()).SettingsPath),
-        QLocale::system().uiLanguages()));
+    const app::WindowLanguage language(
+        app::ChooseLanguage(settings::ReadWindowLanguage(settings::LocateFiles(platform::ProgramPath()).SettingsPath),
+            QLocale::system().uiLanguages()));
     application.setWindowIcon(dialogs::ProgramIcon());
     // Lets the desktop match the window with the menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.qem.QEM"));

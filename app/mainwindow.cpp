@@ -33,8 +33,9 @@ QString WriteCaption()
 } // namespace
 
 MainWindow::MainWindow(platform::WindowThread& window, const std::string& programPath, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-              | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent,
+        Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     const settings::FileLocations locations = settings::LocateFiles(programPath);
     BuildWindow();
@@ -261,9 +262,12 @@ bool MainWindow::AskToSaveChanges()
     question.setObjectName(QStringLiteral("SaveChangesQuestion"));
     question.setDefaultButton(QMessageBox::Save);
     switch (question.exec()) {
-    case QMessageBox::Save: return files_->SaveToCurrentFile();
-    case QMessageBox::Discard: return true;
-    default: return false;
+    case QMessageBox::Save:
+        return files_->SaveToCurrentFile();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
     }
 }
 

@@ -111,8 +111,8 @@ void PhoneBookEditor::ResetInvalidRelayTimeout()
         relayTimeout_->setText(QStringLiteral("0"));
 }
 
-void PhoneBookEditor::ShowPhoneBook(const std::vector<std::string>& numbers,
-    std::optional<std::uint16_t> relayTimeout, std::optional<bool> externalOff)
+void PhoneBookEditor::ShowPhoneBook(const std::vector<std::string>& numbers, std::optional<std::uint16_t> relayTimeout,
+    std::optional<bool> externalOff)
 {
     history_->Record([&] {
         std::vector<std::string> values = phoneList_->Values();

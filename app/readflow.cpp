@@ -26,20 +26,24 @@ void DeviceOperationsController::LoadFromDevice()
 void DeviceOperationsController::ReadWatch::Failed(device::Step step, device::FrameCount)
 {
     const DeviceCallScope scope(owner_);
-    const QString unableToStart
-        = DeviceOperationsController::tr("Unable to start reading process! Please check connection to the device.");
+    const QString unableToStart = DeviceOperationsController::tr(
+        "Unable to start reading process! Please check connection to the device.");
     switch (step) {
-    case device::Step::Open: owner_.FailOperation(Operation::Read, owner_.WithAccessAdvice(unableToStart)); return;
-    case device::Step::Hello: owner_.FailOperation(Operation::Read, unableToStart); return;
+    case device::Step::Open:
+        owner_.FailOperation(Operation::Read, owner_.WithAccessAdvice(unableToStart));
+        return;
+    case device::Step::Hello:
+        owner_.FailOperation(Operation::Read, unableToStart);
+        return;
     case device::Step::GiveUp:
         // The time is up whatever the last tick of the gauge showed.
         owner_.view_.Status().SetGauge(100);
-        owner_.FailOperation(
-            Operation::Read, DeviceOperationsController::tr("There was failure while reading data from device!"));
+        owner_.FailOperation(Operation::Read,
+            DeviceOperationsController::tr("There was failure while reading data from device!"));
         return;
     default:
-        owner_.FailOperation(
-            Operation::Read, DeviceOperationsController::tr("There was error while reading from device!"));
+        owner_.FailOperation(Operation::Read,
+            DeviceOperationsController::tr("There was error while reading from device!"));
         owner_.view_.Editor().ClearAll();
         return;
     }

@@ -52,7 +52,8 @@ void DeviceOperationsController::WriteToDevice()
 
 void DeviceOperationsController::WriteWatch::Preparing()
 {
-    owner_.view_.Status().Show(DeviceOperationsController::tr("Prepearing to write data to device...").toStdWString(), 50);
+    owner_.view_.Status().Show(DeviceOperationsController::tr("Prepearing to write data to device...").toStdWString(),
+        50);
 }
 
 bool DeviceOperationsController::WriteWatch::KeepPosting()
@@ -82,22 +83,27 @@ void DeviceOperationsController::WriteWatch::FrameWritten(std::uint32_t frame, s
 void DeviceOperationsController::WriteWatch::Failed(device::Step step, device::FrameCount)
 {
     const DeviceCallScope scope(owner_);
-    const QString unableToStart
-        = DeviceOperationsController::tr("Unable to start writing process! Please check connection to the device.");
+    const QString unableToStart = DeviceOperationsController::tr(
+        "Unable to start writing process! Please check connection to the device.");
     switch (step) {
-    case device::Step::Open: owner_.FailOperation(Operation::Write, owner_.WithAccessAdvice(unableToStart)); return;
+    case device::Step::Open:
+        owner_.FailOperation(Operation::Write, owner_.WithAccessAdvice(unableToStart));
+        return;
     case device::Step::Hello:
         ShowErrorMessage(DeviceOperationsController::tr("Unable to connect to the device!"));
         owner_.IdleAfterWriting();
         return;
     case device::Step::FirstFrame:
-        owner_.FailOperation(
-            Operation::Write, DeviceOperationsController::tr("There was error while connecting to the device!"));
+        owner_.FailOperation(Operation::Write,
+            DeviceOperationsController::tr("There was error while connecting to the device!"));
         return;
     case device::Step::Frames:
-        owner_.FailOperation(Operation::Write, DeviceOperationsController::tr("There was error while writing to device!"));
+        owner_.FailOperation(Operation::Write,
+            DeviceOperationsController::tr("There was error while writing to device!"));
         return;
-    default: owner_.FailOperation(Operation::Write, unableToStart); return;
+    default:
+        owner_.FailOperation(Operation::Write, unableToStart);
+        return;
     }
 }
 

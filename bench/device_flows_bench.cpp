@@ -15,10 +15,10 @@
 
 #include "app/mainwindow.h"
 #include "app/phonebookeditor.h"
-#include "tests/app/windowcontrols.h"
 #include "phonebook/phonebookfile.h"
 #include "phonelist/phonelisteditor.h"
 #include "platform/qtwindowthread.h"
+#include "tests/app/windowcontrols.h"
 #include "tests/support/qtwait.h"
 #include "tools/relaysim/device.h"
 
@@ -82,7 +82,6 @@ std::string ReadFile(const std::string& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-
 struct Result {
     double seconds = 0;
     bool ok = false;
@@ -130,7 +129,8 @@ bool RunAt(unsigned baud, const ModalCloser& modals)
     book.externalOff = true;
     const std::string bookPath = dir + "/book.kalc";
     WriteFile(bookPath, phonebook::EncodePhoneBook(book));
-    WriteFile(dir + "/qem.INI", "[PortSettings]\ncurrent_file=" + bookPath + "\nport=" + device.SlavePath()
+    WriteFile(dir + "/qem.INI",
+        "[PortSettings]\ncurrent_file=" + bookPath + "\nport=" + device.SlavePath()
             + "\ndataBits=8\nstopBits=1\nparity=None\nflowControl=None\nbaudrate="
             + std::to_string(baud != 0 ? baud : 115200) + "\n");
 

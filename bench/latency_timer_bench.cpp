@@ -50,7 +50,8 @@ std::optional<double> WriteOnce(unsigned baud, std::chrono::milliseconds timer, 
     platform::PlainWindowThread window;
     serial::ParitySettings parity;
     serial::FlowControlSettings flowControl;
-    device::DeviceWorker worker(window, device.SlavePath(), static_cast<int>(baud), serial::dbEight, parity, serial::sbOneStopBit, flowControl);
+    device::DeviceWorker worker(window, device.SlavePath(), static_cast<int>(baud), serial::dbEight, parity,
+        serial::sbOneStopBit, flowControl);
 
     Watch watch;
     device::WriteOperation write(worker, watch);

@@ -97,7 +97,9 @@ int main(int argc, char* argv[])
         history.Redo();
         const std::vector<std::string> full = list->Values();
         marks.Time([&] { phonebook::FindDuplicateNumbers(full); });
-        move.Time([&] { list->setCurrentCell(1 + run % (phonebook::PhoneSlotCount - 1), phonelist::PhoneListEditor::ValueColumn); });
+        move.Time([&] {
+            list->setCurrentCell(1 + run % (phonebook::PhoneSlotCount - 1), phonelist::PhoneListEditor::ValueColumn);
+        });
         list->ClearValues();
         history.Reset();
     }

@@ -25,7 +25,7 @@ double LineSeconds(unsigned baud, std::size_t bytes)
 void Report(const char* what, Seconds took, double expected, double projectedFactor, const char* projectedWhat)
 {
     std::printf("%-22s %8.3f s   line time %8.3f s   ratio %.4f   %s %.2f s\n", what, took.count(), expected,
-                took.count() / expected, projectedWhat, took.count() * projectedFactor);
+        took.count() / expected, projectedWhat, took.count() * projectedFactor);
 }
 
 } // namespace
@@ -55,7 +55,7 @@ int main(int argc, char** argv)
         return 1;
     const Seconds dumpTook = platform::Clock::now() - start;
     Report("dump", dumpTook, LineSeconds(baud, dumpBytes + 1),
-           static_cast<double>(kDumpSize + 1) / static_cast<double>(dumpBytes + 1), "full 7505-byte dump");
+        static_cast<double>(kDumpSize + 1) / static_cast<double>(dumpBytes + 1), "full 7505-byte dump");
 
     // Frames: each 16 bytes out and its acknowledgement back, one after another.
     client.Write("\x7E");
@@ -69,6 +69,6 @@ int main(int argc, char** argv)
     }
     const Seconds framesTook = platform::Clock::now() - start;
     Report("frames", framesTook, LineSeconds(baud, frames * (kFrameSize + 1)),
-           static_cast<double>(kFramesPerImage) / frames, "full 470-frame write");
+        static_cast<double>(kFramesPerImage) / frames, "full 470-frame write");
     return 0;
 }

@@ -25,7 +25,6 @@
 #include "app/deviceoperations.h"
 #include "app/mainwindow.h"
 #include "app/phonebookeditor.h"
-#include "tests/app/windowcontrols.h"
 #include "bench/linestallprobe.h"
 #include "bench/portbacklogwatch.h"
 #include "device/deviceworker.h"
@@ -33,6 +32,7 @@
 #include "phonebook/phonebookfile.h"
 #include "phonelist/phonelisteditor.h"
 #include "platform/qtwindowthread.h"
+#include "tests/app/windowcontrols.h"
 #include "tests/support/qtwait.h"
 #include "tools/relaysim/device.h"
 
@@ -94,7 +94,8 @@ protected:
         if (event->type() == QEvent::Show && widget != nullptr && widget->isWindow() && widget->isModal()) {
             auto* error = dynamic_cast<dialogs::ErrorWindow*>(widget);
             messages.push_back(error ? error->Message->text().toStdString() : "(other window)");
-            QTimer::singleShot(0, widget, [widget, error] { error ? error->OkButton->click() : void(widget->close()); });
+            QTimer::singleShot(0, widget,
+                [widget, error] { error ? error->OkButton->click() : void(widget->close()); });
         }
         return false;
     }
@@ -139,7 +140,8 @@ public:
         book_.relayTimeout = 3000;
         book_.externalOff = true;
         WriteFile(dir + "/book.kalc", phonebook::EncodePhoneBook(book_));
-        WriteFile(dir + "/qem.INI", "[PortSettings]\ncurrent_file=" + dir + "/book.kalc\nport=" + Link()
+        WriteFile(dir + "/qem.INI",
+            "[PortSettings]\ncurrent_file=" + dir + "/book.kalc\nport=" + Link()
                 + "\ndataBits=8\nstopBits=1\nparity=None\nflowControl=None\nbaudrate=115200\n");
         form_ = std::make_unique<app::MainWindow>(window_, dir + "/qem");
         form_->show();
@@ -163,7 +165,8 @@ public:
         ExternalOffBox(*form_)->setChecked(book_.externalOff);
         RelayTimeoutField(*form_)->setText(QString::number(1000 + cycle));
         const bool write = Run(WriteToDeviceButton(*form_), refused ? CannotStartWriting : "")
-            && (refused || device_.WaitUntil([&](const relaysim::Status& s) { return s.imagesStored == stored + 1; }, 5s));
+            && (refused
+                || device_.WaitUntil([&](const relaysim::Status& s) { return s.imagesStored == stored + 1; }, 5s));
         if (write && !refused)
             storedTimeout_ = 1000 + cycle;
         const bool kept = phonebook::DecodePhoneBook(device_.StoredImage()).relayTimeout == storedTimeout_;
@@ -206,8 +209,7 @@ private:
     {
         std::printf("%sthe device sent up to %.1f ms late, QEM's port went unread or unwatched up to %.1f ms, "
                     "the probe line held bytes up to %.1f ms\n",
-            when, delays.sendDelay.count() / 1000.0, delays.unread.count() / 1000.0,
-            delays.lineStall.count() / 1000.0);
+            when, delays.sendDelay.count() / 1000.0, delays.unread.count() / 1000.0, delays.lineStall.count() / 1000.0);
     }
 
     // Takes this cycle's delays and starts them over; for a wrong cycle says
@@ -255,10 +257,12 @@ private:
     {
         errors_.messages.clear();
         button->click();
-        const bool idle = qtwait::WaitFor([&] {
-            return LoadFromFileButton(*form_)->isEnabled() && ConfigurePortButton(*form_)->isEnabled()
-                && form_->Operations().Worker()->QueuedCount() == 0;
-        }, IdleWithin);
+        const bool idle = qtwait::WaitFor(
+            [&] {
+                return LoadFromFileButton(*form_)->isEnabled() && ConfigurePortButton(*form_)->isEnabled()
+                    && form_->Operations().Worker()->QueuedCount() == 0;
+            },
+            IdleWithin);
         const std::vector<std::string> expected = message.empty() ? std::vector<std::string>{} : std::vector{message};
         if (!idle)
             std::printf("  the window did not come back to idle\n");

@@ -53,8 +53,8 @@ int main(int argc, char** argv)
 
     const std::string frame(device::protocol::FrameSize, '\x5A');
     for (int i = 0; i < requests; ++i)
-        worker.PostRequest(frame, device::protocol::AnswerContaining(device::protocol::Ack), 10000, &CountHandled, &CountHandled,
-            &CountHandled, 1);
+        worker.PostRequest(frame, device::protocol::AnswerContaining(device::protocol::Ack), 10000, &CountHandled,
+            &CountHandled, &CountHandled, 1);
     const auto start = Clock::now();
     worker.BeginOperation();
     window.RunUntil([&] { return handled == requests; }, 120s);

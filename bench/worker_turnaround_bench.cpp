@@ -81,7 +81,8 @@ int main(int argc, char** argv)
     serialtest::PtyPair pty;
     serial::ParitySettings parity;
     serial::FlowControlSettings flowControl;
-    device::DeviceWorker worker(window, pty.SlavePath(), 115200, serial::dbEight, parity, serial::sbOneStopBit, flowControl);
+    device::DeviceWorker worker(window, pty.SlavePath(), 115200, serial::dbEight, parity, serial::sbOneStopBit,
+        flowControl);
     if (!worker.Connect("", 0)) {
         std::fprintf(stderr, "cannot open %s\n", pty.SlavePath().c_str());
         return 1;
@@ -93,8 +94,8 @@ int main(int argc, char** argv)
 
     const std::string frame(device::protocol::FrameSize, '\x5A');
     for (int i = 0; i < requests; ++i)
-        worker.PostRequest(frame, device::protocol::AnswerContaining(device::protocol::Ack), 10000, &CountHandled, &CountHandled,
-            &CountHandled, 1);
+        worker.PostRequest(frame, device::protocol::AnswerContaining(device::protocol::Ack), 10000, &CountHandled,
+            &CountHandled, &CountHandled, 1);
     const auto start = Clock::now();
     worker.BeginOperation();
     window.RunUntil([&] { return handled == requests; }, 60s);
@@ -112,8 +113,7 @@ int main(int argc, char** argv)
     std::printf("turnaround median        %.3f ms\n", Ms(at(0.5)));
     std::printf("turnaround p99           %.3f ms\n", Ms(at(0.99)));
     std::printf("turnaround max           %.3f ms\n", Ms(turnarounds.back()));
-    std::printf("chain total              %.1f ms\n",
-        Ms(total));
+    std::printf("chain total              %.1f ms\n", Ms(total));
 
     // An idle worker: its loop turns every 200 ms and nothing else runs.
     const auto cpuBefore = serialtest::ProcessCpuTime();
@@ -121,7 +121,7 @@ int main(int argc, char** argv)
     window.RunFor(3s);
     const auto cpu = serialtest::ProcessCpuTime() - cpuBefore;
     std::printf("idle CPU                 %.3f %% of a core\n",
-        100.0 * std::chrono::duration<double>(cpu).count() /
-            std::chrono::duration<double>(Clock::now() - idleStart).count());
+        100.0 * std::chrono::duration<double>(cpu).count()
+            / std::chrono::duration<double>(Clock::now() - idleStart).count());
     return 0;
 }

@@ -15,9 +15,9 @@
 // then QEM's ratios to the plain client.
 
 #include "app/mainwindow.h"
-#include "tests/app/windowcontrols.h"
 #include "phonebook/phonebookfile.h"
 #include "platform/qtwindowthread.h"
+#include "tests/app/windowcontrols.h"
 #include "tests/support/qtwait.h"
 
 #include <QApplication>
@@ -25,9 +25,9 @@
 #include <QSerialPort>
 
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <poll.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -104,10 +104,7 @@ public:
     }
 
 private:
-    void Send(unsigned char byte)
-    {
-        [[maybe_unused]] const ssize_t n = write(master_, &byte, 1);
-    }
+    void Send(unsigned char byte) { [[maybe_unused]] const ssize_t n = write(master_, &byte, 1); }
 
     void Serve()
     {
@@ -228,19 +225,22 @@ struct Spent {
     {
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
-        const auto ms = [](const timeval& t) { return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3; };
+        const auto ms = [](const timeval& t) {
+            return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
+        };
         return {usage.ru_nvcsw, ms(usage.ru_utime) + ms(usage.ru_stime)};
     }
     Spent operator-(const Spent& before) const { return {wakeUps - before.wakeUps, cpuMs - before.cpuMs}; }
 };
 
 // From the click on "Write To Device" to the window's end of the operation.
-bool RunWindow(const std::string& port, const std::string& image, const std::string& dir, platform::QtWindowThread& window,
-    Spent& spent)
+bool RunWindow(const std::string& port, const std::string& image, const std::string& dir,
+    platform::QtWindowThread& window, Spent& spent)
 {
     const std::string book = dir + "/book.kalc";
     std::ofstream(book, std::ios::binary | std::ios::trunc) << image;
-    std::ofstream(dir + "/qem.INI", std::ios::trunc) << "[PortSettings]\ncurrent_file=" << book << "\nport=" << port
+    std::ofstream(dir + "/qem.INI", std::ios::trunc)
+        << "[PortSettings]\ncurrent_file=" << book << "\nport=" << port
         << "\ndataBits=8\nstopBits=1\nparity=None\nflowControl=None\nbaudrate=115200\n";
     app::MainWindow form(window, dir + "/qem");
     form.show();
@@ -322,12 +322,12 @@ int main(int argc, char** argv)
     }
     std::filesystem::remove_all(pattern);
 
-    std::printf("%-28s %8s %8s %8s %10s %9s %7s\n", "turnaround (us)", "median", "p90", "p99", "470 fr. ms", "wakes/fr.",
-        "CPU ms");
+    std::printf("%-28s %8s %8s %8s %10s %9s %7s\n", "turnaround (us)", "median", "p90", "p99", "470 fr. ms",
+        "wakes/fr.", "CPU ms");
     qem.Print("QEM window, Write To Device");
     plain.Print("QSerialPort, per readyRead");
-    std::printf("%-28s %8.2f %8.2f %8.2f %10.2f\n", "ratio QEM / QSerialPort", qem.Percentile(0.5) / plain.Percentile(0.5),
-        qem.Percentile(0.9) / plain.Percentile(0.9), qem.Percentile(0.99) / plain.Percentile(0.99),
-        qem.FramesMedian() / plain.FramesMedian());
+    std::printf("%-28s %8.2f %8.2f %8.2f %10.2f\n", "ratio QEM / QSerialPort",
+        qem.Percentile(0.5) / plain.Percentile(0.5), qem.Percentile(0.9) / plain.Percentile(0.9),
+        qem.Percentile(0.99) / plain.Percentile(0.99), qem.FramesMedian() / plain.FramesMedian());
     return qem.ok && plain.ok ? 0 : 1;
 }

@@ -49,7 +49,8 @@ BookSummary Summarize(std::string_view image)
 {
     BookSummary summary;
     for (int slot = 0; slot < phonebook::PhoneSlotCount; ++slot) {
-        std::string number = SlotNumberOf(image.substr(static_cast<std::size_t>(slot) * phonebook::PhoneNumberLength, phonebook::PhoneNumberLength));
+        std::string number = SlotNumberOf(
+            image.substr(static_cast<std::size_t>(slot) * phonebook::PhoneNumberLength, phonebook::PhoneNumberLength));
         if (!number.empty())
             summary.numbers.push_back({slot, std::move(number)});
     }
@@ -57,8 +58,7 @@ BookSummary Summarize(std::string_view image)
     const auto high = static_cast<unsigned char>(image[phonebook::SlotsSize + 1]);
     summary.relayTimeout = static_cast<std::uint16_t>(low | (high << 8));
     summary.externalOff = image[phonebook::SlotsSize + 2] != 0;
-    summary.checkValueValid =
-        StoredCheckValue(image) == phonebook::Crc16Of(image.substr(0, phonebook::CheckedSize));
+    summary.checkValueValid = StoredCheckValue(image) == phonebook::Crc16Of(image.substr(0, phonebook::CheckedSize));
     return summary;
 }
 

@@ -26,7 +26,8 @@ int Import(const std::string& csvPath, const std::string& file, const ImportOpti
 // The device.
 int Ports(bool json);
 int Read(const PortSettingsSource& port, const std::optional<std::string>& file, bool json);
-int Write(const PortSettingsSource& port, const std::string& file, bool verify, const std::optional<std::string>& backup);
+int Write(const PortSettingsSource& port, const std::string& file, bool verify,
+    const std::optional<std::string>& backup);
 int Verify(const PortSettingsSource& port, const std::string& file);
 // Either side may be DeviceSide.
 int Diff(const PortSettingsSource& port, const std::string& a, const std::string& b, bool json);

@@ -87,7 +87,8 @@ int Read(const PortSettingsSource& port, const std::optional<std::string>& file,
     return ExitSuccess;
 }
 
-int Write(const PortSettingsSource& port, const std::string& file, bool verify, const std::optional<std::string>& backup)
+int Write(const PortSettingsSource& port, const std::string& file, bool verify,
+    const std::optional<std::string>& backup)
 {
     const std::string image = LoadImageToWrite(file);
     DeviceBook device(port);

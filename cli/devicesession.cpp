@@ -7,7 +7,6 @@
 #include "device/sequences.h"
 #include "serial/comaccess.h"
 
-
 namespace cli {
 namespace {
 
@@ -54,8 +53,7 @@ std::string DeviceSession::Read()
     return dump_;
 }
 
-void DeviceSession::Run(
-    device::DeviceOperation& operation, bool writing, const std::function<bool()>& start)
+void DeviceSession::Run(device::DeviceOperation& operation, bool writing, const std::function<bool()>& start)
 {
     writing_ = writing;
     over_ = false;

@@ -49,7 +49,9 @@ int Import(const std::string& csvPath, const std::string& file, const ImportOpti
     } catch (const csv::ParseError& error) {
         throw BadInput(csvPath + ": " + error.what());
     }
-    const auto tell = [&](int line, const std::string& text) { Tell(csvPath + ":" + std::to_string(line) + ": " + text); };
+    const auto tell = [&](int line, const std::string& text) {
+        Tell(csvPath + ":" + std::to_string(line) + ": " + text);
+    };
     for (const csv::ReportRow& row : report.rows) {
         if (row.result == csv::RowResult::Changed)
             tell(row.line, "changed: \"" + row.text + "\" -> " + row.number);

@@ -16,11 +16,12 @@
 
 namespace {
 
-const std::map<std::string, serial::ParityChoice> ParityNames = {
-    {"none", serial::prNone}, {"odd", serial::prOdd}, {"even", serial::prEven}, {"mark", serial::prMark}, {"space", serial::prSpace}};
+const std::map<std::string, serial::ParityChoice> ParityNames = {{"none", serial::prNone}, {"odd", serial::prOdd},
+    {"even", serial::prEven}, {"mark", serial::prMark}, {"space", serial::prSpace}};
 const std::map<std::string, serial::StopBitsChoice> StopBitsNames = {
     {"1", serial::sbOneStopBit}, {"1.5", serial::sbOne5StopBits}, {"2", serial::sbTwoStopBits}};
-const std::map<int, serial::DataBitsChoice> DataBitsValues = {{5, serial::dbFive}, {6, serial::dbSix}, {7, serial::dbSeven}, {8, serial::dbEight}};
+const std::map<int, serial::DataBitsChoice> DataBitsValues = {
+    {5, serial::dbFive}, {6, serial::dbSix}, {7, serial::dbSeven}, {8, serial::dbEight}};
 
 // The port options as given; each one left out is taken from a settings file.
 struct PortArguments {
@@ -92,7 +93,8 @@ void AddFileCommands(CLI::App& app, Arguments& a, Command& run)
     CLI::App* exportCommand = app.add_subcommand("export", "CSV \"slot,number\" of the slots in use");
     exportCommand->add_option("FILE", a.fileA, "phone book file")->required();
     CLI::Option* output = exportCommand->add_option("-o,--output", a.output, "CSV file (default: standard output)");
-    exportCommand->callback([&, output] { run = [&, output] { return cli::Export(a.fileA, GivenValue(output, a.output)); }; });
+    exportCommand->callback(
+        [&, output] { run = [&, output] { return cli::Export(a.fileA, GivenValue(output, a.output)); }; });
 
     CLI::App* importCommand = app.add_subcommand("import", "phone book file from a CSV of numbers");
     importCommand->add_option("CSV", a.fileA, "CSV file: \"slot,number\" rows or one number per line")->required();
@@ -117,7 +119,8 @@ void AddDeviceCommands(CLI::App& app, Arguments& a, Command& run, const cli::Por
     CLI::App* read = app.add_subcommand("read", "device to phone book file (printed as show does without -o)");
     CLI::Option* output = read->add_option("-o,--output", a.output, "phone book file to write");
     read->add_flag("--json", a.json, "print as one JSON document");
-    read->callback([&, output] { run = [&, output] { return cli::Read(port, GivenValue(output, a.output), a.json); }; });
+    read->callback(
+        [&, output] { run = [&, output] { return cli::Read(port, GivenValue(output, a.output), a.json); }; });
 
     CLI::App* write = app.add_subcommand("write", "phone book file to device, as the window writes it");
     write->add_option("FILE", a.fileA, "phone book file")->required();

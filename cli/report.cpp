@@ -54,8 +54,8 @@ nlohmann::json BookJson(const BookSummary& book)
     nlohmann::json numbers = nlohmann::json::array();
     for (const SlotNumber& entry : book.numbers)
         numbers.push_back({{"slot", entry.slot}, {"number", Printable(entry.number)}});
-    return {{"numbers", numbers}, {"relay_timeout_ms", book.relayTimeout},
-        {"external_disconnection", book.externalOff}, {"check_value_valid", book.checkValueValid}};
+    return {{"numbers", numbers}, {"relay_timeout_ms", book.relayTimeout}, {"external_disconnection", book.externalOff},
+        {"check_value_valid", book.checkValueValid}};
 }
 
 std::string DifferencesText(const BookDifferences& differences, const std::string& nameA, const std::string& nameB)
@@ -78,8 +78,8 @@ nlohmann::json DifferencesJson(const BookDifferences& differences, const std::st
     nlohmann::json slots = nlohmann::json::array();
     for (const SlotDifference& slot : differences.slots)
         slots.push_back({{"slot", slot.slot}, {"a", Printable(slot.a)}, {"b", Printable(slot.b)}});
-    nlohmann::json document = {{"a", Printable(nameA)}, {"b", Printable(nameB)},
-        {"equal", differences.Count() == 0}, {"slots", slots}};
+    nlohmann::json document = {
+        {"a", Printable(nameA)}, {"b", Printable(nameB)}, {"equal", differences.Count() == 0}, {"slots", slots}};
     if (const auto& timeout = differences.relayTimeout)
         document["relay_timeout_ms"] = {{"a", timeout->first}, {"b", timeout->second}};
     if (const auto& flag = differences.externalOff)

@@ -120,8 +120,9 @@ Layout LayoutOf(const std::optional<Record>& header, const std::vector<Record>& 
             [](unsigned char a, char b) { return std::tolower(a) == b; });
     };
     const bool withSlots = header ? namesSlots(header->fields[0])
-        : !records.empty() && std::all_of(records.begin(), records.end(), slotRow)
-            && std::any_of(records.begin(), records.end(), [](const Record& record) { return record.fields.size() == 2; });
+                                  : !records.empty() && std::all_of(records.begin(), records.end(), slotRow)
+            && std::any_of(records.begin(), records.end(),
+                [](const Record& record) { return record.fields.size() == 2; });
     if (withSlots)
         return {true, 1};
     std::vector<int> numbersIn;
@@ -148,15 +149,20 @@ void WarnOfLostLeadingCharacters(const std::vector<Accepted>& accepted, std::vec
     std::map<std::pair<std::size_t, char>, std::size_t> kinds; // (length, first character) -> count
     for (const Accepted& entry : accepted)
         ++kinds[{entry.number.size(), entry.number.front()}];
-    const auto typical = std::max_element(
-        kinds.begin(), kinds.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+    const auto typical = std::max_element(kinds.begin(), kinds.end(),
+        [](const auto& a, const auto& b) { return a.second < b.second; });
     if (typical == kinds.end() || typical->second < FewestOfAKind || 2 * typical->second <= accepted.size())
         return;
     const auto [length, first] = typical->first;
     for (const Accepted& entry : accepted)
         if (entry.number.size() + 1 == length && entry.number.front() != first && entry.number.front() != '+')
-            warnings.push_back({.line = entry.line, .kind = Warning::Kind::LostLeadingCharacter, .slot = 0,
-                .firstLine = 0, .number = entry.number, .typicalLength = length, .typicalFirst = first});
+            warnings.push_back({.line = entry.line,
+                .kind = Warning::Kind::LostLeadingCharacter,
+                .slot = 0,
+                .firstLine = 0,
+                .number = entry.number,
+                .typicalLength = length,
+                .typicalFirst = first});
 }
 
 std::vector<Duplicate> DuplicatesOf(const std::vector<Accepted>& accepted)
@@ -238,8 +244,8 @@ std::optional<Accepted> ReadRow(const Record& record, const Layout& layout, std:
 // it sorts all but the first.
 std::vector<std::string> PackedNumbers(std::vector<Accepted> accepted)
 {
-    std::stable_sort(
-        accepted.begin(), accepted.end(), [](const Accepted& a, const Accepted& b) { return a.order < b.order; });
+    std::stable_sort(accepted.begin(), accepted.end(),
+        [](const Accepted& a, const Accepted& b) { return a.order < b.order; });
     std::vector<std::string> slots(phonebook::PhoneSlotCount);
     for (std::size_t i = 0; i < accepted.size(); ++i)
         slots[i] = accepted[i].number;
@@ -269,8 +275,13 @@ ImportReport ReadImportReport(std::string_view bytes)
         if (!entry)
             continue;
         if (const auto [at, fresh] = lineOfSlot.emplace(entry->order, record.line); layout.withSlots && !fresh)
-            report.warnings.push_back({.line = record.line, .kind = Warning::Kind::RepeatedSlot, .slot = entry->order,
-                .firstLine = at->second, .number = {}, .typicalLength = 0, .typicalFirst = 0});
+            report.warnings.push_back({.line = record.line,
+                .kind = Warning::Kind::RepeatedSlot,
+                .slot = entry->order,
+                .firstLine = at->second,
+                .number = {},
+                .typicalLength = 0,
+                .typicalFirst = 0});
         accepted.push_back(*entry);
     }
     WarnOfLostLeadingCharacters(accepted, report.warnings);

@@ -18,7 +18,8 @@ constexpr auto LoopTurn = 200ms;
 } // namespace
 
 DeviceWorker::DeviceWorker(platform::WindowThread& window, const std::string& portName, int baudRate,
-    serial::DataBitsChoice dataBits, const serial::ParitySettings& parity, serial::StopBitsChoice stopBits, const serial::FlowControlSettings& flowControl)
+    serial::DataBitsChoice dataBits, const serial::ParitySettings& parity, serial::StopBitsChoice stopBits,
+    const serial::FlowControlSettings& flowControl)
     : window_(window)
     , engine_(std::make_unique<engine::Engine>(window, portName, baudRate,
           engine::Engine::Events{sendEvent_, replyEvent_, errorReplyEvent_, timeoutEvent_}))
@@ -141,7 +142,7 @@ serial::PortSettings DeviceWorker::GetPortSettings()
     serial::SerialPort& port = engine_->Port();
     serial::PortSettings settings;
     settings.BaudRate = port.BaudRate() == serial::brCustom ? static_cast<std::uint32_t>(port.CustomBaudRate())
-                                                    : serial::BaudRateToValue(port.BaudRate());
+                                                            : serial::BaudRateToValue(port.BaudRate());
     settings.Port = port.Port();
     settings.DataBits = port.DataBits();
     settings.StopBits = port.StopBits();
@@ -206,7 +207,8 @@ DeviceWorker::Step DeviceWorker::DecideLocked(Side side)
                 }
                 // Still closed: the engine ends it unanswered.
             }
-            front.command = engine_->PrepareCommand(front.request.CommandText, front.request.Ats, front.request.Timeout);
+            front.command = engine_->PrepareCommand(front.request.CommandText, front.request.Ats,
+                front.request.Timeout);
             front.state = RequestState::InFlight;
             return Step::Of(Step::Kind::Send);
         }

@@ -47,8 +47,9 @@ public:
     // Builds the engine (which fails with ComError::RegError when the port
     // list cannot be read) and starts the worker's thread. The port is not
     // opened and nothing is dispatched before BeginOperation.
-    DeviceWorker(platform::WindowThread& window, const std::string& portName, int baudRate, serial::DataBitsChoice dataBits,
-        const serial::ParitySettings& parity, serial::StopBitsChoice stopBits, const serial::FlowControlSettings& flowControl);
+    DeviceWorker(platform::WindowThread& window, const std::string& portName, int baudRate,
+        serial::DataBitsChoice dataBits, const serial::ParitySettings& parity, serial::StopBitsChoice stopBits,
+        const serial::FlowControlSettings& flowControl);
     ~DeviceWorker();
     DeviceWorker(const DeviceWorker&) = delete;
     DeviceWorker& operator=(const DeviceWorker&) = delete;

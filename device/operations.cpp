@@ -110,7 +110,8 @@ void WriteOperation::PostBody()
                  if (outcome != engine::Outcome::Reply)
                      Fail(Step::Handshake);
              }),
-            Handler(Step::FirstFrame, [this](const std::string&, engine::Outcome o) { TakeFrame(Step::FirstFrame, o); }),
+            Handler(Step::FirstFrame,
+                [this](const std::string&, engine::Outcome o) { TakeFrame(Step::FirstFrame, o); }),
             Handler(Step::Frames, [this](const std::string&, engine::Outcome o) { TakeFrame(Step::Frames, o); }),
             // Whatever its outcome: the device has had every frame.
             Handler(Step::Frames, [this](const std::string&, engine::Outcome) { Finish({}); })},

@@ -49,11 +49,16 @@ QStringList TextsOf(int count, std::string (*toStr)(Enum))
 QString CurrentText(PortSetting kind, const serial::SerialPort& port)
 {
     switch (kind) {
-    case PortSetting::Port: return QString::fromLocal8Bit(port.Port());
-    case PortSetting::BaudRate: return QString::fromStdString(serial::BaudRateToStr(port.BaudRate()));
-    case PortSetting::DataBits: return QString::fromStdString(serial::DataBitsToStr(port.DataBits()));
-    case PortSetting::StopBits: return QString::fromStdString(serial::StopBitsToStr(port.StopBits()));
-    case PortSetting::Parity: return QString::fromStdString(serial::ParityToStr(port.Parity().Bits()));
+    case PortSetting::Port:
+        return QString::fromLocal8Bit(port.Port());
+    case PortSetting::BaudRate:
+        return QString::fromStdString(serial::BaudRateToStr(port.BaudRate()));
+    case PortSetting::DataBits:
+        return QString::fromStdString(serial::DataBitsToStr(port.DataBits()));
+    case PortSetting::StopBits:
+        return QString::fromStdString(serial::StopBitsToStr(port.StopBits()));
+    case PortSetting::Parity:
+        return QString::fromStdString(serial::ParityToStr(port.Parity().Bits()));
     case PortSetting::FlowControl:
         return QString::fromStdString(serial::FlowControlToStr(port.FlowControl().GetFlowControl()));
     }
@@ -68,7 +73,8 @@ QString DescriptionText(const serial::ComPortInfo& port)
     const QString product = QString::fromStdString(port.ProductId);
     if (port.Description == serial::BuiltInPortDescription)
         return QCoreApplication::translate(Context, "built-in serial port");
-    if (port.Description == std::string(serial::UnnamedUsbAdapterDescription) + " " + port.VendorId + ":" + port.ProductId)
+    if (port.Description
+        == std::string(serial::UnnamedUsbAdapterDescription) + " " + port.VendorId + ":" + port.ProductId)
         return QCoreApplication::translate(Context, "USB serial adapter %1:%2").arg(vendor, product);
     return QString::fromStdString(port.Description);
 }
@@ -90,7 +96,8 @@ QString PortTip(const serial::ComPortInfo& port)
     if (!port.StableName.empty())
         lines << QString::fromLocal8Bit(port.StableName);
     if (!port.SerialNumber.empty())
-        lines << QCoreApplication::translate(Context, "serial number %1").arg(QString::fromStdString(port.SerialNumber));
+        lines
+            << QCoreApplication::translate(Context, "serial number %1").arg(QString::fromStdString(port.SerialNumber));
     if (!port.VendorId.empty())
         lines << QCoreApplication::translate(Context, "USB id %1:%2")
                      .arg(QString::fromStdString(port.VendorId), QString::fromStdString(port.ProductId));
@@ -111,11 +118,21 @@ PortSettingList::PortSettingList(PortSetting kind, QWidget* parent)
         for (const serial::ComPortInfo& port : ports_)
             AddPort(count(), port);
         break;
-    case PortSetting::BaudRate: addItems(TextsOf<serial::BaudRateChoice>(serial::br256000 + 1, serial::BaudRateToStr)); break;
-    case PortSetting::DataBits: addItems(TextsOf<serial::DataBitsChoice>(serial::dbEight + 1, serial::DataBitsToStr)); break;
-    case PortSetting::StopBits: addItems(TextsOf<serial::StopBitsChoice>(serial::sbTwoStopBits + 1, serial::StopBitsToStr)); break;
-    case PortSetting::Parity: addItems(TextsOf<serial::ParityChoice>(serial::prSpace + 1, serial::ParityToStr)); break;
-    case PortSetting::FlowControl: addItems(TextsOf<serial::FlowControlChoice>(serial::fcCustom + 1, serial::FlowControlToStr)); break;
+    case PortSetting::BaudRate:
+        addItems(TextsOf<serial::BaudRateChoice>(serial::br256000 + 1, serial::BaudRateToStr));
+        break;
+    case PortSetting::DataBits:
+        addItems(TextsOf<serial::DataBitsChoice>(serial::dbEight + 1, serial::DataBitsToStr));
+        break;
+    case PortSetting::StopBits:
+        addItems(TextsOf<serial::StopBitsChoice>(serial::sbTwoStopBits + 1, serial::StopBitsToStr));
+        break;
+    case PortSetting::Parity:
+        addItems(TextsOf<serial::ParityChoice>(serial::prSpace + 1, serial::ParityToStr));
+        break;
+    case PortSetting::FlowControl:
+        addItems(TextsOf<serial::FlowControlChoice>(serial::fcCustom + 1, serial::FlowControlToStr));
+        break;
     }
 }
 
@@ -153,11 +170,21 @@ void PortSettingList::StoreTo(serial::SerialPort& port) const
     case PortSetting::Port:
         port.SetPort(index < 0 ? std::string() : currentData().toByteArray().toStdString());
         break;
-    case PortSetting::BaudRate: port.SetBaudRate(static_cast<serial::BaudRateChoice>(value)); break;
-    case PortSetting::DataBits: port.SetDataBits(static_cast<serial::DataBitsChoice>(value)); break;
-    case PortSetting::StopBits: port.SetStopBits(static_cast<serial::StopBitsChoice>(value)); break;
-    case PortSetting::Parity: port.Parity().SetBits(static_cast<serial::ParityChoice>(value)); break;
-    case PortSetting::FlowControl: port.FlowControl().SetFlowControl(static_cast<serial::FlowControlChoice>(value)); break;
+    case PortSetting::BaudRate:
+        port.SetBaudRate(static_cast<serial::BaudRateChoice>(value));
+        break;
+    case PortSetting::DataBits:
+        port.SetDataBits(static_cast<serial::DataBitsChoice>(value));
+        break;
+    case PortSetting::StopBits:
+        port.SetStopBits(static_cast<serial::StopBitsChoice>(value));
+        break;
+    case PortSetting::Parity:
+        port.Parity().SetBits(static_cast<serial::ParityChoice>(value));
+        break;
+    case PortSetting::FlowControl:
+        port.FlowControl().SetFlowControl(static_cast<serial::FlowControlChoice>(value));
+        break;
     }
 }
 

@@ -31,8 +31,8 @@
 #include "platform/event.h"
 #include "platform/thread.h"
 #include "platform/windowthread.h"
-#include "serial/serialport.h"
 #include "serial/packetframer.h"
+#include "serial/serialport.h"
 
 #include <atomic>
 #include <cstdint>

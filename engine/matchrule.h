@@ -17,11 +17,11 @@ enum class Outcome : std::uint8_t {
 
 // Matching modes.
 enum : std::uint8_t {
-    AtsCount = 0,    // CountText occurring Count times completes the answer
-    AtsCollect = 1,  // collect from StartText (or the first byte) until QuietTime of silence
-    AtsMatch = 2,    // the answer is complete once the received text contains MatchText
+    AtsCount = 0,     // CountText occurring Count times completes the answer
+    AtsCollect = 1,   // collect from StartText (or the first byte) until QuietTime of silence
+    AtsMatch = 2,     // the answer is complete once the received text contains MatchText
     AtsDelimited = 3, // from StartText to EndText (plus one byte when one follows)
-    AtsIdle = 4,     // nothing is an answer
+    AtsIdle = 4,      // nothing is an answer
 };
 
 struct MatchRule {

@@ -17,7 +17,10 @@ namespace {
 // Closes the descriptor when the scope ends.
 class FileDescriptor {
 public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
+    explicit FileDescriptor(int fd)
+        : fd_(fd)
+    {
+    }
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     ~FileDescriptor()
@@ -128,7 +131,8 @@ int CreateTemporaryBeside(const std::string& target, std::string& tempPath)
     static std::atomic<unsigned> counter{0};
     char name[32];
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::snprintf(name, sizeof name, "/%s%x-%x", TemporaryPrefix.data(), static_cast<unsigned>(::getpid()), counter++);
+        std::snprintf(name, sizeof name, "/%s%x-%x", TemporaryPrefix.data(), static_cast<unsigned>(::getpid()),
+            counter++);
         tempPath = FolderOf(target) + name;
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
@@ -249,8 +253,8 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
     if (::fstat(existing.get(), &st) != 0 || !S_ISREG(st.st_mode))
         return false;
     // A rename would split a hard link into an old and a new file.
-    const TemporaryWrite temporary =
-        st.st_nlink == 1 ? WriteThroughTemporary(*target, bytes, &st) : TemporaryWrite::Unavailable;
+    const TemporaryWrite temporary = st.st_nlink == 1 ? WriteThroughTemporary(*target, bytes, &st)
+                                                      : TemporaryWrite::Unavailable;
     if (temporary != TemporaryWrite::Unavailable)
         return temporary == TemporaryWrite::Done;
     return WriteInPlace(existing, bytes);

@@ -16,7 +16,10 @@ namespace {
 // Closes the handle when the scope ends.
 class FileHandle {
 public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    explicit FileHandle(HANDLE handle)
+        : handle_(handle)
+    {
+    }
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
     ~FileHandle() { Close(); }
@@ -43,8 +46,8 @@ std::wstring Wide(const std::string& path)
 // semantics, and devices and pipes are refused by their type.
 HANDLE OpenRegularForReading(const std::string& path)
 {
-    const HANDLE handle = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE handle = CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle != INVALID_HANDLE_VALUE && GetFileType(handle) != FILE_TYPE_DISK) {
         CloseHandle(handle);
         return INVALID_HANDLE_VALUE;
@@ -137,8 +140,8 @@ HANDLE CreateTemporaryBeside(const std::wstring& target, std::wstring& tempPath)
         std::swprintf(name, 40, L"\\%ls%x-%x", TemporaryPrefix.data(), static_cast<unsigned>(GetCurrentProcessId()),
             counter++);
         tempPath = FolderOf(target) + name;
-        const HANDLE handle =
-            CreateFileW(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE handle = CreateFileW(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+            FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS)
             return handle;
     }
@@ -156,8 +159,8 @@ TemporaryWrite WriteThroughTemporary(const std::wstring& target, std::string_vie
     if (!temp.Valid())
         return TemporaryWrite::Unavailable;
     const bool written = WriteAll(temp.get(), bytes) && FlushFileBuffers(temp.get()) && temp.Close()
-        && (exists ? ReplaceFileW(target.c_str(), tempPath.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                         nullptr, nullptr)
+        && (exists ? ReplaceFileW(target.c_str(), tempPath.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                nullptr)
                    : MoveFileExW(tempPath.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH));
     if (!written) {
         temp.Close();
@@ -221,7 +224,8 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
     FileHandle existing(CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!existing.Valid()) {
-        return GetLastError() == ERROR_FILE_NOT_FOUND && WriteThroughTemporary(name, bytes, false) == TemporaryWrite::Done;
+        return GetLastError() == ERROR_FILE_NOT_FOUND
+            && WriteThroughTemporary(name, bytes, false) == TemporaryWrite::Done;
     }
     BY_HANDLE_FILE_INFORMATION info{};
     if (GetFileType(existing.get()) != FILE_TYPE_DISK || !GetFileInformationByHandle(existing.get(), &info)

@@ -17,9 +17,9 @@ namespace phonebook {
 enum class NumberRefusal { None, Empty, TooShort, TooLong, NotANumber };
 
 struct NormalisedNumber {
-    std::string number;                      // ASCII digits, optional leading '+'; empty when refused
+    std::string number; // ASCII digits, optional leading '+'; empty when refused
     NumberRefusal refusal = NumberRefusal::None;
-    bool changed = false;                    // the number differs from the text as given
+    bool changed = false; // the number differs from the text as given
 };
 
 // Blanks (no-break spaces included), dashes, dots, slashes and brackets are

@@ -10,10 +10,14 @@ int Telling(NumberRefusal why)
 {
     switch (why) {
     case NumberRefusal::TooLong:
-    case NumberRefusal::TooShort: return 3;
-    case NumberRefusal::NotANumber: return 2;
-    case NumberRefusal::Empty: return 1;
-    case NumberRefusal::None: break;
+    case NumberRefusal::TooShort:
+        return 3;
+    case NumberRefusal::NotANumber:
+        return 2;
+    case NumberRefusal::Empty:
+        return 1;
+    case NumberRefusal::None:
+        break;
     }
     return 0;
 }

@@ -18,8 +18,8 @@
 namespace phonebook {
 
 struct RefusedLine {
-    int line = 0;      // from 1
-    std::string text;  // the line as pasted, without its line break
+    int line = 0;     // from 1
+    std::string text; // the line as pasted, without its line break
     NumberRefusal why = NumberRefusal::None;
 
     bool operator==(const RefusedLine&) const = default;

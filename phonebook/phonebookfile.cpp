@@ -89,7 +89,8 @@ LoadedPhoneBook DecodePhoneBook(std::string_view fileBytes)
     // A file that ends inside the time-out field has no time-out: the field
     // keeps its value, and the flag after it is missing, so the box is cleared.
     if (bytes.size() >= SlotsSize + 2)
-        loaded.relayTimeout = static_cast<std::uint16_t>(ByteAt(bytes, SlotsSize) | (ByteAt(bytes, SlotsSize + 1) << 8));
+        loaded.relayTimeout = static_cast<std::uint16_t>(ByteAt(bytes, SlotsSize)
+            | (ByteAt(bytes, SlotsSize + 1) << 8));
     loaded.externalOff = bytes.size() >= SlotsSize + 3 && ByteAt(bytes, SlotsSize + 2) != 0;
     return loaded;
 }

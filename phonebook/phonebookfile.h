@@ -25,8 +25,8 @@ struct PhoneBook {
 };
 
 inline constexpr std::size_t SlotsSize = PhoneSlotCount * PhoneNumberLength; // 7500
-inline constexpr std::size_t CheckedSize = SlotsSize + 3;                   // 7503
-inline constexpr std::size_t FileSize = CheckedSize + 4;                    // 7507
+inline constexpr std::size_t CheckedSize = SlotsSize + 3;                    // 7503
+inline constexpr std::size_t FileSize = CheckedSize + 4;                     // 7507
 
 // The 15-byte record of one slot: the value's phone number (PhoneNumberOf:
 // spaces and anything else that is no phone number character removed), cut
@@ -51,9 +51,9 @@ std::string EncodePhoneBook(const PhoneBook& book);
 // one and stops at the first incomplete slot record, so a short file changes
 // only the rows it holds completely and nothing else.
 struct LoadedPhoneBook {
-    std::vector<std::string> numbers;         // the complete slot records, from slot 0
+    std::vector<std::string> numbers;          // the complete slot records, from slot 0
     std::optional<std::uint16_t> relayTimeout; // when all 500 slots and both bytes are present
-    std::optional<bool> externalOff;          // when all 500 slots are present; false if the byte is missing
+    std::optional<bool> externalOff;           // when all 500 slots are present; false if the byte is missing
 };
 // Reads only the first CheckedSize bytes; the check value is not verified.
 LoadedPhoneBook DecodePhoneBook(std::string_view fileBytes);

@@ -10,7 +10,9 @@
 
 namespace phonelist {
 
-FindBar::FindBar(PhoneListEditor& list, QWidget* parent) : QWidget(parent), list_(list)
+FindBar::FindBar(PhoneListEditor& list, QWidget* parent)
+    : QWidget(parent)
+    , list_(list)
 {
     setObjectName(QStringLiteral("FindBar"));
     field_ = new QLineEdit(this);

@@ -60,8 +60,8 @@ private:
     bool pushed_ = false;
 };
 
-PhoneBookHistory::PhoneBookHistory(
-    PhoneListEditor& list, QLineEdit& relayTimeout, QAbstractButton& externalOff, QObject* parent)
+PhoneBookHistory::PhoneBookHistory(PhoneListEditor& list, QLineEdit& relayTimeout, QAbstractButton& externalOff,
+    QObject* parent)
     : QObject(parent)
     , list_(list)
     , relayTimeout_(relayTimeout)

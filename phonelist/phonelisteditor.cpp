@@ -37,11 +37,16 @@ constexpr std::size_t ReportedLines = 20;
 QString RefusalReason(phonebook::NumberRefusal why)
 {
     switch (why) {
-    case phonebook::NumberRefusal::Empty: return phonelist::PhoneListEditor::tr("empty");
-    case phonebook::NumberRefusal::TooShort: return phonelist::PhoneListEditor::tr("one character only");
-    case phonebook::NumberRefusal::TooLong: return phonelist::PhoneListEditor::tr("longer than 15 characters");
-    case phonebook::NumberRefusal::NotANumber: return phonelist::PhoneListEditor::tr("not a phone number");
-    case phonebook::NumberRefusal::None: break;
+    case phonebook::NumberRefusal::Empty:
+        return phonelist::PhoneListEditor::tr("empty");
+    case phonebook::NumberRefusal::TooShort:
+        return phonelist::PhoneListEditor::tr("one character only");
+    case phonebook::NumberRefusal::TooLong:
+        return phonelist::PhoneListEditor::tr("longer than 15 characters");
+    case phonebook::NumberRefusal::NotANumber:
+        return phonelist::PhoneListEditor::tr("not a phone number");
+    case phonebook::NumberRefusal::None:
+        break;
     }
     return {};
 }
@@ -61,7 +66,8 @@ void AddAction(PhoneListEditor& list, const QString& text, const QKeySequence& k
 
 } // namespace
 
-PhoneListEditor::PhoneListEditor(QWidget* parent) : QTableWidget(0, 2, parent)
+PhoneListEditor::PhoneListEditor(QWidget* parent)
+    : QTableWidget(0, 2, parent)
 {
     CollectedNumbers.reserve(phonebook::PhoneSlotCount);
 
@@ -238,8 +244,8 @@ void PhoneListEditor::focusInEvent(QFocusEvent* event)
 {
     QTableWidget::focusInEvent(event);
     const Qt::FocusReason reason = event->reason();
-    const bool byKeyboard
-        = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    const bool byKeyboard = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
+        || reason == Qt::ShortcutFocusReason;
     if (byKeyboard && currentIndex().isValid() && state() != EditingState)
         edit(currentIndex());
 }
@@ -303,8 +309,8 @@ void PhoneListEditor::ShowPasteReport(const PasteReport& report)
     if (report.notFitting > 0)
         lines << tr("Numbers that did not fit past slot 499: %1").arg(report.notFitting);
     // Shown without a nested event loop: the pasted numbers are already in.
-    auto* box = new QMessageBox(QMessageBox::Information, tr("Paste"), lines.join(QLatin1Char('\n')),
-        QMessageBox::Ok, this);
+    auto* box = new QMessageBox(QMessageBox::Information, tr("Paste"), lines.join(QLatin1Char('\n')), QMessageBox::Ok,
+        this);
     box->setObjectName(QStringLiteral("PasteReport"));
     if (details.size() > static_cast<qsizetype>(ReportedLines))
         box->setDetailedText(details.join(QLatin1Char('\n')));

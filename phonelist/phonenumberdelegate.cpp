@@ -1,15 +1,15 @@
 #include "phonelist/phonenumberdelegate.h"
 
-#include "phonelist/phonelisteditor.h"
 #include "phonebook/phonenumber.h"
+#include "phonelist/phonelisteditor.h"
 #include "phonelist/undokeys.h"
 
 #include <QCoreApplication>
 #include <QHelpEvent>
-#include <QToolTip>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPersistentModelIndex>
+#include <QToolTip>
 #include <QValidator>
 
 namespace phonelist {
@@ -54,7 +54,11 @@ public:
 
 } // namespace
 
-PhoneNumberDelegate::PhoneNumberDelegate(PhoneListEditor& list) : QStyledItemDelegate(&list), list_(list) {}
+PhoneNumberDelegate::PhoneNumberDelegate(PhoneListEditor& list)
+    : QStyledItemDelegate(&list)
+    , list_(list)
+{
+}
 
 QWidget* PhoneNumberDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const
 {
@@ -125,8 +129,8 @@ void PhoneNumberDelegate::initStyleOption(QStyleOptionViewItem* option, const QM
         option->backgroundBrush = list_.DuplicateBrush();
 }
 
-bool PhoneNumberDelegate::helpEvent(
-    QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option, const QModelIndex& index)
+bool PhoneNumberDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+    const QModelIndex& index)
 {
     if (event->type() == QEvent::ToolTip && !list_.DuplicatesOf(index.row()).empty()) {
         QToolTip::showText(event->globalPos(), list_.DuplicateNote(index.row()), view);

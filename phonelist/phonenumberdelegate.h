@@ -32,8 +32,7 @@ class PhoneNumberDelegate : public QStyledItemDelegate {
 public:
     explicit PhoneNumberDelegate(PhoneListEditor& list);
 
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-        const QModelIndex& index) const override;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
 

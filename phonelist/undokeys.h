@@ -13,7 +13,8 @@ class QLineEdit;
 namespace phonelist {
 
 inline const QKeySequence UndoKey(Qt::CTRL | Qt::Key_Z);
-inline const QKeySequence RedoKeys[] = {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
+inline const QKeySequence RedoKeys[] = {
+    QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
 
 // For an event to a line edit: true when it is the shortcut check of an undo
 // or redo key the line edit has nothing to do with. The caller then leaves

@@ -42,7 +42,8 @@ void QtWindowThread::CallQueued()
 {
     // One event per queued call; a call already taken by ServeUntil leaves
     // its event with nothing to do.
-    QMetaObject::invokeMethod(&context_, [this] { RunQueuedCall(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &context_, [this] { RunQueuedCall(); }, Qt::QueuedConnection);
 }
 
 } // namespace platform

@@ -45,17 +45,47 @@ Enum ValueOf(const std::array<const char*, N>& texts, const std::string& text, E
 
 } // namespace
 
-std::string BaudRateToStr(BaudRateChoice value) { return TextOf(kBaudRateTexts, value); }
-std::string DataBitsToStr(DataBitsChoice value) { return TextOf(kDataBitsTexts, value); }
-std::string StopBitsToStr(StopBitsChoice value) { return TextOf(kStopBitsTexts, value); }
-std::string ParityToStr(ParityChoice value) { return TextOf(kParityTexts, value); }
-std::string FlowControlToStr(FlowControlChoice value) { return TextOf(kFlowControlTexts, value); }
+std::string BaudRateToStr(BaudRateChoice value)
+{
+    return TextOf(kBaudRateTexts, value);
+}
+std::string DataBitsToStr(DataBitsChoice value)
+{
+    return TextOf(kDataBitsTexts, value);
+}
+std::string StopBitsToStr(StopBitsChoice value)
+{
+    return TextOf(kStopBitsTexts, value);
+}
+std::string ParityToStr(ParityChoice value)
+{
+    return TextOf(kParityTexts, value);
+}
+std::string FlowControlToStr(FlowControlChoice value)
+{
+    return TextOf(kFlowControlTexts, value);
+}
 
-BaudRateChoice StrToBaudRate(const std::string& text) { return ValueOf(kBaudRateTexts, text, br9600); }
-DataBitsChoice StrToDataBits(const std::string& text) { return ValueOf(kDataBitsTexts, text, dbEight); }
-StopBitsChoice StrToStopBits(const std::string& text) { return ValueOf(kStopBitsTexts, text, sbOneStopBit); }
-ParityChoice StrToParity(const std::string& text) { return ValueOf(kParityTexts, text, prNone); }
-FlowControlChoice StrToFlowControl(const std::string& text) { return ValueOf(kFlowControlTexts, text, fcCustom); }
+BaudRateChoice StrToBaudRate(const std::string& text)
+{
+    return ValueOf(kBaudRateTexts, text, br9600);
+}
+DataBitsChoice StrToDataBits(const std::string& text)
+{
+    return ValueOf(kDataBitsTexts, text, dbEight);
+}
+StopBitsChoice StrToStopBits(const std::string& text)
+{
+    return ValueOf(kStopBitsTexts, text, sbOneStopBit);
+}
+ParityChoice StrToParity(const std::string& text)
+{
+    return ValueOf(kParityTexts, text, prNone);
+}
+FlowControlChoice StrToFlowControl(const std::string& text)
+{
+    return ValueOf(kFlowControlTexts, text, fcCustom);
+}
 
 std::uint32_t BaudRateToValue(BaudRateChoice value)
 {

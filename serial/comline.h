@@ -53,10 +53,10 @@ enum class ModemLine { Dtr, Rts };
 class ComLine {
 public:
     enum class WaitResult {
-        Woken,     // WakeWaiter was called
-        Input,     // received bytes are, or may be, waiting: the caller counts them
-        Idle,      // the time ran out, or the wait was interrupted
-        LineLost,  // hang-up or I/O error: the line delivers nothing more
+        Woken,    // WakeWaiter was called
+        Input,    // received bytes are, or may be, waiting: the caller counts them
+        Idle,     // the time ran out, or the wait was interrupted
+        LineLost, // hang-up or I/O error: the line delivers nothing more
     };
 
     ComLine();

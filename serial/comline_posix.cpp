@@ -165,8 +165,7 @@ void ComLine::ApplyLineSettings(const LineSettings& settings)
     int error = 0;
     if (settings.dtrControl != dtrHandshake)
         error = ChangeModemLine(open_->fd, ModemLine::Dtr, settings.dtrControl == dtrEnable);
-    if (error == 0 && (settings.rtsControl == rtsDisable || settings.rtsControl == rtsEnable)
-        && !(t.c_cflag & CRTSCTS))
+    if (error == 0 && (settings.rtsControl == rtsDisable || settings.rtsControl == rtsEnable) && !(t.c_cflag & CRTSCTS))
         error = ChangeModemLine(open_->fd, ModemLine::Rts, settings.rtsControl == rtsEnable);
     if (error != 0 && !IsMissingModemLines(error))
         throw PortError(ComError::SetStateFailed, error);
@@ -193,8 +192,8 @@ int ComLine::Write(const std::string& bytes)
 {
     if (!open_)
         throw PortError(ComError::WriteFailed, EBADF);
-    const std::uint64_t limitMs
-        = open_->writeConstant + static_cast<std::uint64_t>(open_->writeMultiplier) * bytes.size();
+    const std::uint64_t limitMs = open_->writeConstant
+        + static_cast<std::uint64_t>(open_->writeMultiplier) * bytes.size();
     const bool limited = limitMs != 0;
     const platform::Deadline deadline(std::chrono::milliseconds(limited ? limitMs : 0));
 

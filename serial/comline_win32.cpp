@@ -57,9 +57,12 @@ private:
 BYTE StopBitsOf(StopBitsChoice stopBits)
 {
     switch (stopBits) {
-    case sbOne5StopBits: return ONE5STOPBITS;
-    case sbTwoStopBits: return TWOSTOPBITS;
-    case sbOneStopBit: break;
+    case sbOne5StopBits:
+        return ONE5STOPBITS;
+    case sbTwoStopBits:
+        return TWOSTOPBITS;
+    case sbOneStopBit:
+        break;
     }
     return ONESTOPBIT;
 }

@@ -129,8 +129,8 @@ void AddCurrentComPort(std::vector<ComPortInfo>& ports, const std::string& curre
         return;
     const std::string device = serial::DevicePathOf(currentPort);
     ComPortInfo current;
-    const auto same = std::find_if(
-        ports.begin(), ports.end(), [&](const ComPortInfo& p) { return SameDevice(device, p.Path); });
+    const auto same = std::find_if(ports.begin(), ports.end(),
+        [&](const ComPortInfo& p) { return SameDevice(device, p.Path); });
     if (same != ports.end()) {
         current = *same;
     } else {

@@ -49,9 +49,9 @@ std::vector<std::pair<std::string, serial::PnpPortProperties>> PnpPorts()
     std::vector<std::pair<std::string, serial::PnpPortProperties>> ports;
     serial::ForEachComPortDevice([&](HDEVINFO devices, SP_DEVINFO_DATA& device, const std::string& name) {
         ports.emplace_back(name,
-            serial::PnpPortProperties { DeviceProperty(devices, device, SPDRP_FRIENDLYNAME),
+            serial::PnpPortProperties{DeviceProperty(devices, device, SPDRP_FRIENDLYNAME),
                 DeviceProperty(devices, device, SPDRP_MFG), DeviceProperty(devices, device, SPDRP_HARDWAREID),
-                InstanceId(devices, device) });
+                InstanceId(devices, device)});
     });
     return ports;
 }

@@ -22,10 +22,22 @@ void PortSettingsGroup::Reapply()
         Apply(*port_);
 }
 
-void ParitySettings::Apply(SerialPort& port) { port.ApplyDCB(); }
-void FlowControlSettings::Apply(SerialPort& port) { port.ApplyDCB(); }
-void DriverTimeouts::Apply(SerialPort& port) { port.ApplyTimeouts(); }
-void QueueSizes::Apply(SerialPort& port) { port.ApplyBuffer(); }
+void ParitySettings::Apply(SerialPort& port)
+{
+    port.ApplyDCB();
+}
+void FlowControlSettings::Apply(SerialPort& port)
+{
+    port.ApplyDCB();
+}
+void DriverTimeouts::Apply(SerialPort& port)
+{
+    port.ApplyTimeouts();
+}
+void QueueSizes::Apply(SerialPort& port)
+{
+    port.ApplyBuffer();
+}
 
 void FlowControlSettings::SetFlowControl(FlowControlChoice value)
 {

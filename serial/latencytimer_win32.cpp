@@ -2,8 +2,8 @@
 // the port's "Device Parameters" key (16 ms unless changed), which any user
 // may read. QEM only reads it: changing it takes an administrator, in
 // Device Manager, and a new plug-in of the adapter.
-#include "serial/latencytimer.h"
 #include "serial/latencytimer_win32.h"
+#include "serial/latencytimer.h"
 
 #include "serial/pnpdevices_win32.h"
 
@@ -16,8 +16,8 @@ std::optional<unsigned> LatencyTimerOf(HKEY deviceParameters)
     DWORD value = 0;
     DWORD bytes = sizeof value;
     DWORD type = 0;
-    const LSTATUS status = RegQueryValueExW(
-        deviceParameters, L"LatencyTimer", nullptr, &type, reinterpret_cast<BYTE*>(&value), &bytes);
+    const LSTATUS status = RegQueryValueExW(deviceParameters, L"LatencyTimer", nullptr, &type,
+        reinterpret_cast<BYTE*>(&value), &bytes);
     if (status != ERROR_SUCCESS || type != REG_DWORD || bytes != sizeof value)
         return std::nullopt;
     return static_cast<unsigned>(value);

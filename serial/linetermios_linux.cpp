@@ -50,12 +50,21 @@ void SetParity(termios2& t, ParityChoice parity, bool check)
 {
     t.c_cflag &= ~static_cast<tcflag_t>(PARENB | PARODD | CMSPAR);
     switch (parity) {
-    case prOdd: t.c_cflag |= PARENB | PARODD; break;
-    case prEven: t.c_cflag |= PARENB; break;
+    case prOdd:
+        t.c_cflag |= PARENB | PARODD;
+        break;
+    case prEven:
+        t.c_cflag |= PARENB;
+        break;
     // With CMSPAR the parity bit is fixed: PARODD makes it 1 (mark), else 0.
-    case prMark: t.c_cflag |= PARENB | PARODD | CMSPAR; break;
-    case prSpace: t.c_cflag |= PARENB | CMSPAR; break;
-    case prNone: break;
+    case prMark:
+        t.c_cflag |= PARENB | PARODD | CMSPAR;
+        break;
+    case prSpace:
+        t.c_cflag |= PARENB | CMSPAR;
+        break;
+    case prNone:
+        break;
     }
     if (check)
         t.c_iflag |= INPCK;
@@ -90,8 +99,8 @@ void SetFlowControl(termios2& t, const LineSettings& s)
 
 void MakeRaw(termios2& t)
 {
-    t.c_iflag &= ~static_cast<tcflag_t>(BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON | IXOFF | IXANY
-        | INPCK | IUCLC | IMAXBEL);
+    t.c_iflag &= ~static_cast<tcflag_t>(BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON | IXOFF | IXANY | INPCK
+        | IUCLC | IMAXBEL);
     // A break would otherwise arrive as a zero byte that nobody sent.
     t.c_iflag |= IGNBRK;
     t.c_oflag &= ~static_cast<tcflag_t>(OPOST);

@@ -36,7 +36,7 @@ void ForEachComPortDevice(
     if (devices == INVALID_HANDLE_VALUE)
         return;
     const std::unique_ptr<void, decltype(&SetupDiDestroyDeviceInfoList)> guard(devices, &SetupDiDestroyDeviceInfoList);
-    SP_DEVINFO_DATA device {};
+    SP_DEVINFO_DATA device{};
     device.cbSize = sizeof device;
     for (DWORD index = 0; SetupDiEnumDeviceInfo(devices, index, &device); ++index) {
         const std::string name = PortName(devices, device);

@@ -9,8 +9,9 @@ namespace {
 
 bool SameText(std::string_view a, std::string_view b)
 {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-        [](char x, char y) { return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y)); });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+    });
 }
 
 // The four hex digits after a tag such as "VID_" in a device id, in lower
@@ -49,7 +50,8 @@ void DescribePnpPort(ComPortInfo& port, const PnpPortProperties& properties)
 {
     std::string product = properties.FriendlyName;
     const std::string suffix = " (" + port.Path + ")";
-    if (product.size() >= suffix.size() && SameText(std::string_view(product).substr(product.size() - suffix.size()), suffix))
+    if (product.size() >= suffix.size()
+        && SameText(std::string_view(product).substr(product.size() - suffix.size()), suffix))
         product.resize(product.size() - suffix.size());
     // "(Standard port types)" and the like name no maker.
     const std::string maker = properties.Maker.starts_with('(') ? std::string() : properties.Maker;

@@ -4,7 +4,8 @@
 
 namespace serial {
 
-PortEventThread::PortEventThread(SerialPort& port, serial::ComLine& line, platform::WindowThread& window, bool watchInput)
+PortEventThread::PortEventThread(SerialPort& port, serial::ComLine& line, platform::WindowThread& window,
+    bool watchInput)
     : port_(port)
     , line_(line)
     , window_(window)

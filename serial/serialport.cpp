@@ -94,13 +94,34 @@ void SerialPort::EndUpdate()
         SetupComPort();
 }
 
-std::string SerialPort::Port() const { return Get(port_); }
-BaudRateChoice SerialPort::BaudRate() const { return Get(baudRate_); }
-std::int32_t SerialPort::CustomBaudRate() const { return Get(customBaudRate_); }
-DataBitsChoice SerialPort::DataBits() const { return Get(dataBits_); }
-StopBitsChoice SerialPort::StopBits() const { return Get(stopBits_); }
-PortEvents SerialPort::Events() const { return Get(events_); }
-std::uint8_t SerialPort::EventChar() const { return Get(eventChar_); }
+std::string SerialPort::Port() const
+{
+    return Get(port_);
+}
+BaudRateChoice SerialPort::BaudRate() const
+{
+    return Get(baudRate_);
+}
+std::int32_t SerialPort::CustomBaudRate() const
+{
+    return Get(customBaudRate_);
+}
+DataBitsChoice SerialPort::DataBits() const
+{
+    return Get(dataBits_);
+}
+StopBitsChoice SerialPort::StopBits() const
+{
+    return Get(stopBits_);
+}
+PortEvents SerialPort::Events() const
+{
+    return Get(events_);
+}
+std::uint8_t SerialPort::EventChar() const
+{
+    return Get(eventChar_);
+}
 
 void SerialPort::SetPort(const std::string& name)
 {
@@ -114,12 +135,30 @@ void SerialPort::SetPort(const std::string& name)
     }
 }
 
-void SerialPort::SetBaudRate(BaudRateChoice value) { Set(baudRate_, value, &SerialPort::ApplyDCB); }
-void SerialPort::SetCustomBaudRate(std::int32_t value) { Set(customBaudRate_, value, &SerialPort::ApplyDCB); }
-void SerialPort::SetDataBits(DataBitsChoice value) { Set(dataBits_, value, &SerialPort::ApplyDCB); }
-void SerialPort::SetStopBits(StopBitsChoice value) { Set(stopBits_, value, &SerialPort::ApplyDCB); }
-void SerialPort::SetEvents(PortEvents value) { Set(events_, value); }
-void SerialPort::SetEventChar(std::uint8_t value) { Set(eventChar_, value); }
+void SerialPort::SetBaudRate(BaudRateChoice value)
+{
+    Set(baudRate_, value, &SerialPort::ApplyDCB);
+}
+void SerialPort::SetCustomBaudRate(std::int32_t value)
+{
+    Set(customBaudRate_, value, &SerialPort::ApplyDCB);
+}
+void SerialPort::SetDataBits(DataBitsChoice value)
+{
+    Set(dataBits_, value, &SerialPort::ApplyDCB);
+}
+void SerialPort::SetStopBits(StopBitsChoice value)
+{
+    Set(stopBits_, value, &SerialPort::ApplyDCB);
+}
+void SerialPort::SetEvents(PortEvents value)
+{
+    Set(events_, value);
+}
+void SerialPort::SetEventChar(std::uint8_t value)
+{
+    Set(eventChar_, value);
+}
 
 void SerialPort::SetupComPort()
 {

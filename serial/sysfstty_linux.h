@@ -13,7 +13,7 @@ struct SerialTty {
 };
 
 struct SerialTtys {
-    std::string DeviceDir; // the folder the device nodes live in
+    std::string DeviceDir;       // the folder the device nodes live in
     std::vector<SerialTty> Ttys; // sorted by DevicePath
 };
 

@@ -92,7 +92,8 @@ WriteError::WriteError(const std::string& path)
 {
 }
 
-ProfileFile::ProfileFile(std::string path) : path_(std::move(path))
+ProfileFile::ProfileFile(std::string path)
+    : path_(std::move(path))
 {
     const std::optional<std::string> content = phonebook::ReadFileStart(path_);
     if (!content) {
@@ -234,7 +235,8 @@ std::optional<int> ParseIniInteger(std::string_view value)
     if (digits.empty() || !std::all_of(digits.begin(), digits.end(), IsDecimalDigit))
         return std::nullopt;
     long long magnitude = 0;
-    if (digits.size() > 10 || std::from_chars(digits.data(), digits.data() + digits.size(), magnitude).ec != std::errc())
+    if (digits.size() > 10
+        || std::from_chars(digits.data(), digits.data() + digits.size(), magnitude).ec != std::errc())
         return std::nullopt;
     const long long signedValue = value[0] == '-' ? -magnitude : magnitude;
     if (signedValue < std::numeric_limits<int>::min() || signedValue > std::numeric_limits<int>::max())

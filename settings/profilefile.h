@@ -88,7 +88,6 @@ std::string ReadOrAddString(ProfileFile& settings, std::string_view section, std
 
 // As ReadOrAddString for integers; a present value that is not a valid
 // integer reads as 1.
-int ReadOrAddInteger(ProfileFile& settings, std::string_view section, std::string_view key,
-    int defaultValue);
+int ReadOrAddInteger(ProfileFile& settings, std::string_view section, std::string_view key, int defaultValue);
 
 } // namespace settings

@@ -29,13 +29,15 @@ Value Translate(const Stored& stored, const std::pair<Stored, Value> (&forms)[N]
     return fallback;
 }
 
-constexpr std::pair<int, serial::DataBitsChoice> DataBitsForms[] = {{5, serial::dbFive}, {6, serial::dbSix}, {7, serial::dbSeven}, {8, serial::dbEight}};
+constexpr std::pair<int, serial::DataBitsChoice> DataBitsForms[] = {
+    {5, serial::dbFive}, {6, serial::dbSix}, {7, serial::dbSeven}, {8, serial::dbEight}};
 // One and a half stop bits are stored as 25.
-constexpr std::pair<int, serial::StopBitsChoice> StopBitsForms[] = {{1, serial::sbOneStopBit}, {25, serial::sbOne5StopBits}, {2, serial::sbTwoStopBits}};
-const std::pair<std::string, serial::ParityChoice> ParityForms[] = {
-    {"None", serial::prNone}, {"Odd", serial::prOdd}, {"Even", serial::prEven}, {"Mark", serial::prMark}, {"Space", serial::prSpace}};
-const std::pair<std::string, serial::FlowControlChoice> FlowControlForms[] = {
-    {"Hardware", serial::fcHardware}, {"Software", serial::fcSoftware}, {"None", serial::fcNone}, {"Custom", serial::fcCustom}};
+constexpr std::pair<int, serial::StopBitsChoice> StopBitsForms[] = {
+    {1, serial::sbOneStopBit}, {25, serial::sbOne5StopBits}, {2, serial::sbTwoStopBits}};
+const std::pair<std::string, serial::ParityChoice> ParityForms[] = {{"None", serial::prNone}, {"Odd", serial::prOdd},
+    {"Even", serial::prEven}, {"Mark", serial::prMark}, {"Space", serial::prSpace}};
+const std::pair<std::string, serial::FlowControlChoice> FlowControlForms[] = {{"Hardware", serial::fcHardware},
+    {"Software", serial::fcSoftware}, {"None", serial::fcNone}, {"Custom", serial::fcCustom}};
 
 // The stored form of a value; the fallback for one outside the forms.
 template <typename Stored, typename Value, std::size_t N>
@@ -99,9 +101,7 @@ serial::PortSettings ReadPortSettings(const std::string& settingsPath)
 {
     const ProfileFile file(settingsPath);
     return TranslatePortSettings(
-        [&](const char* key, const std::string& fallback) {
-            return file.Read(PortSection, key).value_or(fallback);
-        },
+        [&](const char* key, const std::string& fallback) { return file.Read(PortSection, key).value_or(fallback); },
         [&](const char* key, int fallback) {
             // A present value that is not an integer reads as the window reads it.
             const std::optional<std::string> value = file.Read(PortSection, key);
@@ -117,14 +117,15 @@ std::string ReadWindowLanguage(const std::string& settingsPath)
 void StorePortSettings(const std::string& settingsPath, const serial::PortSettings& port)
 {
     ProfileFile file(settingsPath);
-    file.Write(PortSection, {
-        {BaudRateKey, std::to_string(port.BaudRate)},
-        {PortKey, port.Port},
-        {DataBitsKey, std::to_string(FormOf(port.DataBits, DataBitsForms, 8))},
-        {StopBitsKey, std::to_string(FormOf(port.StopBits, StopBitsForms, 1))},
-        {ParityKey, FormOf(port.Parity, ParityForms, std::string("None"))},
-        {FlowControlKey, FormOf(port.FlowControl, FlowControlForms, std::string("None"))},
-    });
+    file.Write(PortSection,
+        {
+            {BaudRateKey, std::to_string(port.BaudRate)},
+            {PortKey, port.Port},
+            {DataBitsKey, std::to_string(FormOf(port.DataBits, DataBitsForms, 8))},
+            {StopBitsKey, std::to_string(FormOf(port.StopBits, StopBitsForms, 1))},
+            {ParityKey, FormOf(port.Parity, ParityForms, std::string("None"))},
+            {FlowControlKey, FormOf(port.FlowControl, FlowControlForms, std::string("None"))},
+        });
 }
 
 void RememberCurrentFile(const std::string& settingsPath, const std::string& phoneBookPath)

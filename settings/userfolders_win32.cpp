@@ -36,7 +36,8 @@ bool IsWithin(const fs::path& folder, const fs::path& root)
 // may write.
 bool IsSystemProgramFolder(const fs::path& folder)
 {
-    return IsWithin(folder, KnownFolder(FOLDERID_ProgramFiles)) || IsWithin(folder, KnownFolder(FOLDERID_ProgramFilesX86));
+    return IsWithin(folder, KnownFolder(FOLDERID_ProgramFiles))
+        || IsWithin(folder, KnownFolder(FOLDERID_ProgramFilesX86));
 }
 
 fs::path UserConfigFolder()

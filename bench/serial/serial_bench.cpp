@@ -140,8 +140,8 @@ int main(int argc, char** argv)
     window.RunUntil([&] { return received.size() >= block.size(); }, 60s);
     writer.join();
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    std::printf("receive throughput: %.1f MB/s (%zu bytes in %.3f s)\n", block.size() / seconds / 1e6,
-        received.size(), seconds);
+    std::printf("receive throughput: %.1f MB/s (%zu bytes in %.3f s)\n", block.size() / seconds / 1e6, received.size(),
+        seconds);
 
     const double cpuBefore = CpuMillis();
     window.RunFor(1s);

@@ -50,8 +50,7 @@ TEST_P(CsvFileDropTest, takesOneLocalCsvFileWhileTheListCanBeEdited)
 const QUrl Csv = QUrl::fromLocalFile(QStringLiteral("/tmp/book.Csv"));
 
 INSTANTIATE_TEST_SUITE_P(Drops, CsvFileDropTest,
-    ::testing::Values(DropRow{"csvFile", {Csv}, true, true},
-        DropRow{"listNotEditable", {Csv}, false, false},
+    ::testing::Values(DropRow{"csvFile", {Csv}, true, true}, DropRow{"listNotEditable", {Csv}, false, false},
         DropRow{"phoneBookFile", {QUrl::fromLocalFile(QStringLiteral("/tmp/book.kalc"))}, true, false},
         DropRow{"twoFiles", {Csv, QUrl::fromLocalFile(QStringLiteral("/tmp/other.csv"))}, true, false},
         DropRow{"remoteFile", {QUrl(QStringLiteral("https://example.org/book.csv"))}, true, false},

@@ -96,7 +96,8 @@ protected:
             FillWindow();
         (operation == Operation::Write ? WriteToDeviceButton(*form) : LoadFromDeviceButton(*form))->click();
         ASSERT_TRUE(WaitUntilIdle(30s));
-        ASSERT_TRUE(WaitFor([&] { return form->Operations().Worker()->QueuedCount() == 0; }, 15s)) << "requests left behind";
+        ASSERT_TRUE(WaitFor([&] { return form->Operations().Worker()->QueuedCount() == 0; }, 15s))
+            << "requests left behind";
     }
 
     void ExpectAftermath(Aftermath outcome, relaysim::Device& device)
@@ -170,7 +171,8 @@ TEST_P(FaultMatrixTest, operationEndsIdleWithItsMessageAndTheNextWorks)
 
     // A port that cannot be opened is named with the reason on a second line.
     const int openError = row.disturbance == Disturbance::PortHeld ? EWOULDBLOCK
-        : row.disturbance == Disturbance::PathGone                ? ENOENT : 0;
+        : row.disturbance == Disturbance::PathGone                 ? ENOENT
+                                                                   : 0;
     std::vector<std::string> expected;
     if (row.message)
         expected.push_back(*row.message + (openError ? "\n" + PortSymlink() + ": " + std::strerror(openError) : ""));

@@ -55,7 +55,10 @@ protected:
 
     // The operation controls are enabled again: the write or read is over.
     bool Idle() const { return LoadFromFileButton(*form)->isEnabled() && ConfigurePortButton(*form)->isEnabled(); }
-    bool WaitUntilIdle(std::chrono::milliseconds limit = 30s) { return WaitFor([this] { return Idle(); }, limit); }
+    bool WaitUntilIdle(std::chrono::milliseconds limit = 30s)
+    {
+        return WaitFor([this] { return Idle(); }, limit);
+    }
 
     bool StatusAreaShown() const
     {
@@ -65,10 +68,10 @@ protected:
     // Every operation control enabled and the button captioned for writing.
     void ExpectIdleWindow() const
     {
-        for (QWidget* control : {static_cast<QWidget*>(LoadFromFileButton(*form)), static_cast<QWidget*>(SaveToFileButton(*form)),
-                 static_cast<QWidget*>(LoadFromDeviceButton(*form)), static_cast<QWidget*>(WriteToDeviceButton(*form)),
-                 static_cast<QWidget*>(ClearAllButton(*form)), static_cast<QWidget*>(ConfigurePortButton(*form)),
-                 static_cast<QWidget*>(PhoneList(*form))})
+        for (QWidget* control : {static_cast<QWidget*>(LoadFromFileButton(*form)),
+                 static_cast<QWidget*>(SaveToFileButton(*form)), static_cast<QWidget*>(LoadFromDeviceButton(*form)),
+                 static_cast<QWidget*>(WriteToDeviceButton(*form)), static_cast<QWidget*>(ClearAllButton(*form)),
+                 static_cast<QWidget*>(ConfigurePortButton(*form)), static_cast<QWidget*>(PhoneList(*form))})
             EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
         EXPECT_EQ(WriteToDeviceButton(*form)->text(), QStringLiteral("Write To Device"));
     }

@@ -102,7 +102,8 @@ TEST_P(CancelThenClick, nothingOfTheCancelledWriteFollows)
         break;
     }
     const auto settled = [&] {
-        return Idle() && !form->Operations().ReadRunning() && form->Operations().Worker() != nullptr && form->Operations().Worker()->QueuedCount() == 0
+        return Idle() && !form->Operations().ReadRunning() && form->Operations().Worker() != nullptr
+            && form->Operations().Worker()->QueuedCount() == 0
             && device.Transcript().size() >= mark + expected.size()
             // The old worker's port stays open after the write; a new one's
             // is opened by the next operation only.

@@ -97,7 +97,8 @@ TEST_F(MainWindowCsvTest, theReportShowsEveryRowAndOnlyImportChangesTheList)
             QStringLiteral("7 | 0612345671 | good | 0612345671"),
             QStringLiteral("8 | +370 600-00001 | changed | +370 600-00001 \u2192 +37060000001"),
             QStringLiteral("9 | 0612345672 | good | 0612345672"),
-            QStringLiteral("+37060000001 would stand in 2 slots (lines 2, 8)\nLine 6: 612345670 may have lost a leading \"0\" (most numbers have 10 characters "
+            QStringLiteral("+37060000001 would stand in 2 slots (lines 2, 8)\nLine 6: 612345670 may have lost a "
+                           "leading \"0\" (most numbers have 10 characters "
                            "starting with \"0\"); imported as it stands")}));
     EXPECT_EQ(Numbers(), before); // Cancel
 
@@ -107,8 +108,8 @@ TEST_F(MainWindowCsvTest, theReportShowsEveryRowAndOnlyImportChangesTheList)
     // Packed and ordered as a cell move leaves them; slot 5's old number is
     // gone, the relay settings stay.
     EXPECT_EQ(Numbers(),
-        (std::vector<std::string>{"+37060000001", "+37060000001", "0612345671", "0612345672", "0612345678",
-            "0612345679", "612345670"}));
+        (std::vector<std::string>{
+            "+37060000001", "+37060000001", "0612345671", "0612345672", "0612345678", "0612345679", "612345670"}));
     EXPECT_EQ(RelayTimeoutField(*form)->text(), QStringLiteral("750"));
     EXPECT_TRUE(ExternalOffBox(*form)->isChecked());
     // One undo step gives the list back as it was.

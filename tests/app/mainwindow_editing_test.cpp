@@ -6,9 +6,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
-#include <QToolTip>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolTip>
 
 namespace {
 
@@ -89,7 +89,8 @@ INSTANTIATE_TEST_SUITE_P(Typing, RelayTimeoutTest,
         TimeoutTyping{QString::fromUtf8("\u0664\u0660\u0660\u0660\u0660"), "40000", false}));
 
 // The file buttons by shortcut and by mnemonic open dialogs that say what they are for.
-class MainWindowKeyTest : public MainWindowEditingTest, public ::testing::WithParamInterface<std::tuple<QKeyCombination, const char*>> {};
+class MainWindowKeyTest : public MainWindowEditingTest,
+                          public ::testing::WithParamInterface<std::tuple<QKeyCombination, const char*>> {};
 
 TEST_P(MainWindowKeyTest, keyOpensItsFileDialog)
 {

@@ -166,7 +166,8 @@ TEST_P(MainWindowSwitchFileTest, currentFileSwitchesToTheChosenFile)
     EXPECT_EQ(PhoneList(*form)->Value(7), "777");
 }
 
-INSTANTIATE_TEST_SUITE_P(ClickSpaceEnter, MainWindowSwitchFileTest, ::testing::Values(0, Qt::Key_Space, Qt::Key_Return));
+INSTANTIATE_TEST_SUITE_P(ClickSpaceEnter, MainWindowSwitchFileTest,
+    ::testing::Values(0, Qt::Key_Space, Qt::Key_Return));
 
 TEST_F(MainWindowFilesTest, shortFilesChangeOnlyTheRowsTheyHold)
 {

@@ -52,7 +52,10 @@ protected:
     {
         form->Operations().Worker()->PostRequest("\x55", engine::MatchRule{}, 1000, nullptr, nullptr, nullptr, 1);
     }
-    bool IsMarkedWorker() const { return form->Operations().Worker() != nullptr && form->Operations().Worker()->QueuedCount() == 1; }
+    bool IsMarkedWorker() const
+    {
+        return form->Operations().Worker() != nullptr && form->Operations().Worker()->QueuedCount() == 1;
+    }
 
     std::string PortText(const std::string& port, const char* baudRate, const char* stopBits, const char* parity) const
     {
@@ -87,7 +90,8 @@ TEST_F(PortConfigurationTest, cancelStillWritesTheSixKeysInTheirStoredForms)
     StartDevice();
     // Forms the program does not write: a hexadecimal rate, a lower-case
     // parity (which reads as the default).
-    WriteBytes(SettingsPath(), "[PortSettings]\ncurrent_file=" + Book() + "\nport=" + Device().SlavePath()
+    WriteBytes(SettingsPath(),
+        "[PortSettings]\ncurrent_file=" + Book() + "\nport=" + Device().SlavePath()
             + "\nbaudrate=0x960\nparity=even\nextra=kept\n");
     WriteBytes(Book(), BookBytes({}));
     Start();
@@ -96,7 +100,8 @@ TEST_F(PortConfigurationTest, cancelStillWritesTheSixKeysInTheirStoredForms)
 
     ConfigurePortButton(*form)->click();
 
-    EXPECT_EQ(ReadBytes(SettingsPath()), "[PortSettings]\ncurrent_file=" + Book() + "\nport=" + Device().SlavePath()
+    EXPECT_EQ(ReadBytes(SettingsPath()),
+        "[PortSettings]\ncurrent_file=" + Book() + "\nport=" + Device().SlavePath()
             + "\nbaudrate=2400\nparity=None\nextra=kept\ndataBits=8\nstopBits=1\nflowControl=None\n");
     ASSERT_NE(form->Operations().Worker(), nullptr);
     EXPECT_FALSE(IsMarkedWorker());
@@ -146,7 +151,8 @@ TEST_F(PortConfigurationTest, missingSettingsFileIsCreatedWithOnlyThePortKeys)
 
     ConfigurePortButton(*form)->click();
 
-    EXPECT_EQ(ReadBytes(SettingsPath()), "[PortSettings]\nbaudrate=115200\nport=" + Device().SlavePath()
+    EXPECT_EQ(ReadBytes(SettingsPath()),
+        "[PortSettings]\nbaudrate=115200\nport=" + Device().SlavePath()
             + "\ndataBits=8\nstopBits=1\nparity=None\nflowControl=None\n");
 }
 
@@ -213,8 +219,7 @@ TEST_F(PortConfigurationTest, failedNewWorkerLeavesNoneAndTheButtonsRefuseUntilR
     ExpectErrorWindow();
     LoadFromDeviceButton(*form)->click();
     ASSERT_EQ(errors.size(), 3u);
-    const std::string refusal
-        = "The serial port is not available. Please choose the port with \"Configure Port...\".";
+    const std::string refusal = "The serial port is not available. Please choose the port with \"Configure Port...\".";
     EXPECT_EQ(errors[1], refusal);
     EXPECT_EQ(errors[2], refusal);
     ExpectIdleWindow();

@@ -39,7 +39,8 @@ std::vector<std::string> Slots(std::initializer_list<std::pair<int, const char*>
         const std::string row = slot < rows.size() ? rows[slot] : "(none)";
         const std::string number = slot < numbers.size() ? numbers[slot] : "(none)";
         if (row != number)
-            return ::testing::AssertionFailure() << "row " << slot << " shows \"" << row << "\" instead of \"" << number << "\"";
+            return ::testing::AssertionFailure()
+                << "row " << slot << " shows \"" << row << "\" instead of \"" << number << "\"";
     }
     return ::testing::AssertionSuccess();
 }
@@ -74,10 +75,10 @@ TEST_F(ReadTest, readShowsTheDeviceNumbersBySlotAndSavesNothing)
     EXPECT_TRUE(form->Operations().ReadRunning());
     EXPECT_TRUE(GaugeTimer(*form)->isActive());
     EXPECT_EQ(StatusText(*form)->text(), QStringLiteral("Reading data from device..."));
-    for (QWidget* control : {static_cast<QWidget*>(LoadFromFileButton(*form)), static_cast<QWidget*>(SaveToFileButton(*form)),
-             static_cast<QWidget*>(LoadFromDeviceButton(*form)), static_cast<QWidget*>(WriteToDeviceButton(*form)),
-             static_cast<QWidget*>(ClearAllButton(*form)), static_cast<QWidget*>(ConfigurePortButton(*form)),
-             static_cast<QWidget*>(PhoneList(*form))})
+    for (QWidget* control : {static_cast<QWidget*>(LoadFromFileButton(*form)),
+             static_cast<QWidget*>(SaveToFileButton(*form)), static_cast<QWidget*>(LoadFromDeviceButton(*form)),
+             static_cast<QWidget*>(WriteToDeviceButton(*form)), static_cast<QWidget*>(ClearAllButton(*form)),
+             static_cast<QWidget*>(ConfigurePortButton(*form)), static_cast<QWidget*>(PhoneList(*form))})
         EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
     ASSERT_TRUE(WaitUntilIdle());
 
@@ -211,7 +212,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, ReadFailureTest,
         // Nothing within 1.5 s of the read request.
         ReadFailure{"noDump", std::string(), "There was error while reading from device!"},
         // Too short to hold the relay settings: not a dump.
-        ReadFailure{"dumpUnderFiveBytes", std::string("\x31\x32\x01\x00", 4), "There was error while reading from device!"}),
+        ReadFailure{
+            "dumpUnderFiveBytes", std::string("\x31\x32\x01\x00", 4), "There was error while reading from device!"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ReadTest, refusedPortSaysWhyAndHowToFixIt)

@@ -13,7 +13,7 @@ struct WriteFailure {
     const char* name;
     relaysim::Faults faults;
     const char* message;
-    int framesSent; // data frames that went out
+    int framesSent;        // data frames that went out
     std::string handshake; // the single-byte messages that went out
 };
 
@@ -49,7 +49,8 @@ TEST_P(WriteFailureTest, unansweredStepEndsTheWriteWithItsMessage)
     EXPECT_EQ(errors, std::vector<std::string>{GetParam().message});
     EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("ERROR")});
     ExpectIdleAfterOperation();
-    ASSERT_TRUE(WaitFor([&] { return form->Operations().Worker()->QueuedCount() == 0; }, 5s)) << "the rest was not discarded";
+    ASSERT_TRUE(WaitFor([&] { return form->Operations().Worker()->QueuedCount() == 0; }, 5s))
+        << "the rest was not discarded";
     const std::size_t frameBytes = 16u * static_cast<std::size_t>(GetParam().framesSent);
     EXPECT_TRUE(SameBytes(Device().Transcript(), GetParam().handshake + book.substr(0, frameBytes)));
     EXPECT_EQ(Device().GetStatus().imagesStored, 0);
@@ -103,7 +104,8 @@ TEST_F(DeviceFlowTest, unansweredReadHelloEndsTheReadAndKeepsTheWindow)
     LoadFromDeviceButton(*form)->click();
     ASSERT_TRUE(WaitUntilIdle(30s));
 
-    EXPECT_EQ(errors, std::vector<std::string>{"Unable to start reading process! Please check connection to the device."});
+    EXPECT_EQ(errors,
+        std::vector<std::string>{"Unable to start reading process! Please check connection to the device."});
     ExpectIdleAfterOperation();
     EXPECT_FALSE(form->Operations().ReadRunning());
     EXPECT_FALSE(GaugeTimer(*form)->isActive());

@@ -34,7 +34,8 @@ TEST_F(MainWindowTest, firstStartCreatesFilesAndGivesNotice)
     Start();
 
     EXPECT_EQ(watch.Titles(), QStringList{QStringLiteral("Info")});
-    EXPECT_EQ(text.toStdString(), "File containing saved phone numbers was not found (looking for: " + DefaultBook()
+    EXPECT_EQ(text.toStdString(),
+        "File containing saved phone numbers was not found (looking for: " + DefaultBook()
             + "). \r\n\r\nEmpty file was created.");
     EXPECT_EQ(button, QStringLiteral("OK"));
     EXPECT_TRUE(std::filesystem::is_regular_file(DefaultBook()));
@@ -52,7 +53,8 @@ TEST_F(MainWindowTest, titleCarriesTheBuildVersion)
     PrepareStart(DefaultBook());
     Start();
     const QString version = QString::fromStdString(app::FileVersionText());
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+\\.\\d+$")).match(version).hasMatch()) << version.toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+\\.\\d+$")).match(version).hasMatch())
+        << version.toStdString();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("QEM  v. ") + version);
 }
 
@@ -224,9 +226,7 @@ TEST_F(MainWindowTest, closingAfterEditingWritesNothing)
     RelayTimeoutField(*form)->setText(QStringLiteral("77"));
     ExternalOffBox(*form)->setChecked(true);
     // Closing with changes asks; discarded, they are dropped.
-    watch.Then([](QWidget& question) {
-        dynamic_cast<QMessageBox&>(question).button(QMessageBox::Discard)->click();
-    });
+    watch.Then([](QWidget& question) { dynamic_cast<QMessageBox&>(question).button(QMessageBox::Discard)->click(); });
     EXPECT_TRUE(form->close());
     form.reset();
 

@@ -21,7 +21,8 @@
 
 namespace {
 
-const std::string Numbers = BookBytes({{0, "111"}, {7, "+37060000000"}, {250, "5"}, {499, "123456789012345"}}, 3000, true);
+const std::string Numbers = BookBytes({{0, "111"}, {7, "+37060000000"}, {250, "5"}, {499, "123456789012345"}}, 3000,
+    true);
 // Unlike anything the other rows store: a cancelled write of it that went
 // through anyway shows.
 const std::string OtherNumbers = BookBytes({{3, "999"}}, 777, false);
@@ -64,7 +65,8 @@ protected:
     {
         button->click();
         ASSERT_TRUE(WaitUntilIdle(60s)) << button->objectName().toStdString();
-        ASSERT_TRUE(WaitFor([&] { return form->Operations().Worker()->QueuedCount() == 0; }, 15s)) << "requests left behind";
+        ASSERT_TRUE(WaitFor([&] { return form->Operations().Worker()->QueuedCount() == 0; }, 15s))
+            << "requests left behind";
     }
 };
 

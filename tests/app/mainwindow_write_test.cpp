@@ -4,7 +4,6 @@
 
 #include "tests/app/deviceflowfixture.h"
 
-
 #include <signal.h>
 #include <sys/resource.h>
 
@@ -171,8 +170,9 @@ TEST_F(DeviceFlowTest, fileOf6999BytesIsRefusedAsUncomplete)
     }
     ASSERT_EQ(ReadBytes(Book()).size(), 6999u) << "the save was to fail";
     // "uncomplete" is the device's established text, spelled so on purpose.
-    EXPECT_EQ(errors, std::vector<std::string>{"The file You are trying to load to device ( " + Book()
-                          + " ) is empty or uncomplete!"});
+    EXPECT_EQ(errors,
+        std::vector<std::string>{
+            "The file You are trying to load to device ( " + Book() + " ) is empty or uncomplete!"});
     ExpectIdleWindow();
     EXPECT_EQ(Device().Transcript(), "");
 }

@@ -37,15 +37,13 @@ protected:
     // Settings naming `book` as the current file, the book existing (empty).
     void PrepareStart(const std::string& book, const std::string& bookBytes = "")
     {
-        WriteBytes(SettingsPath(), "[PortSettings]\ncurrent_file=" + book
+        WriteBytes(SettingsPath(),
+            "[PortSettings]\ncurrent_file=" + book
                 + "\nport=COM1\ndataBits=8\nstopBits=1\nparity=None\nflowControl=None\nbaudrate=2400\n");
         WriteBytes(book, bookBytes);
     }
 
-    void Start()
-    {
-        form = std::make_unique<app::MainWindow>(window, ProgramPath());
-    }
+    void Start() { form = std::make_unique<app::MainWindow>(window, ProgramPath()); }
 
     // Started, shown and active, so that clicks and keys move the focus.
     void StartShown()
@@ -82,8 +80,8 @@ protected:
 };
 
 // The file bytes of a phone book with the given numbers.
-inline std::string BookBytes(std::initializer_list<std::pair<int, const char*>> numbers,
-    std::uint16_t relayTimeout = 0, bool externalOff = false)
+inline std::string BookBytes(std::initializer_list<std::pair<int, const char*>> numbers, std::uint16_t relayTimeout = 0,
+    bool externalOff = false)
 {
     phonebook::PhoneBook book;
     for (const auto& [slot, value] : numbers)

@@ -49,8 +49,7 @@ void ExpectEveryTextWhole(QWidget& window)
             room = edit->style()->subElementRect(QStyle::SE_LineEditContents, &frame, edit).adjusted(2, 0, -2, 0);
             // A line edit centres its text's bounding box, which in some faces reaches far beyond the line.
             EXPECT_LE(edit->fontMetrics().boundingRect(edit->text()).height(), room.height() + 1) << "drawn outside";
-        }
-        else if (label == nullptr || qobject_cast<app::CurrentFileLabel*>(widget) != nullptr)
+        } else if (label == nullptr || qobject_cast<app::CurrentFileLabel*>(widget) != nullptr)
             continue; // no caption, or the current file, elided by design
         const QString text = widget->property("text").toString();
         const QSize size = widget->fontMetrics().size(Qt::TextShowMnemonic, text);
@@ -120,7 +119,10 @@ TEST_P(TextFitTest, everyWindowShowsEveryCaptionWhole)
 
     dialogs::PortSetupDialog setup;
     ExpectEveryTextWhole(setup);
-    watch.Then([](QWidget& window) { ExpectEveryTextWhole(window); window.close(); });
+    watch.Then([](QWidget& window) {
+        ExpectEveryTextWhole(window);
+        window.close();
+    });
     // The longest message, with the second line a refused user gets.
     dialogs::ShowErrorWindow(Text("ERROR"),
         Text("Unable to start reading process! Please check connection to the device.")

@@ -23,8 +23,7 @@ TEST(BookFile, summaryReadsNumbersRelaySettingsAndCheckValue)
     // use for the device even though the window shows it empty.
     std::string book = GoldenBook({{0, "+37060000001"}, {3, "5"}, {499, "123456789012345"}}, 40000, 1);
     BookSummary summary = Summarize(book);
-    EXPECT_EQ(summary.numbers,
-        (std::vector<SlotNumber>{{0, "+37060000001"}, {3, "5"}, {499, "123456789012345"}}));
+    EXPECT_EQ(summary.numbers, (std::vector<SlotNumber>{{0, "+37060000001"}, {3, "5"}, {499, "123456789012345"}}));
     EXPECT_EQ(summary.relayTimeout, 40000);
     EXPECT_TRUE(summary.externalOff);
     EXPECT_TRUE(summary.checkValueValid);
@@ -64,8 +63,7 @@ TEST(BookFile, differencesAreListedFieldByField)
     const std::string a = GoldenBook({{0, "111"}, {1, "222"}, {7, "777"}}, 500, 1);
     std::string b = GoldenBook({{0, "111"}, {1, "223"}, {8, "888"}}, 600, 0);
     const BookDifferences differences = CompareBooks(a, b);
-    EXPECT_EQ(differences.slots,
-        (std::vector<SlotDifference>{{1, "222", "223"}, {7, "777", ""}, {8, "", "888"}}));
+    EXPECT_EQ(differences.slots, (std::vector<SlotDifference>{{1, "222", "223"}, {7, "777", ""}, {8, "", "888"}}));
     EXPECT_EQ(differences.relayTimeout, std::make_pair(std::uint16_t{500}, std::uint16_t{600}));
     EXPECT_EQ(differences.externalOff, std::make_pair(true, false));
     EXPECT_EQ(differences.Count(), 5u);

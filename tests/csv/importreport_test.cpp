@@ -28,7 +28,7 @@ struct FileCase {
     const char* name;
     std::string csv;
     std::vector<std::string> rows;
-    std::vector<std::string> numbers; // packed from slot 0
+    std::vector<std::string> numbers;       // packed from slot 0
     std::vector<std::string> warnings = {}; // "<line>: <text>"
     std::vector<Duplicate> duplicates = {};
 };

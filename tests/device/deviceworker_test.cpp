@@ -102,8 +102,8 @@ class Worker : public ::testing::Test {
 protected:
     void Build(const std::string& portName)
     {
-        worker = std::make_unique<device::DeviceWorker>(
-            window, portName, 115200, serial::dbEight, parity, serial::sbOneStopBit, flowControl);
+        worker = std::make_unique<device::DeviceWorker>(window, portName, 115200, serial::dbEight, parity,
+            serial::sbOneStopBit, flowControl);
     }
     void Connect()
     {
@@ -498,7 +498,8 @@ TEST_F(Worker, portSettingsReadBackFromThePort)
 {
     parity.SetBits(serial::prEven);
     flowControl.SetFlowControl(serial::fcHardware);
-    worker = std::make_unique<device::DeviceWorker>(window, "COM3", 230400, serial::dbSeven, parity, serial::sbOne5StopBits, flowControl);
+    worker = std::make_unique<device::DeviceWorker>(window, "COM3", 230400, serial::dbSeven, parity,
+        serial::sbOne5StopBits, flowControl);
     const serial::PortSettings settings = worker->GetPortSettings();
     EXPECT_EQ(settings.BaudRate, 230400u);
     EXPECT_EQ(settings.Port, "COM3");
@@ -507,7 +508,8 @@ TEST_F(Worker, portSettingsReadBackFromThePort)
     EXPECT_EQ(settings.Parity, serial::prEven);
     EXPECT_EQ(settings.FlowControl, serial::fcHardware);
 
-    worker = std::make_unique<device::DeviceWorker>(window, "COM1", 57600, serial::dbEight, parity, serial::sbOneStopBit, flowControl);
+    worker = std::make_unique<device::DeviceWorker>(window, "COM1", 57600, serial::dbEight, parity,
+        serial::sbOneStopBit, flowControl);
     EXPECT_EQ(worker->GetPortSettings().BaudRate, 57600u);
 }
 

@@ -5,8 +5,14 @@
 
 namespace {
 
-bool IsReddish(QColor c) { return c.red() > 150 && c.green() < 120 && c.blue() < 120; }
-bool IsBluish(QColor c) { return c.blue() > 150 && c.red() < 100; }
+bool IsReddish(QColor c)
+{
+    return c.red() > 150 && c.green() < 120 && c.blue() < 120;
+}
+bool IsBluish(QColor c)
+{
+    return c.blue() > 150 && c.red() < 100;
+}
 
 TEST(Pictures, errorSignIsAWhiteCrossOnARedDiscWithTransparentCorners)
 {

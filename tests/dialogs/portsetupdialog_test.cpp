@@ -3,8 +3,8 @@
 #include "dialogs/portsetupdialog.h"
 
 #include "platform/qtwindowthread.h"
-#include "serial/serialport.h"
 #include "serial/comportlist.h"
+#include "serial/serialport.h"
 #include "tests/support/fakesysfs.h"
 #include "tests/support/ptypair.h"
 
@@ -58,8 +58,8 @@ protected:
 
     // Shows the dialog through the port; once it is up, inspect() looks at
     // it, the choices are picked and the button is pressed.
-    void RunDialog(const Choices& choices, const char* button,
-        const std::function<void(QDialog&)>& inspect = [](QDialog&) {})
+    void RunDialog(
+        const Choices& choices, const char* button, const std::function<void(QDialog&)>& inspect = [](QDialog&) {})
     {
         bool pressed = false;
         std::function<void()> whenShown = [&] {
@@ -165,8 +165,9 @@ TEST_P(SetupDialogFontTest, noCaptionIsCut)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Fonts, SetupDialogFontTest, ::testing::Values(0, 9, 10, 11, 12, 14),
-    [](const auto& info) { return info.param == 0 ? std::string("ownFont") : "desktop" + std::to_string(info.param) + "pt"; });
+INSTANTIATE_TEST_SUITE_P(Fonts, SetupDialogFontTest, ::testing::Values(0, 9, 10, 11, 12, 14), [](const auto& info) {
+    return info.param == 0 ? std::string("ownFont") : "desktop" + std::to_string(info.param) + "pt";
+});
 
 TEST_F(SetupDialogTest, okStoresEveryChoiceAndAppliesThemToTheOpenLine)
 {

@@ -214,7 +214,8 @@ TEST(Engine, constructionMapsTheRateToItsListedValueOrCustom)
     const struct {
         int rate;
         serial::BaudRateChoice expected;
-    } cases[] = {{9600, serial::br9600}, {230400, serial::brCustom}, {2400, serial::br2400}, {256000, serial::br256000}};
+    } cases[] = {
+        {9600, serial::br9600}, {230400, serial::brCustom}, {2400, serial::br2400}, {256000, serial::br256000}};
     for (const auto& c : cases) {
         engine::Engine engine(window, "COM1", c.rate, {send, reply, errorReply, timeout});
         EXPECT_EQ(engine.Port().BaudRate(), c.expected) << c.rate;

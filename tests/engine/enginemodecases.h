@@ -70,7 +70,8 @@ inline std::vector<ModeCase> EngineModeCases()
 
 // Every mode ends a command at the error text: the answer kErrorAnswer
 // gives the error reply "ERR" with ErrorTextAts of each mode.
-inline constexpr std::array<int, 5> kAllModes = {engine::AtsCount, engine::AtsCollect, engine::AtsMatch, engine::AtsDelimited, engine::AtsIdle};
+inline constexpr std::array<int, 5> kAllModes = {
+    engine::AtsCount, engine::AtsCollect, engine::AtsMatch, engine::AtsDelimited, engine::AtsIdle};
 inline const std::string kErrorAnswer = "<xERRy";
 
 inline engine::MatchRule ErrorTextAts(int mode)

@@ -34,10 +34,12 @@ public:
     Signal AwaitOutcome(std::chrono::milliseconds limit = 10s)
     {
         Signal outcome = Signal::None;
-        window.RunUntil([&] {
-            outcome = Take();
-            return outcome != Signal::None;
-        }, limit);
+        window.RunUntil(
+            [&] {
+                outcome = Take();
+                return outcome != Signal::None;
+            },
+            limit);
         return outcome;
     }
 

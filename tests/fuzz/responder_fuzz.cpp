@@ -53,7 +53,9 @@ private:
                 FUZZ_CHECK(dump.substr(faults_.garbage.size()) == *faults_.dumpContent);
             } else {
                 FUZZ_CHECK(dump.size() == faults_.garbage.size() + relaysim::kDumpSize);
-                FUZZ_CHECK(dump.compare(faults_.garbage.size(), relaysim::kCheckedSize, image, 0, relaysim::kCheckedSize) == 0);
+                FUZZ_CHECK(
+                    dump.compare(faults_.garbage.size(), relaysim::kCheckedSize, image, 0, relaysim::kCheckedSize)
+                    == 0);
             }
         } else {
             FUZZ_CHECK(reaction.answers.empty());

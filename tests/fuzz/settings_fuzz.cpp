@@ -109,8 +109,8 @@ std::string ContentOf(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-const char* const Keys[] = {settings::CurrentFileKey, "port", "baudrate", "dataBits", "stopBits", "parity",
-    "flowControl"};
+const char* const Keys[] = {
+    settings::CurrentFileKey, "port", "baudrate", "dataBits", "stopBits", "parity", "flowControl"};
 
 } // namespace
 
@@ -124,8 +124,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string before = input.Rest();
 
     // A memory-backed folder where there is one: every write is flushed to disk.
-    static const std::string path
-        = (std::filesystem::is_directory("/dev/shm") ? std::string("/dev/shm") : std::filesystem::temp_directory_path().string())
+    static const std::string path = (std::filesystem::is_directory("/dev/shm")
+                                            ? std::string("/dev/shm")
+                                            : std::filesystem::temp_directory_path().string())
         + "/qem-settings-fuzz-" + std::to_string(::getpid()) + ".INI";
     std::ofstream(path, std::ios::binary | std::ios::trunc) << before;
 

@@ -16,8 +16,10 @@ namespace {
 TEST(UnicodeTables, digitsAndBlanksAreIcusForEveryCodePoint)
 {
     for (char32_t c = 0; c <= 0x10FFFF; ++c) {
-        ASSERT_EQ(phonebook::DecimalDigitValue(c), u_charDigitValue(static_cast<UChar32>(c))) << std::hex << static_cast<std::uint32_t>(c);
-        ASSERT_EQ(phonebook::IsWhiteSpace(c), bool(u_isUWhiteSpace(static_cast<UChar32>(c)))) << std::hex << static_cast<std::uint32_t>(c);
+        ASSERT_EQ(phonebook::DecimalDigitValue(c), u_charDigitValue(static_cast<UChar32>(c)))
+            << std::hex << static_cast<std::uint32_t>(c);
+        ASSERT_EQ(phonebook::IsWhiteSpace(c), bool(u_isUWhiteSpace(static_cast<UChar32>(c))))
+            << std::hex << static_cast<std::uint32_t>(c);
     }
     EXPECT_EQ(phonebook::DecimalDigitValue(0x110000), -1);
 }

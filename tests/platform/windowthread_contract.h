@@ -173,12 +173,7 @@ TYPED_TEST_P(WindowThreadContract, callsAreServedFromInsideARunningCall)
     EXPECT_TRUE(innerDone);
 }
 
-REGISTER_TYPED_TEST_SUITE_P(WindowThreadContract,
-    runAndWaitRunsOnWindowThreadAndReturnsAfterTheCall,
-    runAndWaitOnTheWindowThreadRunsAtOnce,
-    exceptionOfTheCallReachesTheCaller,
-    postedCallsRunInPostingOrder,
-    timerFiresOnceAndCanBeRestartedOrStopped,
-    restartingMovesTheExpiry,
-    joiningAThreadServesItsPendingHandOvers,
+REGISTER_TYPED_TEST_SUITE_P(WindowThreadContract, runAndWaitRunsOnWindowThreadAndReturnsAfterTheCall,
+    runAndWaitOnTheWindowThreadRunsAtOnce, exceptionOfTheCallReachesTheCaller, postedCallsRunInPostingOrder,
+    timerFiresOnceAndCanBeRestartedOrStopped, restartingMovesTheExpiry, joiningAThreadServesItsPendingHandOvers,
     callsAreServedFromInsideARunningCall);

@@ -52,7 +52,7 @@ TEST_F(RelaySimDevice, answersHelloAndIgnoresOtherBytesWhileIdle)
 TEST_F(RelaySimDevice, writeThenReadReturnsWhatWasWritten)
 {
     Start();
-    const std::string image = MakeImage(1);   // holds 0x55, 0x7E and 0x77 as data
+    const std::string image = MakeImage(1); // holds 0x55, 0x7E and 0x77 as data
     ASSERT_NO_FATAL_FAILURE(WriteImage(image));
     EXPECT_EQ(device_->StoredImage(), image);
     EXPECT_EQ(device_->GetStatus().imagesStored, 1);
@@ -88,7 +88,7 @@ TEST_F(RelaySimDevice, arbitraryBytesLeaveItAnswering)
     std::string noise;
     for (int i = 0; i < 50000; ++i)
         noise.push_back(static_cast<char>(random()));
-    Send(noise);   // its answers are never read
+    Send(noise); // its answers are never read
     client_->Close();
     ASSERT_TRUE(device_->WaitUntil([](const Status& s) { return s.clientCloses == 1; }, 5s));
     client_->Open();
@@ -191,7 +191,7 @@ TEST_F(RelaySimDevice, closingTheSlaveAbandonsAWriteInProgress)
     Start();
     ASSERT_EQ(Ask("\x7E", 1), "\x81");
     ASSERT_EQ(Ask(std::string(16, '\x01'), 1), "\x81");
-    client_->Write(std::string(8, '\x02'));   // half a frame
+    client_->Write(std::string(8, '\x02')); // half a frame
     client_->Close();
     ASSERT_TRUE(device_->WaitUntil([](const Status& s) { return s.clientCloses == 1; }, 5s));
     EXPECT_EQ(device_->GetStatus().framesReceived, 0);
@@ -204,7 +204,7 @@ TEST_F(RelaySimDevice, closingTheSlaveAbandonsAWriteInProgress)
 TEST_F(RelaySimDevice, answersLeftUnreadAreGoneWhenTheClientReopens)
 {
     Start();
-    Send("\x77");   // a dump the client never reads
+    Send("\x77"); // a dump the client never reads
     client_->Close();
     ASSERT_TRUE(device_->WaitUntil([](const Status& s) { return s.clientCloses == 1; }, 5s));
     client_->Open();
@@ -220,7 +220,7 @@ TEST_F(RelaySimDevice, stopEndsTheLine)
     device_->Stop();
     EXPECT_TRUE(client_->WaitForHangUp(5s));
     EXPECT_TRUE(device_->GetStatus().stopped);
-    device_->Stop();   // again: nothing happens
+    device_->Stop(); // again: nothing happens
 }
 
 } // namespace

@@ -40,10 +40,12 @@ std::size_t DeviceFixture::BytesSent()
     // The device counts what it wrote just after writing it, possibly after
     // the client has read it.
     std::size_t sent = 0;
-    EXPECT_TRUE(device_->WaitUntil([&](const Status& s) {
-        sent = s.bytesSent;
-        return s.bytesPending == 0;
-    }, 5s));
+    EXPECT_TRUE(device_->WaitUntil(
+        [&](const Status& s) {
+            sent = s.bytesSent;
+            return s.bytesPending == 0;
+        },
+        5s));
     return sent;
 }
 

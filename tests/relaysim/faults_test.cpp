@@ -37,7 +37,7 @@ TEST_F(RelaySimFaults, lateWriteStartAckArrivesBeforeTheFirstFrameAck)
     Start(WithFaults(faults));
     const auto start = platform::Clock::now();
     client_->Write("\x7E");
-    client_->Write(FramesOf(MakeImage(1)).front());   // the tool's 50 ms ran out: the frame follows
+    client_->Write(FramesOf(MakeImage(1)).front()); // the tool's 50 ms ran out: the frame follows
     EXPECT_EQ(client_->Read(2), "\x81\x81");
     EXPECT_GE(platform::Clock::now() - start, 300ms);
 }
@@ -99,10 +99,12 @@ TEST_F(RelaySimFaults, dumpPausesAfterTheGivenByte)
     const auto start = platform::Clock::now();
     client_->Write("\x77");
     std::size_t sentBeforePause = 0;
-    ASSERT_TRUE(device_->WaitUntil([&](const Status& s) {
-        sentBeforePause = s.bytesSent;
-        return s.bytesSent > 0;
-    }, 5s));
+    ASSERT_TRUE(device_->WaitUntil(
+        [&](const Status& s) {
+            sentBeforePause = s.bytesSent;
+            return s.bytesSent > 0;
+        },
+        5s));
     EXPECT_EQ(sentBeforePause, 100u);
     EXPECT_EQ(client_->Read(100), BuildDump(EmptyImage()).substr(0, 100));
     EXPECT_EQ(client_->Read(1), std::string(1, '\0'));
@@ -134,7 +136,7 @@ TEST_F(RelaySimFaults, dumpContentReplacesTheDump)
     EXPECT_EQ(Ask("\x77", 3), std::string("\x01\x00\x02", 3));
     ExpectSilence(3);
 
-    faults.dumpLength = 5;   // both: the given content, then cut or padded
+    faults.dumpLength = 5; // both: the given content, then cut or padded
     device_->SetFaults(faults);
     EXPECT_EQ(Ask("\x77", 5), std::string("\x01\x00\x02\x00\x00", 5));
     ExpectSilence(8);
@@ -182,7 +184,7 @@ TEST_F(RelaySimFaults, silentOnBadCheckValueRefusesOnlyBadImages)
         ASSERT_EQ(Ask("\x7E", 1), "\x81");
         const std::vector<std::string> frames = FramesOf(image);
         for (const std::string& frame : frames)
-            ASSERT_EQ(Ask(frame, 1), "\x81");   // the last frame is acknowledged either way
+            ASSERT_EQ(Ask(frame, 1), "\x81"); // the last frame is acknowledged either way
         if (c.storedAndAcknowledged) {
             EXPECT_EQ(client_->Read(1), "\x81");
             EXPECT_EQ(device_->StoredImage(), image);

@@ -13,7 +13,7 @@ namespace {
 using std::chrono::duration_cast;
 using std::chrono::microseconds;
 
-constexpr auto kByteAt2400 = std::chrono::nanoseconds(4'166'666);   // 10 bits at 2400 bit/s
+constexpr auto kByteAt2400 = std::chrono::nanoseconds(4'166'666); // 10 bits at 2400 bit/s
 
 Answer AnswerOf(std::string bytes)
 {
@@ -27,9 +27,9 @@ TEST(RelaySimLinePacer, receivedBytesFinishOneByteTimeApart)
     LinePacer pacer(2400);
     const auto t0 = platform::Clock::now();
     EXPECT_EQ(pacer.Received(t0), t0 + kByteAt2400);
-    EXPECT_EQ(pacer.Received(t0), t0 + 2 * kByteAt2400);   // read together, arrived one after another
+    EXPECT_EQ(pacer.Received(t0), t0 + 2 * kByteAt2400); // read together, arrived one after another
     const auto later = t0 + 1s;
-    EXPECT_EQ(pacer.Received(later), later + kByteAt2400);   // the line was idle meanwhile
+    EXPECT_EQ(pacer.Received(later), later + kByteAt2400); // the line was idle meanwhile
 }
 
 TEST(RelaySimLinePacer, answersQueueBehindEachOtherWithTheirDelaysAndPauses)
@@ -38,14 +38,13 @@ TEST(RelaySimLinePacer, answersQueueBehindEachOtherWithTheirDelaysAndPauses)
     const auto t0 = platform::Clock::now();
     Answer delayed = AnswerOf("ab");
     delayed.delay = 100ms;
-    EXPECT_EQ(pacer.Schedule(delayed, t0),
-              (std::vector{t0 + 100ms + kByteAt2400, t0 + 100ms + 2 * kByteAt2400}));
+    EXPECT_EQ(pacer.Schedule(delayed, t0), (std::vector{t0 + 100ms + kByteAt2400, t0 + 100ms + 2 * kByteAt2400}));
     // Ready earlier than the line is free: it follows the delayed answer.
     Answer paused = AnswerOf("cde");
     paused.pause = DumpPause{1, 50ms};
     const auto free = t0 + 100ms + 2 * kByteAt2400;
     EXPECT_EQ(pacer.Schedule(paused, t0),
-              (std::vector{free + kByteAt2400, free + 50ms + 2 * kByteAt2400, free + 50ms + 3 * kByteAt2400}));
+        (std::vector{free + kByteAt2400, free + 50ms + 2 * kByteAt2400, free + 50ms + 3 * kByteAt2400}));
     pacer.Reset();
     EXPECT_EQ(pacer.Schedule(AnswerOf("f"), t0), std::vector{t0 + kByteAt2400});
 }
@@ -72,7 +71,7 @@ TEST_F(RelaySimPacing, dumpGoesOutAtTenBitsPerByte)
 {
     struct Case {
         unsigned baud;
-        std::size_t bytes;   // about half a second of line time each
+        std::size_t bytes; // about half a second of line time each
     };
     for (const Case c : {Case{2400, 120}, Case{9600, 480}, Case{115200, 5760}}) {
         SCOPED_TRACE(c.baud);
@@ -88,7 +87,7 @@ TEST_F(RelaySimPacing, dumpGoesOutAtTenBitsPerByte)
         EXPECT_GE(took, expected);
         EXPECT_LE(took, 2 * expected);
         ::testing::Test::RecordProperty("baud" + std::to_string(c.baud) + "_us",
-                                        static_cast<int>(duration_cast<microseconds>(took).count()));
+            static_cast<int>(duration_cast<microseconds>(took).count()));
     }
 }
 

@@ -71,7 +71,7 @@ std::string ScriptedClient::Read(std::size_t count, std::chrono::milliseconds ti
         char bytes[4096];
         const ssize_t n = ::read(fd_, bytes, std::min(sizeof bytes, count - received.size()));
         if (n <= 0 && !(n < 0 && (errno == EAGAIN || errno == EINTR)))
-            break;   // hung up
+            break; // hung up
         if (n > 0)
             received.append(bytes, static_cast<std::size_t>(n));
     }

@@ -34,13 +34,15 @@ void ExpectTextForms(const std::vector<std::string>& texts, std::string (*toStr)
 
 TEST(ComConvert, textFormsFollowTheEnumerationOrder)
 {
-    ExpectTextForms<serial::BaudRateChoice>({"Custom", "110", "300", "600", "1200", "2400", "4800", "9600", "14400", "19200",
-                                   "38400", "56000", "57600", "115200", "128000", "256000"},
+    ExpectTextForms<serial::BaudRateChoice>({"Custom", "110", "300", "600", "1200", "2400", "4800", "9600", "14400",
+                                                "19200", "38400", "56000", "57600", "115200", "128000", "256000"},
         serial::BaudRateToStr, serial::StrToBaudRate);
     ExpectTextForms<serial::DataBitsChoice>({"5", "6", "7", "8"}, serial::DataBitsToStr, serial::StrToDataBits);
     ExpectTextForms<serial::StopBitsChoice>({"1", "1.5", "2"}, serial::StopBitsToStr, serial::StrToStopBits);
-    ExpectTextForms<serial::ParityChoice>({"None", "Odd", "Even", "Mark", "Space"}, serial::ParityToStr, serial::StrToParity);
-    ExpectTextForms<serial::FlowControlChoice>({"Hardware", "Software", "None", "Custom"}, serial::FlowControlToStr, serial::StrToFlowControl);
+    ExpectTextForms<serial::ParityChoice>({"None", "Odd", "Even", "Mark", "Space"}, serial::ParityToStr,
+        serial::StrToParity);
+    ExpectTextForms<serial::FlowControlChoice>({"Hardware", "Software", "None", "Custom"}, serial::FlowControlToStr,
+        serial::StrToFlowControl);
 }
 
 TEST(ComConvert, unlistedTextsFallBack)

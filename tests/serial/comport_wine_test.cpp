@@ -1,8 +1,8 @@
 // The Windows backend of the port under Wine, on COM ports that Wine maps
 // onto pseudo-terminals (tests/support/winelines.h).
+#include "serial/comportlist.h"
 #include "serial/packetframer.h"
 #include "serial/serialport.h"
-#include "serial/comportlist.h"
 
 #include "platform/plainwindowthread.h"
 #include "tests/serial/linesettingscases.h"

@@ -69,8 +69,8 @@ protected:
     ComPortInfoTest()
     {
         sysfs.AddUsbTty("ttyUSB0", "ftdi_sio", true,
-            {{"manufacturer", "FTDI"}, {"product", "FT232R USB UART"}, {"serial", "A50285BI"},
-                {"idVendor", "0403"}, {"idProduct", "6001"}});
+            {{"manufacturer", "FTDI"}, {"product", "FT232R USB UART"}, {"serial", "A50285BI"}, {"idVendor", "0403"},
+                {"idProduct", "6001"}});
         sysfs.AddStableName("usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0", "ttyUSB0");
         // A CDC modem without a serial number, whose product repeats the maker.
         sysfs.AddUsbTty("ttyACM0", "cdc_acm", false,
@@ -132,10 +132,10 @@ TEST_F(ComPortInfoTest, currentPortStaysInTheListPresentOrNot)
         std::string description;
     };
     const Case cases[] = {
-        {Dev("ttyUSB0"), 5, true, "Arduino Uno"},        // listed: nothing added, first entry unchanged
-        {"", 5, true, "Arduino Uno"},                    // no port chosen yet
-        {byId, 5, true, "Arduino Uno"},                  // a by-id name is listed as well
-        {Dev("ttyUSB7"), 6, false, ""},                  // unplugged since it was chosen
+        {Dev("ttyUSB0"), 5, true, "Arduino Uno"}, // listed: nothing added, first entry unchanged
+        {"", 5, true, "Arduino Uno"},             // no port chosen yet
+        {byId, 5, true, "Arduino Uno"},           // a by-id name is listed as well
+        {Dev("ttyUSB7"), 6, false, ""},           // unplugged since it was chosen
         {Dev("serial/by-id/usb-gone-if00-port0"), 6, false, ""},
     };
     for (const Case& c : cases) {

@@ -42,7 +42,8 @@ TEST_F(LatencyTimerTest, readsTheAttributeOfTheNamedTtyOrOfTheTtyAStableNameLink
     EXPECT_EQ(serial::AdapterLatencyTimerMs(sysfs.DevDir() + "/ttyUSB9"), std::nullopt) << "no such device";
     sysfs.AddStableName("usb-FTDI_FT232R_USB_UART_A1-if00-port0", "ttyUSB0");
     EXPECT_EQ(serial::AdapterLatencyTimerMs(sysfs.DevDir() + "/serial/by-id/usb-FTDI_FT232R_USB_UART_A1-if00-port0"),
-        16u) << "a stable name reads its tty's timer";
+        16u)
+        << "a stable name reads its tty's timer";
 }
 
 TEST_F(LatencyTimerTest, noticeOnceForEachPortAboveTwoMilliseconds)

@@ -25,8 +25,8 @@ protected:
         RegDeleteTreeW(HKEY_CURRENT_USER, kFixtures);
         HKEY key = nullptr;
         const std::wstring path = std::wstring(kFixtures) + L"\\Device Parameters";
-        EXPECT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                      nullptr),
+        EXPECT_EQ(
+            RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
             ERROR_SUCCESS);
         if (type != REG_NONE) {
             EXPECT_EQ(RegSetValueExW(key, L"LatencyTimer", 0, type, static_cast<const BYTE*>(data), bytes),

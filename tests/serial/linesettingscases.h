@@ -92,9 +92,11 @@ inline std::vector<SettingsCase> LineSettingsCases()
             [](const LineState& s) { EXPECT_TRUE(!s.parityOdd && s.parityStick); }},
         SettingsCase{"twoStopBits", [](serial::SerialPort& p) { p.SetStopBits(serial::sbTwoStopBits); },
             [](const LineState& s) { EXPECT_TRUE(s.twoStopBits); }},
-        SettingsCase{"oneAndAHalfStopBitsBecomeTwo", [](serial::SerialPort& p) { p.SetStopBits(serial::sbOne5StopBits); },
+        SettingsCase{"oneAndAHalfStopBitsBecomeTwo",
+            [](serial::SerialPort& p) { p.SetStopBits(serial::sbOne5StopBits); },
             [](const LineState& s) { EXPECT_TRUE(s.twoStopBits); }},
-        SettingsCase{"hardwareFlowControl", [](serial::SerialPort& p) { p.FlowControl().SetFlowControl(serial::fcHardware); },
+        SettingsCase{"hardwareFlowControl",
+            [](serial::SerialPort& p) { p.FlowControl().SetFlowControl(serial::fcHardware); },
             [](const LineState& s) {
                 EXPECT_TRUE(s.rtsCts);
                 EXPECT_FALSE(s.xonXoffIn || s.xonXoffOut);

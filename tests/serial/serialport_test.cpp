@@ -170,8 +170,8 @@ TEST_F(ComPortTest, refusesWhatItCannotOpen)
     char dirName[] = "/tmp/qem-serial-test-XXXXXX";
     ASSERT_NE(mkdtemp(dirName), nullptr);
 
-    for (const std::string& name : {std::string("/dev/qem-no-such-port"), std::string(fileName),
-             std::string(dirName), std::string()}) {
+    for (const std::string& name :
+        {std::string("/dev/qem-no-such-port"), std::string(fileName), std::string(dirName), std::string()}) {
         serial::SerialPort other(window);
         other.SetPort(name);
         EXPECT_EQ(OpenErrorCode(other), 1) << name;
@@ -179,7 +179,7 @@ TEST_F(ComPortTest, refusesWhatItCannotOpen)
         // A second attempt starts from scratch and fails the same way.
         EXPECT_EQ(OpenErrorCode(other), 1) << name;
     }
-    struct stat info{};
+    struct stat info {};
     ASSERT_EQ(stat(fileName, &info), 0);
     EXPECT_EQ(info.st_size, 0) << "nothing was written into the regular file";
     unlink(fileName);

@@ -44,9 +44,9 @@ private:
 
 struct LocationCase {
     const char* name;
-    std::string program; // below the test folder unless absolute
+    std::string program;                             // below the test folder unless absolute
     std::optional<std::string> configHome, dataHome; // below the test folder unless absolute
-    std::string settings, phoneBook; // expected, below the test folder
+    std::string settings, phoneBook;                 // expected, below the test folder
 };
 
 TEST(LocateFiles, besideTheProgramUnlessInstalled)

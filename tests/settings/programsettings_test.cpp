@@ -177,7 +177,8 @@ struct StoreCase {
 
 class StorePortSettingsTest : public ::testing::TestWithParam<StoreCase> {};
 
-serial::PortSettings PortOf(std::uint32_t rate, serial::DataBitsChoice dataBits, serial::StopBitsChoice stopBits, serial::ParityChoice parity, serial::FlowControlChoice flow)
+serial::PortSettings PortOf(std::uint32_t rate, serial::DataBitsChoice dataBits, serial::StopBitsChoice stopBits,
+    serial::ParityChoice parity, serial::FlowControlChoice flow)
 {
     serial::PortSettings port;
     port.BaudRate = rate;
@@ -194,8 +195,7 @@ TEST_P(StorePortSettingsTest, writesTheStoredFormsAndNoOtherKey)
     TempDir dir;
     WriteBytes(dir / "qem.INI", "[PortSettings]\ncurrent_file=/x.kalc\nparity=None\nother=1\n");
     settings::StorePortSettings(dir / "qem.INI", GetParam().port);
-    EXPECT_EQ(ReadBytes(dir / "qem.INI"),
-        std::string("[PortSettings]\ncurrent_file=/x.kalc\n") + GetParam().stored);
+    EXPECT_EQ(ReadBytes(dir / "qem.INI"), std::string("[PortSettings]\ncurrent_file=/x.kalc\n") + GetParam().stored);
     // What start-up reads back is what was stored.
     const serial::PortSettings read = ReadStartupSettings(settings::LocateFiles(dir / "qem")).PortSettings;
     EXPECT_EQ(read.BaudRate, GetParam().port.BaudRate);
@@ -209,11 +209,14 @@ INSTANTIATE_TEST_SUITE_P(Forms, StorePortSettingsTest,
     ::testing::Values(
         StoreCase{"defaults", PortOf(2400, serial::dbEight, serial::sbOneStopBit, serial::prNone, serial::fcNone),
             "parity=None\nother=1\nbaudrate=2400\nport=/dev/ttyUSB1\ndataBits=8\nstopBits=1\nflowControl=None\n"},
-        StoreCase{"oneAndAHalfIs25", PortOf(57600, serial::dbSeven, serial::sbOne5StopBits, serial::prEven, serial::fcHardware),
+        StoreCase{"oneAndAHalfIs25",
+            PortOf(57600, serial::dbSeven, serial::sbOne5StopBits, serial::prEven, serial::fcHardware),
             "parity=Even\nother=1\nbaudrate=57600\nport=/dev/ttyUSB1\ndataBits=7\nstopBits=25\nflowControl=Hardware\n"},
-        StoreCase{"customRateAsDecimal", PortOf(31250, serial::dbSix, serial::sbTwoStopBits, serial::prMark, serial::fcSoftware),
+        StoreCase{"customRateAsDecimal",
+            PortOf(31250, serial::dbSix, serial::sbTwoStopBits, serial::prMark, serial::fcSoftware),
             "parity=Mark\nother=1\nbaudrate=31250\nport=/dev/ttyUSB1\ndataBits=6\nstopBits=2\nflowControl=Software\n"},
-        StoreCase{"restOfTheForms", PortOf(110, serial::dbFive, serial::sbOneStopBit, serial::prSpace, serial::fcCustom),
+        StoreCase{"restOfTheForms",
+            PortOf(110, serial::dbFive, serial::sbOneStopBit, serial::prSpace, serial::fcCustom),
             "parity=Space\nother=1\nbaudrate=110\nport=/dev/ttyUSB1\ndataBits=5\nstopBits=1\nflowControl=Custom\n"},
         StoreCase{"odd", PortOf(9600, serial::dbEight, serial::sbOneStopBit, serial::prOdd, serial::fcNone),
             "parity=Odd\nother=1\nbaudrate=9600\nport=/dev/ttyUSB1\ndataBits=8\nstopBits=1\nflowControl=None\n"}),
@@ -230,7 +233,6 @@ TEST(StorePortSettings, aPortNameThatCannotBeStoredChangesNothing)
     EXPECT_THROW(settings::StorePortSettings(dir / "qem.INI", port), settings::WriteError);
     EXPECT_EQ(ReadBytes(dir / "qem.INI"), before) << "the baud rate before it was written all the same";
 }
-
 
 TEST(WindowLanguage, readFromItsOwnSectionAndNeverWritten)
 {

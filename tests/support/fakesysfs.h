@@ -14,10 +14,18 @@
 
 class FakeSysfs {
 public:
-    FakeSysfs() { serial::SetComPortListRoots(ClassDir(), DevDir()); serial::SetVirtualPortFolder(VirtualPortDir()); }
+    FakeSysfs()
+    {
+        serial::SetComPortListRoots(ClassDir(), DevDir());
+        serial::SetVirtualPortFolder(VirtualPortDir());
+    }
     FakeSysfs(const FakeSysfs&) = delete;
     FakeSysfs& operator=(const FakeSysfs&) = delete;
-    ~FakeSysfs() { serial::SetComPortListRoots("/sys/class/tty", "/dev"); serial::SetVirtualPortFolder(""); }
+    ~FakeSysfs()
+    {
+        serial::SetComPortListRoots("/sys/class/tty", "/dev");
+        serial::SetVirtualPortFolder("");
+    }
 
     std::string ClassDir() const { return dir_ / "class/tty"; }
     std::string DevDir() const { return dir_ / "dev"; }

@@ -11,15 +11,15 @@ namespace serialtest {
 // builds (linetermios_test.cpp).
 struct LineState {
     std::uint32_t speed = 0;
-    bool customSpeed = false;  // given as BOTHER
+    bool customSpeed = false; // given as BOTHER
     bool parityOdd = false;
-    bool parityStick = false;  // CMSPAR: mark or space
+    bool parityStick = false; // CMSPAR: mark or space
     bool parityCheck = false;
     bool twoStopBits = false;
     bool rtsCts = false;
     bool xonXoffOut = false;
     bool xonXoffIn = false;
-    bool raw = false;  // no echo, no line editing, no output processing, CLOCAL|CREAD
+    bool raw = false; // no echo, no line editing, no output processing, CLOCAL|CREAD
     std::uint8_t xonChar = 0;
     std::uint8_t xoffChar = 0;
 };

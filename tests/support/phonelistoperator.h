@@ -8,7 +8,8 @@
 #include <QApplication>
 #include <QTest>
 
-inline void ClickPhoneCell(phonelist::PhoneListEditor& list, int slot, int column = phonelist::PhoneListEditor::ValueColumn)
+inline void ClickPhoneCell(phonelist::PhoneListEditor& list, int slot,
+    int column = phonelist::PhoneListEditor::ValueColumn)
 {
     QTableWidgetItem* cell = list.item(slot, column);
     list.scrollToItem(cell);

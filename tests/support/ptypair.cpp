@@ -97,7 +97,9 @@ std::chrono::microseconds ProcessCpuTime()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    auto micros = [](const timeval& t) { return std::chrono::seconds(t.tv_sec) + std::chrono::microseconds(t.tv_usec); };
+    auto micros = [](const timeval& t) {
+        return std::chrono::seconds(t.tv_sec) + std::chrono::microseconds(t.tv_usec);
+    };
     return micros(usage.ru_utime) + micros(usage.ru_stime);
 }
 

@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <string>
 
-#define QEM_WINE_LINE(variable, name)                                                                         \
-    const char* name##Env = std::getenv(variable);                                                            \
-    if (name##Env == nullptr || *name##Env == '\0')                                                           \
+#define QEM_WINE_LINE(variable, name)                                                                             \
+    const char* name##Env = std::getenv(variable);                                                                \
+    if (name##Env == nullptr || *name##Env == '\0')                                                               \
         GTEST_SKIP() << variable " is not set: the far end of the line runs outside Wine (scripts/test-windows)"; \
     const std::string name = name##Env

@@ -4,8 +4,8 @@
 
 namespace relaysim {
 
-AdapterPacket NextAdapterPacket(
-    const std::vector<platform::Clock::time_point>& arrivals, std::chrono::milliseconds latencyTimer)
+AdapterPacket NextAdapterPacket(const std::vector<platform::Clock::time_point>& arrivals,
+    std::chrono::milliseconds latencyTimer)
 {
     if (latencyTimer.count() == 0)
         return {arrivals.front(), 1};

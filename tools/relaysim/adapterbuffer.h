@@ -28,7 +28,7 @@ struct AdapterPacket {
 // arriving at the adapter, in order (at least one, at most the first
 // kAdapterPacketBytes are looked at). A latency timer of 0 is no adapter:
 // each byte passes on at its moment.
-AdapterPacket NextAdapterPacket(
-    const std::vector<platform::Clock::time_point>& arrivals, std::chrono::milliseconds latencyTimer);
+AdapterPacket NextAdapterPacket(const std::vector<platform::Clock::time_point>& arrivals,
+    std::chrono::milliseconds latencyTimer);
 
 } // namespace relaysim

@@ -14,7 +14,7 @@ namespace {
 // A whole decimal number within [minimum, maximum].
 template <typename Number>
 Number NumberOf(const std::string& option, const std::string& text, Number minimum,
-                Number maximum = std::numeric_limits<Number>::max())
+    Number maximum = std::numeric_limits<Number>::max())
 {
     Number value{};
     const char* end = text.data() + text.size();

@@ -10,8 +10,8 @@ namespace relaysim {
 
 struct CommandLine {
     Options options;
-    std::string linkPath;         // --link: a symlink to the slave, removed on exit
-    std::string transcriptPath;   // --transcript: every byte received, written on exit
+    std::string linkPath;       // --link: a symlink to the slave, removed on exit
+    std::string transcriptPath; // --transcript: every byte received, written on exit
     bool help = false;
 };
 

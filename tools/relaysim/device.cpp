@@ -19,8 +19,8 @@
 #include <sys/eventfd.h>
 #include <sys/prctl.h>
 #include <system_error>
-#include <utility>
 #include <unistd.h>
+#include <utility>
 
 namespace relaysim {
 
@@ -67,8 +67,8 @@ private:
     int wake_ = -1;
     std::atomic<bool> stopRequested_{false};
 
-    bool clientPresent_ = true;   // the master is not reporting a hang-up
-    bool lineFull_ = false;       // the slave's queue is full; wait until writable
+    bool clientPresent_ = true; // the master is not reporting a hang-up
+    bool lineFull_ = false;     // the slave's queue is full; wait until writable
     std::deque<Outgoing> out_;
     // The hang-up fault fired: the line closes at this moment.
     std::optional<TimePoint> hangUpAt_;
@@ -170,7 +170,7 @@ void Device::Line::Process(const char* bytes, std::size_t count, TimePoint now)
             device_.transcript_.push_back(bytes[i]);
             const TimePoint arrived = pacer_.Received(now);
             if (hangUpAt_)
-                continue;   // the device is going dead: it takes no more orders
+                continue; // the device is going dead: it takes no more orders
             Reaction reaction = responder_.OnByte(byte, device_.faults_, device_.image_);
             if (reaction.imageToStore) {
                 try {
@@ -371,8 +371,7 @@ Status Device::GetStatus() const
     return status_;
 }
 
-bool Device::WaitUntil(const std::function<bool(const Status&)>& condition,
-                       std::chrono::milliseconds timeout) const
+bool Device::WaitUntil(const std::function<bool(const Status&)>& condition, std::chrono::milliseconds timeout) const
 {
     const platform::Deadline deadline(timeout);
     std::unique_lock lock(mutex_);

@@ -29,21 +29,21 @@ namespace relaysim {
 
 // What the device has done so far; counters start at 0 with Start.
 struct Status {
-    std::size_t bytesReceived = 0;   // the transcript's length
-    std::size_t bytesSent = 0;       // answer bytes delivered to the line
-    std::size_t bytesPending = 0;    // answer bytes scheduled, not yet delivered
-    int hellos = 0;                  // hello bytes taken as hellos
-    int framesReceived = 0;          // complete frames of the write in progress
-    int imagesStored = 0;            // complete writes stored (SetImage not counted)
-    int imagesRejected = 0;          // complete writes refused for their check value
-    int clientCloses = 0;            // times the client closed the slave
+    std::size_t bytesReceived = 0; // the transcript's length
+    std::size_t bytesSent = 0;     // answer bytes delivered to the line
+    std::size_t bytesPending = 0;  // answer bytes scheduled, not yet delivered
+    int hellos = 0;                // hello bytes taken as hellos
+    int framesReceived = 0;        // complete frames of the write in progress
+    int imagesStored = 0;          // complete writes stored (SetImage not counted)
+    int imagesRejected = 0;        // complete writes refused for their check value
+    int clientCloses = 0;          // times the client closed the slave
     // The most an answer byte has gone out after its moment: the device's
     // thread held up (a loaded machine) or the client leaving the line full.
     // An answer dropped unsent because the client left counts as going out
     // at the drop, if it was due by then.
     std::chrono::microseconds longestSendDelay{0};
-    bool hungUp = false;             // the device closed the line (hang-up fault) and has ended
-    bool stopped = false;            // Stop has run
+    bool hungUp = false;  // the device closed the line (hang-up fault) and has ended
+    bool stopped = false; // Stop has run
 };
 
 class Device {
@@ -81,13 +81,12 @@ public:
     // Waits until condition(status) holds or the time runs out; returns
     // whether it holds. The condition runs with the device's lock held: it
     // must only look at the Status it is given.
-    bool WaitUntil(const std::function<bool(const Status&)>& condition,
-                   std::chrono::milliseconds timeout) const;
+    bool WaitUntil(const std::function<bool(const Status&)>& condition, std::chrono::milliseconds timeout) const;
     // The same without a time limit.
     void WaitUntil(const std::function<bool(const Status&)>& condition) const;
 
 private:
-    class Line;   // the device's thread and what only it touches
+    class Line; // the device's thread and what only it touches
 
     void StoreImageLocked(const std::string& image);
     void UpdateStatus(const std::function<void(Status&)>& change);

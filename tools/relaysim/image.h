@@ -15,7 +15,7 @@
 namespace relaysim {
 
 inline constexpr std::size_t kImageSize = 7507;
-inline constexpr std::size_t kCheckedSize = 7503;   // bytes covered by the check value
+inline constexpr std::size_t kCheckedSize = 7503; // bytes covered by the check value
 inline constexpr std::size_t kFrameSize = 16;
 inline constexpr int kFramesPerImage = static_cast<int>((kImageSize + kFrameSize - 1) / kFrameSize);
 inline constexpr std::size_t kDumpSize = kCheckedSize + 2;

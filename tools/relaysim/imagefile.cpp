@@ -62,8 +62,7 @@ std::string LoadImageFile(const std::string& path)
     }
     ::close(fd);
     if (got != kImageSize) {
-        throw std::runtime_error("image file " + path + " is not " + std::to_string(kImageSize)
-                                 + " bytes long");
+        throw std::runtime_error("image file " + path + " is not " + std::to_string(kImageSize) + " bytes long");
     }
     image.resize(kImageSize);
     return image;

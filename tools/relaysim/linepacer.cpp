@@ -6,7 +6,7 @@ namespace relaysim {
 
 namespace {
 
-constexpr int kBitsPerByte = 10;   // start bit, 8 data bits, stop bit
+constexpr int kBitsPerByte = 10; // start bit, 8 data bits, stop bit
 
 platform::Clock::duration ByteTimeAt(unsigned baud)
 {

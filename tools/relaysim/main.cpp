@@ -36,8 +36,8 @@ int Run(const relaysim::CommandLine& commandLine)
     if (!commandLine.linkPath.empty())
         link.emplace(commandLine.linkPath, device.SlavePath());
     // QEM's port list offers the device by the name the operator gave it.
-    const std::string offered
-        = link ? std::filesystem::absolute(commandLine.linkPath).lexically_normal().string() : device.SlavePath();
+    const std::string offered = link ? std::filesystem::absolute(commandLine.linkPath).lexically_normal().string()
+                                     : device.SlavePath();
     std::optional<serial::VirtualPortRegistration> registration;
     try {
         registration.emplace(offered, "virtual relay device on " + device.SlavePath());

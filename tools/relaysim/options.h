@@ -14,7 +14,7 @@ namespace relaysim {
 
 // A pause inside the configuration dump.
 struct DumpPause {
-    std::size_t afterByte = 0;              // the pause follows this many dump bytes
+    std::size_t afterByte = 0; // the pause follows this many dump bytes
     std::chrono::milliseconds duration{0};
 
     bool operator==(const DumpPause&) const = default;

@@ -40,7 +40,7 @@ Answer DumpAnswer(const Faults& faults, const std::string& storedImage)
     answer.delay = faults.dumpDelay;
     if (faults.dumpPause) {
         answer.pause = faults.dumpPause;
-        answer.pause->afterByte += faults.garbage.size();   // counted in dump bytes
+        answer.pause->afterByte += faults.garbage.size(); // counted in dump bytes
     }
     return answer;
 }
@@ -87,7 +87,7 @@ Reaction Responder::OnIdleByte(std::uint8_t byte, const Faults& faults, const st
         reaction.answers.push_back(DumpAnswer(faults, storedImage));
         break;
     default:
-        break;   // line noise: a real device ignores it too
+        break; // line noise: a real device ignores it too
     }
     return reaction;
 }

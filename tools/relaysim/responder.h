@@ -62,7 +62,7 @@ private:
 
     std::chrono::milliseconds storeTime_;
     bool writing_ = false;
-    std::string received_;   // image data of the write in progress, whole frames and a partial one
+    std::string received_; // image data of the write in progress, whole frames and a partial one
     int hellos_ = 0;
 };
 

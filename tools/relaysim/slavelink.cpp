@@ -22,7 +22,7 @@ SlaveLink::SlaveLink(std::string path, std::string target)
     : path_(std::move(path))
     , target_(std::move(target))
 {
-    struct stat existing{};
+    struct stat existing {};
     if (::lstat(path_.c_str(), &existing) == 0 && !S_ISLNK(existing.st_mode))
         throw std::runtime_error(path_ + " exists and is not a symlink; not replacing it");
     // Made under a temporary name and renamed, so the name is never missing
