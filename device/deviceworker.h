@@ -8,7 +8,8 @@
 // (prepared, the engine told to write it) -> answered (the engine's outcome
 // taken) -> reported (its handler running) -> removed, and Serve decides
 // every one of these steps, on either thread:
-// - the worker thread, woken by a post, a cancel, an outcome or its 200 ms
+// - the worker thread, woken by a post (not a handler's: the window
+//   thread's serve decides those), a cancel, an outcome or its 200 ms
 //   turn, sends (opening a closed port first) and leaves reports to
 // - the window thread, where a call posted for each outcome reports it and
 //   sends the next request at once. The worker takes no step meanwhile.
